@@ -1,0 +1,30 @@
+#include "QuestionBank.h"
+
+const QString &BankEntry::skipWording()
+{
+    static const QString skip = QStringLiteral("Skip");
+    return skip;
+}
+
+int QuestionBank::askableCount() const
+{
+    int n = 0;
+    for (int j = 1; j <= ACount; ++j)
+        n += Bank[j].isSkip() ? 0 : 1;
+    return n;
+}
+
+Wordings standardWordings()
+{
+    return {QString(),
+            QStringLiteral("What's The Key Sign/Symptom(s) of:"),
+            QStringLiteral("What Are Examples of:"),
+            QStringLiteral("What's The Definition of:"),
+            QStringLiteral("What Term means:"),
+            QStringLiteral("What's A Treatment for:"),
+            QStringLiteral("What Is This A Treatment for:"),
+            QStringLiteral("What Is The Purpose of:"),
+            QStringLiteral("What's The Main Cause of:"),
+            BankEntry::skipWording(),
+            QStringLiteral("What Is Used for:")};
+}

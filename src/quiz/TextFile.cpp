@@ -1,0 +1,64 @@
+#include "TextFile.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five codes it
+// leaves undefined map to the C1 control of the same value, as Windows does.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString decodeCp1252(const QByteArray &bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *dst = out.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *dst++ = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+} // namespace
+
+namespace TextFile {
+
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeCp1252(bytes);
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] != QLatin1Char('\r'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString firstLine(const QString &text)
+{
+    const qsizetype cr = text.indexOf(QLatin1Char('\r'));
+    return cr < 0 ? text : text.left(cr);
+}
+
+} // namespace TextFile

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The bank and version files are single-byte text from either kind of
+// system: one written on a UTF-8 desktop decodes as UTF-8, anything else
+// as Windows-1252. "|", digits, CR and LF are ASCII in both.
+namespace TextFile {
+
+QString decode(const QByteArray &bytes);
+
+// Lines as a classic sequential reader sees them: a line ends at CR or at
+// CR LF; a lone LF stays inside the line; a last line without a line end
+// still counts, and a line end at the very end starts no further line.
+QStringList splitLines(const QString &text);
+
+// The first line only (the data-version file).
+QString firstLine(const QString &text);
+
+} // namespace TextFile

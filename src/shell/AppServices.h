@@ -1,0 +1,15 @@
+#pragma once
+
+class CuePlayer;
+class MessageBoxes;
+class ProgramEnd;
+class RandomSource;
+
+// The platform services the main window works through. The program passes
+// the real ones; tests pass fakes where a person or a device would be needed.
+struct AppServices {
+    CuePlayer &sound;
+    MessageBoxes &boxes;
+    ProgramEnd &end;
+    RandomSource &random;
+};

@@ -1,0 +1,20 @@
+#include "DisplayText.h"
+
+namespace DisplayText {
+
+QString lines(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return out;
+}
+
+QString literalCaption(const QString &text)
+{
+    QString out = lines(text);
+    out.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return out;
+}
+
+} // namespace DisplayText

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The system's texts keep their CR (and CR LF) line breaks; these turn them
+// into what a Qt widget draws.
+namespace DisplayText {
+
+// Every CR LF and every lone CR becomes a line break.
+QString lines(const QString &text);
+
+// A caption for a button: line breaks as above, and "&" doubled so that
+// data such as "Salt & pepper" shows literally instead of marking a key.
+QString literalCaption(const QString &text);
+
+} // namespace DisplayText

@@ -1,0 +1,287 @@
+#include "Main.h"
+
+#include "AnswerButton.h"
+#include "AppInfo.h"
+#include "CuePlayer.h"
+#include "DisplayText.h"
+#include "ErrorReport.h"
+#include "MessageBoxes.h"
+#include "ProgramEnd.h"
+#include "RunTimeError.h"
+#include "quiz/BankLoader.h"
+#include "quiz/RandomSource.h"
+#include "timed/TimedGame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+
+#include <new>
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kDarkRed(192, 0, 0);
+const QColor kWrong(255, 128, 128);
+const QColor kRevealed(128, 255, 128);
+
+QColor textColour(MainView::TextColour c)
+{
+    return c == MainView::TextColour::Navy ? kNavy : kDarkRed;
+}
+
+void setTextColour(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
+Main::Main(QString appPath, AppServices services, QWidget *parent)
+    : QMainWindow(parent), AppPath(std::move(appPath)), m_services(services),
+      m_bank(std::make_unique<QuestionBank>()),
+      m_session(std::make_unique<QuizSession>(*m_bank, services.random,
+                                              static_cast<QuizEffects &>(*this)))
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(AppInfo::title());
+    Timer.setObjectName(QStringLiteral("Timer"));
+    Timer.setTimerType(Qt::PreciseTimer);
+    Timer.setInterval(TimedGame::TickMilliseconds);
+    connect(&Timer, &QTimer::timeout, this, &Main::Timer_Timer);
+    buildWidgets();
+    buildMenus();
+}
+
+Main::~Main()
+{
+    // Form_Terminate: release the sound device.
+    m_services.sound.close();
+}
+
+QString Main::appFile(const QString &name) const
+{
+    return AppPath + QLatin1Char('/') + name;
+}
+
+bool Main::Form_Load()
+{
+    try {
+        Timer.stop();
+        wordingTable = standardWordings();
+        AFile = appFile(QStringLiteral("A.zel"));
+        ADFile = appFile(QStringLiteral("AD.zel"));
+        m_session->startUp();
+
+        *m_bank = BankLoader::LoadBank(AFile, ADFile, wordingTable);
+        // Two askable entries are the least the draw needs: it never repeats
+        // the question on screen.
+        if (m_bank->askableCount() < 2)
+            throw RunTimeError(RunTimeError::TooFewQuestions);
+
+        m_session->NextQuestion();
+        render();
+        m_services.sound.play(appFile(QStringLiteral("startup.wav")));
+        return true;
+    } catch (const RunTimeError &e) {
+        ReportError(e.number(), e.description());
+    } catch (const std::bad_alloc &) {
+        ReportError(RunTimeError::OutOfMemory, RunTimeError::describe(RunTimeError::OutOfMemory));
+    }
+    return false;
+}
+
+void Main::ReportError(int ErrNumber, const QString &description)
+{
+    const ErrorReport report = ErrorReport::forFailure(ErrNumber, description);
+    m_services.boxes.show(isVisible() ? this : nullptr, report.text, report.title, MessageBoxes::Ok,
+                          MessageBoxes::Information);
+    m_services.sound.close();
+    m_services.end.endNow(1);
+}
+
+void Main::PlayCue(const QString &WaveName)
+{
+    m_services.sound.close();
+    m_services.sound.play(appFile(WaveName));
+}
+
+bool Main::askExit()
+{
+    return m_services.boxes.show(this, QStringLiteral("Are You Sure You Want To Exit?"),
+                                 QStringLiteral("Exit ZEL Quiz?"), MessageBoxes::YesNo,
+                                 MessageBoxes::NoIcon) == MessageBoxes::YesPressed;
+}
+
+void Main::Endit()
+{
+    if (!askExit())
+        return;
+    m_services.sound.close();
+    m_services.end.endNow(0);
+}
+
+void Main::closeEvent(QCloseEvent *event)
+{
+    // Form_Unload: No keeps the window and everything in it as it was.
+    if (!askExit()) {
+        event->ignore();
+        return;
+    }
+    m_services.sound.close();
+    m_services.end.endNow(0);
+    event->accept();
+}
+
+void Main::showPausingCountdown(const std::function<void()> &showModal)
+{
+    TimerWasOn = Timer.isActive();
+    Timer.stop();
+    showModal();
+    if (TimerWasOn)
+        Timer.start();
+}
+
+void Main::answer(int k)
+{
+    m_session->answerClicked(k);
+    render();
+}
+
+void Main::btn_showcorrect_Click()
+{
+    m_session->showCorrectClicked();
+    render();
+}
+
+void Main::btn_next_Click()
+{
+    m_session->nextClicked();
+    render();
+}
+
+void Main::Menu_Standard_Click()
+{
+    m_session->standardChosen();
+    render();
+}
+
+void Main::Menu_Timed_Click()
+{
+    m_session->timedChosen();
+    render();
+}
+
+void Main::Btn_StartStop_Click()
+{
+    m_session->startStopClicked();
+    render();
+}
+
+void Main::Timer_Timer()
+{
+    m_session->tick();
+    render();
+}
+
+void Main::Mnu_About_Click() {}
+
+void Main::Mnu_CU_Click() {}
+
+void Main::mnuHisgScore_Click()
+{
+    checkscore() = 0;
+    showHighScores();
+    checkscore() = 0;
+}
+
+void Main::setTimerOn(bool on)
+{
+    if (on)
+        Timer.start();
+    else
+        Timer.stop();
+}
+
+void Main::showMessage(const QString &text, const QString &title)
+{
+    render();
+    m_services.boxes.show(this, text, title, MessageBoxes::Ok, MessageBoxes::NoIcon);
+}
+
+void Main::showHighScores()
+{
+    render();
+    if (m_showHighScores)
+        m_showHighScores();
+}
+
+void Main::render()
+{
+    const MainView &v = m_session->view();
+    for (int i = 0; i < 6; ++i) {
+        AnswerButton *b = Btn_Answer[i];
+        const MainView::AnswerButton &a = v.answers[i];
+        b->setCaption(a.caption);
+        b->setEnabled(a.enabled);
+        b->setBackground(a.colour == MainView::ButtonColour::Wrong ? kWrong
+                         : a.colour == MainView::ButtonColour::Revealed
+                             ? kRevealed
+                             : palette().color(QPalette::Button));
+    }
+    Lbl_Question->setText(DisplayText::lines(v.question));
+    setTextColour(Lbl_Question, textColour(v.questionColour));
+
+    btn_next->setVisible(v.nextVisible);
+    btn_showcorrect->setVisible(v.showCorrectVisible);
+    btn_showcorrect->setEnabled(v.showCorrectEnabled);
+
+    Frame_Standard->setVisible(v.standardFrameVisible);
+    Lbl_Correct->setText(v.lblCorrect);
+    Lbl_Wrong->setText(v.lblWrong);
+    Lbl_Total->setText(v.lblTotal);
+
+    Frame_Timed->setVisible(v.timedFrameVisible);
+    Lbl_CorrectT->setText(v.lblCorrectT);
+    Lbl_WrongT->setText(v.lblWrongT);
+    Lbl_TotalT->setText(DisplayText::lines(v.lblTotalT));
+    Lbl_Score->setText(v.lblScore);
+    Lbl_Level->setText(v.lblLevel);
+    Lbl_TimeRemain->setText(v.timeRemain);
+    setTextColour(Lbl_TimeRemain, textColour(v.timeColour));
+
+    Btn_StartStop->setVisible(v.startStopVisible);
+    Btn_StartStop->setText(v.startStopCaption);
+
+    Menu_Standard->setChecked(v.menuStandardChecked);
+    Menu_Timed->setChecked(v.menuTimedChecked);
+
+    applyFocus();
+}
+
+void Main::applyFocus()
+{
+    const auto &focus = m_session->view().focus;
+    if (!focus)
+        return;
+    QWidget *target = nullptr;
+    switch (*focus) {
+    case MainView::Control::Answer1:
+        target = Btn_Answer[0];
+        break;
+    case MainView::Control::ShowCorrect:
+        target = btn_showcorrect;
+        break;
+    case MainView::Control::Next:
+        target = btn_next;
+        break;
+    case MainView::Control::StartStop:
+        target = Btn_StartStop;
+        break;
+    }
+    if (target->isEnabled() && target->isVisibleTo(this))
+        target->setFocus(Qt::OtherFocusReason);
+}

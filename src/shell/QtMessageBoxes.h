@@ -1,0 +1,9 @@
+#pragma once
+
+#include "MessageBoxes.h"
+
+class QtMessageBoxes final : public MessageBoxes {
+  public:
+    int show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
+             Icon icon) override;
+};

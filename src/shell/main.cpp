@@ -1,0 +1,34 @@
+#include "Main.h"
+#include "AppInfo.h"
+#include "ProgramEnd.h"
+#include "QtCuePlayer.h"
+#include "QtMessageBoxes.h"
+#include "quiz/RandomSource.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZELQuiz"));
+    QApplication::setApplicationDisplayName(AppInfo::title());
+    QApplication::setApplicationVersion(AppInfo::fullVersion());
+    // A style that draws the answer buttons in their background colour.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QtCuePlayer sound;
+    QtMessageBoxes boxes;
+    ImmediateProgramEnd end;
+    MersenneRandom random;
+
+    Main window(QCoreApplication::applicationDirPath(), AppServices{sound, boxes, end, random});
+    if (!window.Form_Load())
+        return 1;
+    window.adjustSize();
+    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    window.show();
+    return app.exec();
+}

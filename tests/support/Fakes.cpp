@@ -1,0 +1,15 @@
+#include "Fakes.h"
+
+int FakeBoxes::show(QWidget *, const QString &text, const QString &title, Buttons buttons,
+                    Icon icon)
+{
+    shown.push_back({text, title, buttons, icon});
+    if (whileOpen)
+        whileOpen(shown.back());
+    if (!answers.empty()) {
+        const int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == YesNo ? YesPressed : OkPressed;
+}
