@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrinters.h"
 #include "quiz/QuizEffects.h"
 #include "quiz/RandomSource.h"
 #include "shell/AppServices.h"

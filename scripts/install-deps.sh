@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs what building and testing ZEL Quiz needs, from Debian 12's own
+# packages only. Safe to run again: apt-get skips what is already there.
+set -eu
+
+PACKAGES="build-essential cmake pkg-config git \
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins \
+  libqt6svg6 libgl-dev \
+  libgtest-dev libbenchmark-dev \
+  fonts-liberation"
+
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+# shellcheck disable=SC2086
+$SUDO apt-get install -y --no-install-recommends $missing

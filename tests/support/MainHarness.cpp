@@ -1,0 +1,37 @@
+#include "MainHarness.h"
+
+#include <QApplication>
+
+void MainHarness::useSampleData()
+{
+    for (const char *name : {"A.zel", "AD.zel", "DV.ZEL", "startup.wav", "bad.wav", "yea.wav"})
+        dir.copyData(QLatin1String(name));
+}
+
+void MainHarness::writeBank(int entries)
+{
+    QByteArray a;
+    QByteArray ad;
+    for (int i = 1; i <= entries; ++i) {
+        a += "T" + QByteArray::number(i) + "\r\n";
+        QByteArray line = "4|" + QByteArray::number(i);
+        for (int w = 1; w <= 5; ++w)
+            line += "|" + QByteArray::number((i + w - 1) % entries + 1);
+        ad += line + "|\r\n";
+    }
+    dir.write("A.zel", a);
+    dir.write("AD.zel", ad);
+}
+
+bool MainHarness::start()
+{
+    main = std::make_unique<Main>(dir.path(), fakes.services());
+    return main->Form_Load();
+}
+
+void MainHarness::show()
+{
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    QApplication::processEvents();
+}
