@@ -4,6 +4,7 @@ class CuePlayer;
 class MessageBoxes;
 class ProgramEnd;
 class RandomSource;
+class SettingsStore;
 
 // The platform services the main window works through. The program passes
 // the real ones; tests pass fakes where a person or a device would be needed.
@@ -12,4 +13,5 @@ struct AppServices {
     MessageBoxes &boxes;
     ProgramEnd &end;
     RandomSource &random;
+    SettingsStore &settings;
 };

@@ -10,6 +10,7 @@
 #include "RunTimeError.h"
 #include "quiz/BankLoader.h"
 #include "quiz/RandomSource.h"
+#include "scores/frmHighScore.h"
 #include "timed/TimedGame.h"
 
 #include <QAction>
@@ -54,6 +55,11 @@ Main::Main(QString appPath, AppServices services, QWidget *parent)
     connect(&Timer, &QTimer::timeout, this, &Main::Timer_Timer);
     buildWidgets();
     buildMenus();
+    m_showHighScores = [this] {
+        frmHighScore window(checkscore(), NumScore(), m_services.settings, m_services.boxes, this);
+        window.Form_Load();
+        window.exec();
+    };
 }
 
 Main::~Main()
@@ -196,6 +202,14 @@ void Main::mnuHisgScore_Click()
     checkscore() = 0;
     showHighScores();
     checkscore() = 0;
+    // A game that ran out of time while the table was open from the menu
+    // offers its score now, to the table just stored.
+    while (m_offerPending) {
+        m_offerPending = false;
+        checkscore() = 1;
+        showHighScores();
+        checkscore() = 0;
+    }
 }
 
 void Main::setTimerOn(bool on)
@@ -215,8 +229,17 @@ void Main::showMessage(const QString &text, const QString &title)
 void Main::showHighScores()
 {
     render();
+    // The menu leaves the countdown running, so a game can end while the
+    // table is already open. A second table window on top of the first
+    // would save over it; the score waits until the first one is closed.
+    if (m_highScoresOpen) {
+        m_offerPending = true;
+        return;
+    }
+    m_highScoresOpen = true;
     if (m_showHighScores)
         m_showHighScores();
+    m_highScoresOpen = false;
 }
 
 void Main::render()

@@ -56,7 +56,7 @@ class Main : public QMainWindow, private QuizEffects {
     // still, and lets it go on from the same time afterwards.
     void showPausingCountdown(const std::function<void()> &showModal);
 
-    // Hook for the window that takes a finished game's score.
+    // The high-score window, shown modally; a test may put its own in.
     void setHighScoreWindow(std::function<void()> show) { m_showHighScores = std::move(show); }
 
     // Event handlers.
@@ -132,4 +132,6 @@ class Main : public QMainWindow, private QuizEffects {
     std::unique_ptr<QuizSession> m_session;
     QTimer Timer;
     std::function<void()> m_showHighScores;
+    bool m_highScoresOpen = false;
+    bool m_offerPending = false;
 };

@@ -206,8 +206,6 @@ void Main::buildMenus()
     connect(Mnu_CU, &QAction::triggered, this, &Main::Mnu_CU_Click);
 
     // Their windows come with later work; the entries are there already.
-    Menu_Timed->setEnabled(false);
-    mnuHisgScore->setEnabled(false);
     Mnu_About->setEnabled(false);
     Mnu_CU->setEnabled(false);
 }

@@ -4,6 +4,7 @@
 #include "QtCuePlayer.h"
 #include "QtMessageBoxes.h"
 #include "quiz/RandomSource.h"
+#include "scores/QtSettingsStore.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -13,6 +14,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("ZELQuiz"));
     QApplication::setApplicationName(QStringLiteral("ZELQuiz"));
     QApplication::setApplicationDisplayName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::fullVersion());
@@ -23,8 +25,10 @@ int main(int argc, char *argv[])
     QtMessageBoxes boxes;
     ImmediateProgramEnd end;
     MersenneRandom random;
+    QtSettingsStore settings;
 
-    Main window(QCoreApplication::applicationDirPath(), AppServices{sound, boxes, end, random});
+    Main window(QCoreApplication::applicationDirPath(),
+                AppServices{sound, boxes, end, random, settings});
     if (!window.Form_Load())
         return 1;
     window.adjustSize();

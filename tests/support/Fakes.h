@@ -3,11 +3,13 @@
 #include "QtPrinters.h"
 #include "quiz/QuizEffects.h"
 #include "quiz/RandomSource.h"
+#include "scores/SettingsStore.h"
 #include "shell/AppServices.h"
 #include "shell/CuePlayer.h"
 #include "shell/MessageBoxes.h"
 #include "shell/ProgramEnd.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -104,11 +106,37 @@ class FakeEffects final : public QuizEffects {
     std::function<void()> onHighScores;
 };
 
+// Settings in memory; a test may make the next commits fail.
+class MemorySettings final : public SettingsStore {
+  public:
+    QString read(const QString &section, const QString &key) const override
+    {
+        return values.value(section + QLatin1Char('/') + key);
+    }
+    void write(const QString &section, const QString &key, const QString &text) override
+    {
+        values.insert(section + QLatin1Char('/') + key, text);
+        writes << key;
+    }
+    bool commit() override
+    {
+        ++commits;
+        return !failCommits;
+    }
+    QString location() const override { return QStringLiteral("memory"); }
+
+    QMap<QString, QString> values;
+    QStringList writes;
+    int commits = 0;
+    bool failCommits = false;
+};
+
 // A full set of fake services.
 struct FakeServices {
     FakeSound sound;
     FakeBoxes boxes;
     FakeEnd end;
     SeededRandom random;
-    AppServices services() { return AppServices{sound, boxes, end, random}; }
+    MemorySettings settings;
+    AppServices services() { return AppServices{sound, boxes, end, random, settings}; }
 };

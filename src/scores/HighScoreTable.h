@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class SettingsStore;
+
+struct HighScorePlace {
+    std::int32_t score = 0;
+    QString name;
+};
+
+// The ten best timed-game scores with their players' names, place 1 best.
+// It lives only while the high-score window is open: loaded from the
+// settings store when the window opens, saved when it is closed.
+class HighScoreTable {
+  public:
+    static constexpr int Places = 10;
+
+    // Section "highscore", keys "s1".."s10" and "n1".."n10".
+    void Load(const SettingsStore &store);
+
+    // The place 1..10 a score earns. Both tests of a place are strict, so
+    // a tie with any score on the table earns nothing.
+    std::optional<int> PlaceOf(std::int32_t score) const;
+
+    // Places p..9 move down one, the old place 10 is dropped.
+    void Insert(int p, std::int32_t score, const QString &name);
+
+    void Clear();
+
+    // Writes all twenty keys; false when they did not reach the store.
+    bool Save(SettingsStore &store) const;
+
+    // Places a finished game's score when checkscore is 1 and the score
+    // earns a place, asking the player's name first. True if placed.
+    bool OfferScore(std::int16_t checkscore, std::int32_t NumScore,
+                    const std::function<QString()> &askName);
+
+    const HighScorePlace &place(int p) const { return m_places.at(std::size_t(p - 1)); }
+
+    // A stored score: decimal text of a 32-bit signed number. Anything
+    // else can only come from an edited store and reads as 0.
+    static std::int32_t scoreFromText(const QString &text);
+    static QString scoreText(std::int32_t score);
+
+    static QString section() { return QStringLiteral("highscore"); }
+
+  private:
+    std::array<HighScorePlace, Places> m_places;
+};

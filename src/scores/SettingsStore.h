@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Text values by section and key in the per-user settings of the program.
+// A missing key reads as empty text.
+class SettingsStore {
+  public:
+    virtual ~SettingsStore() = default;
+    virtual QString read(const QString &section, const QString &key) const = 0;
+    virtual void write(const QString &section, const QString &key, const QString &text) = 0;
+    // Makes the writes so far permanent; false when they did not reach the
+    // store (a settings file that cannot be written, say).
+    virtual bool commit() = 0;
+    // Where the values live, for a message to the user.
+    virtual QString location() const = 0;
+};
