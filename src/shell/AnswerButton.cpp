@@ -9,12 +9,16 @@ AnswerButton::AnswerButton(int number, QWidget *parent) : QPushButton(parent), m
 {
     setObjectName(QStringLiteral("Btn_Answer%1").arg(number));
     setAutoDefault(false);
+    setToolTip(QStringLiteral("Key %1").arg(number));
+    setAccessibleName(QStringLiteral("Answer %1: ").arg(number));
 }
 
 void AnswerButton::setCaption(const QString &text)
 {
     m_caption = text;
     setText(DisplayText::literalCaption(text));
+    // A screen reader says which button this is as well as what it shows.
+    setAccessibleName(QStringLiteral("Answer %1: ").arg(m_number) + DisplayText::spoken(text));
 }
 
 void AnswerButton::setBackground(const QColor &colour)

@@ -18,3 +18,12 @@ QString literalCaption(const QString &text)
 }
 
 } // namespace DisplayText
+
+QString DisplayText::spoken(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return out.simplified();
+}

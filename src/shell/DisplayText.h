@@ -13,4 +13,7 @@ QString lines(const QString &text);
 // data such as "Salt & pepper" shows literally instead of marking a key.
 QString literalCaption(const QString &text);
 
+// One line for a screen reader: every line break becomes a blank.
+QString spoken(const QString &text);
+
 } // namespace DisplayText

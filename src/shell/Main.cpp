@@ -13,9 +13,13 @@
 #include "scores/frmHighScore.h"
 #include "timed/TimedGame.h"
 
+#include "AnswerKeys.h"
+
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include <new>
@@ -130,6 +134,21 @@ void Main::Endit()
     m_services.end.endNow(0);
 }
 
+void Main::keyPressEvent(QKeyEvent *event)
+{
+    // Keys 1 to 6 press the answer buttons; a disabled one takes no key.
+    const int k = AnswerKeys::answerForKey(event->key(), event->nativeScanCode());
+    if (k == 0 ||
+        event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    AnswerButton *b = Btn_Answer[std::size_t(k - 1)];
+    if (b->isEnabled() && b->isVisible())
+        b->click();
+    event->accept();
+}
+
 void Main::closeEvent(QCloseEvent *event)
 {
     // Form_Unload: No keeps the window and everything in it as it was.
@@ -242,6 +261,19 @@ void Main::showHighScores()
     m_highScoresOpen = false;
 }
 
+void Main::speak(QWidget *control, const QString &name, bool alert)
+{
+    // Qt tells the screen reader of the new name itself.
+    if (control->accessibleName() == name)
+        return;
+    control->setAccessibleName(name);
+    if (alert) {
+        QAccessibleEvent event(control, QAccessible::Alert);
+        QAccessible::updateAccessibility(&event);
+        emit alerted(control);
+    }
+}
+
 void Main::render()
 {
     const MainView &v = m_session->view();
@@ -275,6 +307,21 @@ void Main::render()
     Lbl_Level->setText(v.lblLevel);
     Lbl_TimeRemain->setText(v.timeRemain);
     setTextColour(Lbl_TimeRemain, textColour(v.timeColour));
+
+    speak(Lbl_Question, DisplayText::spoken(v.question),
+          v.questionColour == MainView::TextColour::DarkRed);
+    speak(Lbl_Correct, QStringLiteral("Correct: ") + v.lblCorrect);
+    speak(Lbl_Wrong, QStringLiteral("Wrong: ") + v.lblWrong);
+    speak(Lbl_Total, QStringLiteral("Total Questions: ") + v.lblTotal);
+    for (QLabel *l : {Lbl_CorrectT, Lbl_WrongT, Lbl_TotalT, Lbl_Score, Lbl_Level})
+        speak(l, DisplayText::spoken(l->text()));
+    // The last seconds are announced once, when the display turns dark red.
+    const bool turnedRed = v.timeColour == MainView::TextColour::DarkRed &&
+                           m_spokenTimeColour != MainView::TextColour::DarkRed;
+    m_spokenTimeColour = v.timeColour;
+    speak(Lbl_TimeRemain,
+          v.timeRemain.isEmpty() ? QString() : QStringLiteral("Time remaining: ") + v.timeRemain,
+          turnedRed);
 
     Btn_StartStop->setVisible(v.startStopVisible);
     Btn_StartStop->setText(v.startStopCaption);

@@ -107,8 +107,14 @@ class Main : public QMainWindow, private QuizEffects {
     // Window-level value of the Help entries.
     bool TimerWasOn = false;
 
+  signals:
+    // A warning a screen reader reads out even though the focus is
+    // elsewhere: a wrong answer, the last seconds of the countdown.
+    void alerted(QWidget *control);
+
   protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     // Main_Layout.cpp
@@ -118,6 +124,9 @@ class Main : public QMainWindow, private QuizEffects {
     void answer(int k);
     void render();
     void applyFocus();
+    // Keeps what a screen reader says of a control in step with what it
+    // shows.
+    void speak(QWidget *control, const QString &name, bool alert = false);
     QString appFile(const QString &name) const;
     bool askExit();
 
@@ -133,5 +142,6 @@ class Main : public QMainWindow, private QuizEffects {
     QTimer Timer;
     std::function<void()> m_showHighScores;
     bool m_highScoresOpen = false;
+    MainView::TextColour m_spokenTimeColour = MainView::TextColour::Navy;
     bool m_offerPending = false;
 };
