@@ -1,5 +1,6 @@
 #include "QtMessageBoxes.h"
 
+#include "AppInfo.h"
 #include "DisplayText.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@ int QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &tit
 {
     QMessageBox box(owner);
     box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title);
+    box.setWindowTitle(title.isEmpty() ? AppInfo::title() : title);
     box.setTextFormat(Qt::PlainText);
     box.setText(DisplayText::lines(text));
     box.setIcon(icon == Information ? QMessageBox::Information : QMessageBox::NoIcon);

@@ -16,7 +16,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ZELQuiz"));
     QApplication::setApplicationName(QStringLiteral("ZELQuiz"));
-    QApplication::setApplicationDisplayName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::fullVersion());
     // A style that draws the answer buttons in their background colour.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
