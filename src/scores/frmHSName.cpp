@@ -1,17 +1,13 @@
 #include "frmHSName.h"
 
 #include "shell/DisplayText.h"
+#include "shell/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-} // namespace
+using Twips::px;
 
 frmHSName::frmHSName(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)

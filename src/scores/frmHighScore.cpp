@@ -3,16 +3,15 @@
 #include "SettingsStore.h"
 #include "frmHSName.h"
 #include "shell/MessageBoxes.h"
+#include "shell/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
 
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
+using Twips::px;
+constexpr auto twips = Twips::rect;
 
 QFont namedFont(const char *family, qreal points, bool bold)
 {
@@ -32,11 +31,6 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, QRect p
     l->setTextFormat(Qt::PlainText);
     l->setFont(f);
     return l;
-}
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // 96 dpi, and Qt scales the pixels on denser screens.
 #include "AnswerButton.h"
 #include "Main.h"
+#include "Twips.h"
 
 #include <QAction>
 #include <QFrame>
@@ -15,15 +16,8 @@
 
 namespace {
 
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
-QRect twipRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
+using Twips::px;
+constexpr auto twipRect = Twips::rect;
 
 QFont arialBold(qreal points)
 {

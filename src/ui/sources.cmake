@@ -1,0 +1,1 @@
+# Sources of src/ui (paths relative to src/).

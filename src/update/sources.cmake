@@ -1,0 +1,1 @@
+# Sources of src/update (paths relative to src/).
