@@ -64,6 +64,10 @@ void Main::buildWidgets()
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(px(8310), px(5550));
     setCentralWidget(client);
+    // The design's small system font; the fixed places were drawn for it.
+    QFont designFont(QStringLiteral("Arial"));
+    designFont.setPointSizeF(8.25);
+    client->setFont(designFont);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
