@@ -7,7 +7,7 @@ PACKAGES="build-essential cmake pkg-config git \
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins \
   libqt6svg6 libgl-dev \
   libgtest-dev libbenchmark-dev \
-  fonts-liberation"
+  fonts-liberation python3 util-linux locales"
 
 missing=""
 for p in $PACKAGES; do

@@ -12,6 +12,8 @@
 #include "quiz/RandomSource.h"
 #include "scores/frmHighScore.h"
 #include "timed/TimedGame.h"
+#include "update/QtHttpFetcher.h"
+#include "update/frmChkUpdt.h"
 
 #include "AnswerKeys.h"
 
@@ -214,7 +216,14 @@ void Main::Timer_Timer()
 
 void Main::Mnu_About_Click() {}
 
-void Main::Mnu_CU_Click() {}
+void Main::Mnu_CU_Click()
+{
+    showPausingCountdown([this] {
+        QtHttpFetcher fetcher;
+        frmChkUpdt window(AppPath, fetcher, m_services.boxes, this);
+        window.exec();
+    });
+}
 
 void Main::mnuHisgScore_Click()
 {

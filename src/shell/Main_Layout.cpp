@@ -205,5 +205,4 @@ void Main::buildMenus()
 
     // Their windows come with later work; the entries are there already.
     Mnu_About->setEnabled(false);
-    Mnu_CU->setEnabled(false);
 }

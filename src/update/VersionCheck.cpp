@@ -1,0 +1,73 @@
+#include "VersionCheck.h"
+
+#include "LeadingNumber.h"
+
+namespace {
+
+const QString CR = QStringLiteral("\r");
+
+} // namespace
+
+namespace VersionCheck {
+
+Outcome decide(const Versions &v)
+{
+    if (v.NewProgramVersion.isEmpty() || v.NewDataVersion.isEmpty())
+        return Outcome::Unreachable;
+    const double P = LeadingNumber(v.NewProgramVersion);
+    const double D = LeadingNumber(v.NewDataVersion);
+    const double p = LeadingNumber(v.ProgramVersion);
+    const double d = LeadingNumber(v.DataVersion);
+    if (P <= p && D <= d)
+        return Outcome::Current;
+    // A newer program hides a newer data version: the new data may need it.
+    if (P > p)
+        return Outcome::ProgramUpgrade;
+    return Outcome::DataUpgrade;
+}
+
+void start(UpdateView &view)
+{
+    view.dbtn.caption = QStringLiteral("Done");
+    view.dlbtn.visible = false;
+    view.cbtn.visible = false;
+    view.dbtn.visible = true;
+    view.Text2 = QStringLiteral("Retrieving data...");
+}
+
+void finish(UpdateView &view, Outcome outcome, const Versions &v, const QString &pageAddress,
+            const QString &failure)
+{
+    view.Text2 = outcomeText(outcome, v, pageAddress, failure);
+    if (outcome == Outcome::DataUpgrade) {
+        view.dbtn.visible = false;
+        view.dlbtn.visible = true;
+        view.dlbtn.enabled = true;
+        view.cbtn.visible = true;
+    }
+}
+
+QString outcomeText(Outcome outcome, const Versions &v, const QString &pageAddress,
+                    const QString &failure)
+{
+    switch (outcome) {
+    case Outcome::Current:
+        return QStringLiteral("You have the most updated version.");
+    case Outcome::ProgramUpgrade:
+        return QStringLiteral("Program upgrade is available to version: ") + v.NewProgramVersion +
+               CR + QStringLiteral("This file must be downloaded manually. Please visit:") + CR +
+               CR + pageAddress;
+    case Outcome::DataUpgrade:
+        return QStringLiteral("Data file upgrade is available to version: ") + v.NewDataVersion +
+               CR + CR + QStringLiteral("Click 'Download Data Files' button to upgrade.");
+    case Outcome::Unreachable:
+        return QStringLiteral("Unable to retrieve current version data from internet. ") + CR +
+               QStringLiteral("Check Internet Connection.") + CR +
+               QStringLiteral("Possible error on website, please try again later.");
+    case Outcome::Failed:
+        break;
+    }
+    return QStringLiteral("An error has occured! ") + CR + CR + failure;
+}
+
+} // namespace VersionCheck

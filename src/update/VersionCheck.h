@@ -1,0 +1,36 @@
+#pragma once
+
+#include "UpdateView.h"
+
+#include <QString>
+
+// The version check of the update window, without the window: which of the
+// outcomes the fetched texts give, and what the window then shows.
+namespace VersionCheck {
+
+enum class Outcome { Current, ProgramUpgrade, DataUpgrade, Unreachable, Failed };
+
+// The installed and the fetched version texts, as read and as received.
+struct Versions {
+    QString ProgramVersion;
+    QString DataVersion;
+    QString NewProgramVersion;
+    QString NewDataVersion;
+};
+
+// Empty fetched text means the server gave nothing. May throw the overflow
+// of LeadingNumber, which the check reports like any other failure.
+Outcome decide(const Versions &v);
+
+// The window as a check starts: "Done" alone, the status "Retrieving data...".
+void start(UpdateView &view);
+
+// The window after the check; pageAddress is where a new program is
+// downloaded by hand, failure the description of what went wrong.
+void finish(UpdateView &view, Outcome outcome, const Versions &v, const QString &pageAddress,
+            const QString &failure = QString());
+
+QString outcomeText(Outcome outcome, const Versions &v, const QString &pageAddress,
+                    const QString &failure);
+
+} // namespace VersionCheck
