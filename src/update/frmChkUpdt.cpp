@@ -48,8 +48,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(place);
-    b->setAutoDefault(false);
-    b->setDefault(false);
+    // Enter presses the button that has the focus.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -90,6 +90,7 @@ frmChkUpdt::frmChkUpdt(const QString &appPath, HttpFetcher &fetcher, MessageBoxe
     setModal(true);
     buildWidgets();
     Form_Load();
+    Command1->setFocus();
 }
 
 frmChkUpdt::frmChkUpdt(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
@@ -240,7 +241,15 @@ void frmChkUpdt::dlbtn_Click()
 
 void frmChkUpdt::keyPressEvent(QKeyEvent *event)
 {
+    // Escape is the visible Cancel, as in any dialog; with none shown it
+    // does nothing.
     if (event->key() == Qt::Key_Escape) {
+        for (QPushButton *cancel : {dbtn, cbtn}) {
+            if (cancel->isVisible() && cancel->isEnabled()) {
+                cancel->click();
+                break;
+            }
+        }
         event->accept();
         return;
     }

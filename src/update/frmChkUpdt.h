@@ -61,7 +61,7 @@ class frmChkUpdt : public QDialog {
     QPushButton *cbtn = nullptr;
 
   protected:
-    // No button is the cancel button: Escape does not close the window.
+    // Escape presses the Cancel button that is shown.
     void keyPressEvent(QKeyEvent *event) override;
 
   private:

@@ -5,9 +5,12 @@
 #include "support/Fakes.h"
 #include "update/QtHttpFetcher.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -125,6 +128,24 @@ TEST_F(CheckWindow, LoadShowsTheInstalledVersions)
         EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
     EXPECT_EQ(w->Text2->text(), "");
     EXPECT_EQ(buttonsOf(*w), "Command1 on | dbtn Cancel | dlbtn - | cbtn -");
+}
+
+// From the keyboard: the check button has the focus, Enter presses it and
+// Escape is the Cancel that is shown.
+TEST_F(CheckWindow, KeyboardFocusEnterAndEscape)
+{
+    serve("1.6", "1.0");
+    dir.write(QStringLiteral("DV.ZEL"), "1.0\r\n");
+    auto w = open();
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    EXPECT_EQ(w->focusWidget(), w->Command1);
+    QTest::keyClick(w->Command1, Qt::Key_Return);
+    EXPECT_FALSE(w->view().Text2.isEmpty());
+    EXPECT_TRUE(w->isVisible());
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(w->result(), QDialog::Accepted);
 }
 
 // A data-version file that is missing or cannot be read shows no version,
