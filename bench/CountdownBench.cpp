@@ -47,7 +47,8 @@ int main(int argc, char **argv)
     QObject::connect(&window.countdown(), &QTimer::timeout,
                      [&] { ticks.push_back(clock.nsecsElapsed()); });
     // exit(), not quit(): quit() would close the window and ask the exit question.
-    window.setHighScoreWindow([&] { QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); }); });
+    window.setHighScoreWindow(
+        [&] { QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); }); });
 
     window.Menu_Timed_Click();
     clock.start();

@@ -1,6 +1,13 @@
 #!/bin/sh
 # Installs what building and testing ZEL Quiz needs, from Debian 12's own
 # packages only. Safe to run again: apt-get skips what is already there.
+#
+#   scripts/install-deps.sh [fuzz] [package] [tidy]
+#
+# The extra sets serve the commands that are not part of every test run:
+# fuzz for scripts/fuzz.sh (clang and its sanitizer runtimes), package for
+# scripts/package-test.sh (what CPack needs to find the package's
+# dependencies, and the desktop-entry validator), tidy for clang-tidy.
 set -eu
 
 PACKAGES="build-essential cmake pkg-config git \
@@ -8,6 +15,15 @@ PACKAGES="build-essential cmake pkg-config git \
   libqt6svg6 libgl-dev \
   libgtest-dev libbenchmark-dev \
   fonts-liberation python3 util-linux locales"
+
+for extra in "$@"; do
+  case "$extra" in
+    fuzz) PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev" ;;
+    package) PACKAGES="$PACKAGES dpkg-dev file desktop-file-utils" ;;
+    tidy) PACKAGES="$PACKAGES clang-tidy-14" ;;
+    *) echo "install-deps.sh: unknown set '$extra' (fuzz, package, tidy)" >&2; exit 2 ;;
+  esac
+done
 
 missing=""
 for p in $PACKAGES; do

@@ -21,3 +21,7 @@ BUILD_TYPE=Debug scripts/build.sh build-sanitize -DZELQUIZ_SANITIZE=ON -DZELQUIZ
 ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
+
+# The Debian package: built in build-pkg/, installed with apt-get, run from
+# its launcher and its menu entry, removed.
+scripts/package-test.sh

@@ -92,7 +92,7 @@ QStringList readLines(const QString &path)
         throw RunTimeError(RunTimeError::FileNotFound);
     if (!file.open(QIODevice::ReadOnly))
         throw RunTimeError(RunTimeError::FileAccess);
-    const QStringList lines = TextFile::splitLines(TextFile::decode(file.readAll()));
+    QStringList lines = TextFile::splitLines(TextFile::decode(file.readAll()));
     if (lines.size() > QuestionBank::MaxLines)
         throw RunTimeError(RunTimeError::SubscriptOutOfRange);
     return lines;

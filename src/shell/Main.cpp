@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "ProgramEnd.h"
 #include "RunTimeError.h"
+#include "StartupTrace.h"
 #include "quiz/BankLoader.h"
 #include "quiz/RandomSource.h"
 #include "scores/frmHighScore.h"
@@ -93,9 +94,13 @@ bool Main::Form_Load()
         // the question on screen.
         if (m_bank->askableCount() < 2)
             throw RunTimeError(RunTimeError::TooFewQuestions);
+        if (m_trace)
+            m_trace->mark("bank loaded");
 
         m_session->NextQuestion();
         render();
+        if (m_trace)
+            m_trace->mark("first question on screen");
         m_services.sound.play(appFile(QStringLiteral("startup.wav")));
         return true;
     } catch (const RunTimeError &e) {

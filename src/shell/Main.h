@@ -18,6 +18,7 @@ class QDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class StartupTrace;
 
 // The main window: the quiz on the left, the six answers on the right, the
 // File and Help menus. It renders the quiz session's view and forwards the
@@ -31,6 +32,9 @@ class Main : public QMainWindow, private QuizEffects {
     // The start-up: loads the bank and puts up the first question. Returns
     // false when a failure was reported (the program has then been ended).
     bool Form_Load();
+
+    // Stages of the start-up for the start-up benchmark; none by default.
+    void setStartupTrace(StartupTrace *trace) { m_trace = trace; }
 
     QString AppPath;
     QString AFile;
@@ -137,6 +141,7 @@ class Main : public QMainWindow, private QuizEffects {
     void showHighScores() override;
 
     AppServices m_services;
+    StartupTrace *m_trace = nullptr;
     std::unique_ptr<QuestionBank> m_bank;
     std::unique_ptr<QuizSession> m_session;
     QTimer Timer;

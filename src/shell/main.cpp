@@ -1,8 +1,10 @@
 #include "Main.h"
 #include "AppInfo.h"
+#include "CommandLine.h"
 #include "ProgramEnd.h"
 #include "QtCuePlayer.h"
 #include "QtMessageBoxes.h"
+#include "StartupTrace.h"
 #include "quiz/RandomSource.h"
 #include "scores/QtSettingsStore.h"
 
@@ -13,10 +15,20 @@
 
 int main(int argc, char *argv[])
 {
+    // Read before any application object exists: what needs no window
+    // (help, version, the bank check) must not need a display either.
+    const CommandLine commandLine = CommandLine::parse(argc, argv);
+    if (commandLine.mode() != CommandLine::Mode::Window)
+        return commandLine.runWithoutWindow(argc, argv);
+    StartupTrace trace(commandLine.startupTimeFile());
+
     QApplication app(argc, argv);
+    trace.mark("application created");
     QApplication::setOrganizationName(QStringLiteral("ZELQuiz"));
     QApplication::setApplicationName(QStringLiteral("ZELQuiz"));
     QApplication::setApplicationVersion(AppInfo::fullVersion());
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zelquiz"));
     // A style that draws the answer buttons in their background colour.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
@@ -28,10 +40,13 @@ int main(int argc, char *argv[])
 
     Main window(QCoreApplication::applicationDirPath(),
                 AppServices{sound, boxes, end, random, settings});
+    trace.mark("window created");
+    window.setStartupTrace(&trace);
     if (!window.Form_Load())
         return 1;
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
+    trace.finishOnFirstPaint(window);
     return app.exec();
 }

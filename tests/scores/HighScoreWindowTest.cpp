@@ -16,7 +16,7 @@ namespace {
 class HighScoreWindow : public ::testing::Test {
   protected:
     std::unique_ptr<frmHighScore> open(std::int16_t check, std::int32_t score,
-                                       QString name = QStringLiteral("Zed"))
+                                       const QString &name = QStringLiteral("Zed"))
     {
         checkscore = check;
         numScore = score;

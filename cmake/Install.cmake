@@ -1,0 +1,77 @@
+# What `cmake --install` lays out. The program reads its bank, sounds and
+# pictures from its own folder and writes downloaded bank files there, so
+# the executable and its data files go side by side into one program
+# folder. A launcher on PATH, a desktop entry and the icons make it an
+# entry of the desktop's application menu:
+#
+#   <prefix>/lib/zelquiz/zelquiz and its data files
+#   <prefix>/bin/zelquiz                        -> ../lib/zelquiz/zelquiz
+#   <prefix>/share/applications/zelquiz.desktop
+#   <prefix>/share/icons/hicolor/<size>/apps/zelquiz.png, scalable/apps/zelquiz.svg
+#
+# The launcher is a relative symbolic link: the program finds its folder
+# through /proc/self/exe, which names the real file, so the link works from
+# anywhere and the whole tree can be installed under any prefix.
+
+include(GNUInstallDirs)
+
+set(ZELQUIZ_PROGRAM_DIR "lib/zelquiz" CACHE STRING
+    "Program folder below the install prefix: the executable and its data files")
+if(IS_ABSOLUTE "${ZELQUIZ_PROGRAM_DIR}")
+  message(FATAL_ERROR "ZELQUIZ_PROGRAM_DIR must be relative to the install prefix")
+endif()
+
+install(TARGETS zelquiz RUNTIME DESTINATION "${ZELQUIZ_PROGRAM_DIR}")
+
+file(GLOB ZELQUIZ_INSTALL_DATA LIST_DIRECTORIES false CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/data/*")
+list(FILTER ZELQUIZ_INSTALL_DATA EXCLUDE REGEX "/README[^/]*$")
+foreach(required A.zel AD.zel)
+  if(NOT EXISTS "${PROJECT_SOURCE_DIR}/data/${required}")
+    message(WARNING "data/${required} is missing: the installed program will not start")
+  endif()
+endforeach()
+# Plain data, writable by the owner of the folder: a user's own install can
+# take downloaded bank files.
+install(FILES ${ZELQUIZ_INSTALL_DATA} DESTINATION "${ZELQUIZ_PROGRAM_DIR}"
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+
+# The launcher.
+file(RELATIVE_PATH _zelquiz_link_target "/${CMAKE_INSTALL_BINDIR}" "/${ZELQUIZ_PROGRAM_DIR}/zelquiz")
+set(_zelquiz_link "${CMAKE_CURRENT_BINARY_DIR}/launcher/zelquiz")
+file(MAKE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/launcher")
+file(CREATE_LINK "${_zelquiz_link_target}" "${_zelquiz_link}" SYMBOLIC)
+install(FILES "${_zelquiz_link}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+# The desktop entry names the launcher by its full path, which is known only
+# when installing (`cmake --install --prefix` may change it): a menu started
+# by the session does not always have a user's ~/.local/bin on its PATH.
+set(ZELQUIZ_DESKTOP_TEMPLATE "${PROJECT_SOURCE_DIR}/packaging/zelquiz.desktop.in")
+install(CODE "
+  set(ZELQUIZ_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/zelquiz\")
+  configure_file(\"${ZELQUIZ_DESKTOP_TEMPLATE}\"
+                 \"${CMAKE_CURRENT_BINARY_DIR}/launcher/zelquiz.desktop\" @ONLY)
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
+       TYPE FILE FILES \"${CMAKE_CURRENT_BINARY_DIR}/launcher/zelquiz.desktop\")
+")
+
+# The icons, in the theme folder that matches the picture's size (read from
+# the PNG header, so a new picture of another size still lands right).
+set(_zelquiz_png "${PROJECT_SOURCE_DIR}/data/zelquiz.png")
+if(EXISTS "${_zelquiz_png}")
+  file(READ "${_zelquiz_png}" _zelquiz_png_header LIMIT 24 HEX)
+  string(SUBSTRING "${_zelquiz_png_header}" 32 8 _zelquiz_w)
+  string(SUBSTRING "${_zelquiz_png_header}" 40 8 _zelquiz_h)
+  math(EXPR _zelquiz_w "0x${_zelquiz_w}")
+  math(EXPR _zelquiz_h "0x${_zelquiz_h}")
+  if(NOT _zelquiz_w EQUAL _zelquiz_h)
+    message(WARNING "data/zelquiz.png is ${_zelquiz_w}x${_zelquiz_h}: an icon must be square")
+  endif()
+  install(FILES "${_zelquiz_png}"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_zelquiz_w}x${_zelquiz_h}/apps")
+else()
+  message(WARNING "data/zelquiz.png is missing: the menu entry will have no icon")
+endif()
+if(EXISTS "${PROJECT_SOURCE_DIR}/data/zelquiz.svg")
+  install(FILES "${PROJECT_SOURCE_DIR}/data/zelquiz.svg"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
+endif()

@@ -1,0 +1,46 @@
+# A Debian package of the installed tree: `cpack -G DEB` in a build folder.
+# It installs with `apt-get install ./zelquiz_<version>_<arch>.deb`, which
+# pulls in what the program needs from the distribution itself.
+
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "zelquiz")
+set(CPACK_PACKAGE_VENDOR "ZEL Quiz")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_CONTACT "ZEL Quiz maintainers <maintainers@zelquiz.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "multiple-choice quiz trainer")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "ZEL Quiz asks multiple-choice questions from a question bank of two plain\n"
+  "text files, with six answers each. The Standard quiz is an untimed drill;\n"
+  "the Timed quiz is a game of ten levels against a countdown with a table of\n"
+  "the ten best scores. A sample bank is included; bank authors can check\n"
+  "their own with `zelquiz --check-bank FOLDER`.")
+
+# The tree is laid out for /usr whatever the build's own install prefix,
+# and staged through DESTDIR, so that what is written at install time (the
+# desktop entry's launcher path) names /usr and not the staging folder.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX "/usr")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# The libraries the executable links (Qt Core, Gui, Widgets, Network,
+# Multimedia and the C++ runtime) come from dpkg-shlibdeps. What it cannot
+# see are plugins that Qt loads at run time; on Debian 12 those the program
+# needs ship inside the library packages it already depends on:
+#   - the X11 (xcb) and offscreen window-system plugins and the JPEG reader
+#     for the splash picture: libqt6gui6;
+#   - the media back ends and the PulseAudio output for the sound cues:
+#     libqt6multimedia6;
+#   - TLS for the update check: libqt6network6, which depends on libssl3.
+# qt6-qpa-plugins holds only the VNC and touch plugins, which the program
+# does not use (libqt6gui6 recommends it anyway). On a Wayland desktop
+# without qt6-wayland the window opens through XWayland, so that is not
+# needed either; Wayland desktops bring it along.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+include(CPack)

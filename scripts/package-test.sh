@@ -1,0 +1,65 @@
+#!/bin/sh
+# Builds the Debian package in its own folder (build-pkg/), installs it
+# with apt-get as a user would, and checks that the installed program
+# answers --version, passes --check-bank on its bundled bank, starts its
+# window from the launcher on PATH and from the desktop entry's command
+# (headless, measured with --startuptime so that it ends by itself), and
+# that removing the package takes it all away again. Needs root (CI runs
+# as root) or sudo.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh package
+
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+
+rm -f build-pkg/zelquiz_*.deb
+BUILD_TYPE=Release scripts/build.sh build-pkg -DZELQUIZ_TESTS=OFF -DZELQUIZ_BENCH=OFF
+(cd build-pkg && cpack -G DEB)
+deb="$(ls build-pkg/zelquiz_*.deb)"
+echo "== $deb"
+dpkg-deb --info "$deb"
+dpkg-deb --contents "$deb"
+
+# A package of the same version already installed would be kept as it is.
+if dpkg-query -W -f='${Status}' zelquiz 2>/dev/null | grep -q "install ok installed"; then
+  $SUDO apt-get remove -y zelquiz
+fi
+$SUDO apt-get install -y "./$deb"
+cleanup() { $SUDO apt-get remove -y zelquiz >/dev/null 2>&1 || true; }
+trap cleanup EXIT
+
+fail() { echo "package test: $*" >&2; exit 1; }
+
+# Run from elsewhere, as a user would: nothing of the source tree helps.
+cd /
+
+command -v zelquiz >/dev/null || fail "zelquiz is not on PATH"
+zelquiz --version
+[ "$(zelquiz --version | head -n 1)" = "zelquiz $(dpkg-query -W -f='${Version}' zelquiz)" ] \
+  || fail "--version does not name the package's version"
+zelquiz --check-bank /usr/lib/zelquiz
+# The same bank when it looks for the files beside itself, through the link.
+zelquiz --check-bank >/dev/null || fail "--check-bank without a folder fails"
+
+desktop=/usr/share/applications/zelquiz.desktop
+[ -f "$desktop" ] || fail "no desktop entry"
+[ -f /usr/share/icons/hicolor/256x256/apps/zelquiz.png ] || fail "no icon"
+[ -f /usr/share/icons/hicolor/scalable/apps/zelquiz.svg ] || fail "no scalable icon"
+desktop-file-validate "$desktop"
+menu_command="$(sed -n 's/^Exec=//p' "$desktop")"
+[ -x "$menu_command" ] || fail "the desktop entry starts '$menu_command', which is not a program"
+
+times="$(mktemp)"
+for start in zelquiz "$menu_command"; do
+  QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.multimedia*=false" \
+    timeout 60 "$start" --startuptime "$times" || fail "'$start' did not start its window"
+  grep -q "^window shown" "$times" || fail "'$start' never showed its window"
+done
+rm -f "$times"
+
+trap - EXIT
+$SUDO apt-get remove -y zelquiz
+[ ! -e /usr/lib/zelquiz/zelquiz ] && [ ! -e /usr/bin/zelquiz ] && [ ! -e "$desktop" ] \
+  || fail "removing the package left files behind"
+echo "package test passed"

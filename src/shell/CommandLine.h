@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked to do on its command line. Without arguments
+// it opens its window as it always has; the options serve bank authors
+// (--check-bank), packagers (--help, --version) and the start-up benchmark
+// (--startuptime). Everything but the window runs without a display, so
+// the command line is read before any application object exists.
+class CommandLine {
+  public:
+    enum class Mode { Window, Help, Version, CheckBank, Invalid };
+
+    // The arguments after the program name.
+    static CommandLine parse(const QStringList &arguments);
+    static CommandLine parse(int argc, const char *const *argv);
+
+    Mode mode() const { return m_mode; }
+    // CheckBank: the folder to check; empty means the program's folder.
+    const QString &bankFolder() const { return m_bankFolder; }
+    // Window: where to write the start-up times; empty means no measurement.
+    const QString &startupTimeFile() const { return m_startupTimeFile; }
+    // Invalid: what was wrong, in a few words.
+    const QString &problem() const { return m_problem; }
+
+    // Runs a mode that needs no window, writing what standard output and
+    // standard error would show; returns the exit status.
+    int run(const QString &programFolder, QString &out, QString &err) const;
+
+    // The same on the process's own streams; creates the application object
+    // that finding the program's folder needs. A failed write of the output
+    // is a failure, not a success.
+    int runWithoutWindow(int argc, char **argv) const;
+
+    static QString helpText();
+    static QString versionText();
+    static QString usageText();
+
+  private:
+    static CommandLine invalid(const QString &problem);
+
+    Mode m_mode = Mode::Window;
+    QString m_bankFolder;
+    QString m_startupTimeFile;
+    QString m_problem;
+};

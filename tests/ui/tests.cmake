@@ -1,0 +1,1 @@
+# The test program of src/ui (paths relative to tests/).
