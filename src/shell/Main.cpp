@@ -13,8 +13,16 @@
 #include "quiz/RandomSource.h"
 #include "scores/frmHighScore.h"
 #include "timed/TimedGame.h"
+#include "ui/DetachedStarter.h"
+#include "ui/frmAbout.h"
+#include "ui/frmSplash.h"
 #include "update/QtHttpFetcher.h"
 #include "update/frmChkUpdt.h"
+#ifdef Q_OS_WIN
+#include "ui/WindowsSystemInfo.h"
+#else
+#include "ui/DesktopSystemInfo.h"
+#endif
 
 #include "AnswerKeys.h"
 
@@ -83,6 +91,13 @@ QString Main::appFile(const QString &name) const
 bool Main::Form_Load()
 {
     try {
+        if (SplashShown != 1) {
+            auto splash = std::make_unique<frmSplash>(AppPath, this);
+            splash->Form_Load();
+            splash->show();
+            m_splash = splash.release();
+            SplashShown = 1;
+        }
         Timer.stop();
         wordingTable = standardWordings();
         AFile = appFile(QStringLiteral("A.zel"));
@@ -156,6 +171,17 @@ void Main::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
+void Main::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The splash stays above the window and takes the keys, so that any
+    // key closes it, as a click does.
+    if (m_splash) {
+        m_splash->raise();
+        m_splash->activateWindow();
+    }
+}
+
 void Main::closeEvent(QCloseEvent *event)
 {
     // Form_Unload: No keeps the window and everything in it as it was.
@@ -219,7 +245,20 @@ void Main::Timer_Timer()
     render();
 }
 
-void Main::Mnu_About_Click() {}
+void Main::Mnu_About_Click()
+{
+    showPausingCountdown([this] {
+#ifdef Q_OS_WIN
+        Win32Registry registry;
+        WindowsSystemInfo lookup(registry);
+#else
+        DesktopSystemInfo lookup;
+#endif
+        DetachedStarter starter;
+        frmAbout window(lookup, starter, m_services.boxes, this);
+        window.exec();
+    });
+}
 
 void Main::Mnu_CU_Click()
 {

@@ -4,8 +4,10 @@
 #include "quiz/QuestionBank.h"
 #include "quiz/QuizEffects.h"
 #include "quiz/QuizSession.h"
+#include "ui/frmSplash.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -45,6 +47,7 @@ class Main : public QMainWindow, private QuizEffects {
     QuizSession &session() { return *m_session; }
     const QuizState &state() const { return m_session->state(); }
     QTimer &countdown() { return Timer; }
+    frmSplash *splash() const { return m_splash; }
 
     // The quiz variables other windows read and write.
     std::int16_t &checkscore() { return m_session->state().checkscore; }
@@ -119,6 +122,7 @@ class Main : public QMainWindow, private QuizEffects {
   protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
   private:
     // Main_Layout.cpp
@@ -149,4 +153,6 @@ class Main : public QMainWindow, private QuizEffects {
     bool m_highScoresOpen = false;
     MainView::TextColour m_spokenTimeColour = MainView::TextColour::Navy;
     bool m_offerPending = false;
+    // The start-up picture while it is open; it deletes itself.
+    QPointer<frmSplash> m_splash;
 };

@@ -204,5 +204,4 @@ void Main::buildMenus()
     connect(Mnu_CU, &QAction::triggered, this, &Main::Mnu_CU_Click);
 
     // Their windows come with later work; the entries are there already.
-    Mnu_About->setEnabled(false);
 }

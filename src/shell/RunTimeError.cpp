@@ -25,6 +25,8 @@ QString RunTimeError::describe(int number)
         return QStringLiteral("Path/File access error");
     case InputPastEnd:
         return QStringLiteral("Input past end of file");
+    case InvalidPicture:
+        return QStringLiteral("Invalid picture");
     case DatabaseLoad:
         return QStringLiteral("Error loading from file");
     case TooFewQuestions:

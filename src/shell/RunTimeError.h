@@ -17,6 +17,7 @@ class RunTimeError : public std::exception {
         FileNotFound = 53,
         FileAccess = 75,
         InputPastEnd = 62,
+        InvalidPicture = 481,
         DatabaseLoad = 31037,
         // Our own: a bank that cannot give two different questions in a row.
         TooFewQuestions = 31100,

@@ -7,6 +7,7 @@
 #include "StartupTrace.h"
 #include "quiz/RandomSource.h"
 #include "scores/QtSettingsStore.h"
+#include "ui/AppIcon.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("zelquiz"));
     // A style that draws the answer buttons in their background colour.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    AppIcon::install();
 
     QtCuePlayer sound;
     QtMessageBoxes boxes;

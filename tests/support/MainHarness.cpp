@@ -4,7 +4,8 @@
 
 void MainHarness::useSampleData()
 {
-    for (const char *name : {"A.zel", "AD.zel", "DV.ZEL", "startup.wav", "bad.wav", "yea.wav"})
+    for (const char *name :
+         {"A.zel", "AD.zel", "DV.ZEL", "startup.wav", "bad.wav", "yea.wav", "zel2.jpg"})
         dir.copyData(QLatin1String(name));
 }
 
@@ -26,6 +27,8 @@ void MainHarness::writeBank(int entries)
 bool MainHarness::start()
 {
     main = std::make_unique<Main>(dir.path(), fakes.services());
+    if (!withSplash)
+        main->SplashShown = 1;
     return main->Form_Load();
 }
 

@@ -16,8 +16,10 @@ struct MainHarness {
     // category 4 and the right answer text i.
     void writeBank(int entries);
 
-    // Creates the window and runs its start-up.
+    // Creates the window and runs its start-up. The start-up picture is
+    // left out unless a test asks for it, as though it had been shown.
     bool start();
+    bool withSplash = false;
 
     // Shows the window as the program does, for focus and visibility.
     void show();

@@ -1,0 +1,22 @@
+#include "SystemInfoLookup.h"
+
+#include <QFileInfo>
+
+bool isNormalFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.exists() && info.isFile();
+}
+
+bool startSystemInfo(SystemInfoLookup &lookup, ProgramStarter &starter)
+{
+    if (const std::optional<QString> path = lookup.configuredProgram())
+        return starter.startDetached(*path);
+    if (const std::optional<QStringList> candidates = lookup.programCandidates()) {
+        for (const QString &path : *candidates) {
+            if (isNormalFile(path))
+                return starter.startDetached(path);
+        }
+    }
+    return false;
+}

@@ -1,0 +1,47 @@
+#include "WindowsSystemInfo.h"
+
+std::optional<QString> WindowsSystemInfo::configuredProgram()
+{
+    std::uint32_t root = RegistryValue::LocalMachine;
+    QString key = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+    QString value = QStringLiteral("PATH");
+    if (!GetKeyValue(m_api, root, key, value, m_path))
+        return std::nullopt;
+    return m_path;
+}
+
+std::optional<QStringList> WindowsSystemInfo::programCandidates()
+{
+    std::uint32_t root = RegistryValue::LocalMachine;
+    QString key = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+    QString value = QStringLiteral("MSINFO");
+    if (!GetKeyValue(m_api, root, key, value, m_path))
+        return std::nullopt;
+    return QStringList{m_path + QStringLiteral("\\MSINFO32.EXE")};
+}
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+bool Win32Registry::query(std::uint32_t root, const QByteArray &keyName,
+                          const QByteArray &valueName, std::uint32_t access, char *buffer,
+                          std::uint32_t &size, std::uint32_t &type)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)), keyName.constData(), 0,
+                      access, &key) != ERROR_SUCCESS) {
+        RegCloseKey(key);
+        return false;
+    }
+    DWORD valueType = 0;
+    DWORD valueSize = size;
+    const LONG rc = RegQueryValueExA(key, valueName.constData(), nullptr, &valueType,
+                                     reinterpret_cast<LPBYTE>(buffer), &valueSize);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS)
+        return false;
+    size = valueSize;
+    type = valueType;
+    return true;
+}
+#endif

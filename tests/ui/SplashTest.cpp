@@ -1,0 +1,137 @@
+#include "support/MainHarness.h"
+#include "ui/frmSplash.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window's start-up with the picture in place: the splash is up
+// above a window that already shows its first question.
+class Splash : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        h.useSampleData();
+        h.withSplash = true;
+        ASSERT_TRUE(h.start());
+        h.show();
+        splash = h.main->splash();
+        ASSERT_NE(splash, nullptr);
+    }
+
+    bool closed()
+    {
+        QApplication::processEvents();
+        // Closing deletes the window.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return splash.isNull();
+    }
+
+    MainHarness h;
+    QPointer<frmSplash> splash;
+};
+
+TEST_F(Splash, OpensAboveTheFirstQuestionWithTheVersion)
+{
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(splash->isWindow());
+    EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(splash->parentWidget(), h.main.get());
+    EXPECT_EQ(splash->size(), QSize(449, 350));
+    EXPECT_EQ(splash->lblVersion->text(), "Version 1.6");
+    EXPECT_EQ(splash->lblVersion->geometry(), QRect(304, 328, 138, 27));
+    EXPECT_TRUE(splash->lblVersion->font().bold());
+    EXPECT_EQ(splash->lblVersion->font().pointSizeF(), 12);
+    EXPECT_EQ(splash->lblVersion->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_TRUE(splash->Timer1.isActive());
+    EXPECT_EQ(splash->Timer1.interval(), 1000);
+    EXPECT_NE(h.main->state().CurEntry, 0);
+    EXPECT_TRUE(h.main->isVisible());
+}
+
+TEST_F(Splash, ClosesAtTheTenthTickNotBefore)
+{
+    for (int tick = 1; tick <= 9; ++tick)
+        splash->Timer1_Timer();
+    EXPECT_FALSE(closed());
+    EXPECT_EQ(splash->Ticks, 9);
+    splash->Timer1_Timer();
+    EXPECT_TRUE(closed());
+    EXPECT_TRUE(h.main->isVisible());
+}
+
+TEST_F(Splash, AClickOnThePictureCloses)
+{
+    QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(closed());
+}
+
+TEST_F(Splash, AClickOnTheVersionCloses)
+{
+    QTest::mouseClick(splash->lblVersion, Qt::LeftButton);
+    EXPECT_TRUE(closed());
+}
+
+TEST_F(Splash, AnyKeyCloses)
+{
+    QTest::keyClick(splash, Qt::Key_X);
+    EXPECT_TRUE(closed());
+}
+
+// Closing early changes nothing in the main window, and a second start-up
+// of the same window shows no second splash.
+TEST_F(Splash, ShownOncePerRunAndClosingLeavesMainAsItWas)
+{
+    const int entry = h.main->state().CurEntry;
+    QTest::keyClick(splash, Qt::Key_Space);
+    ASSERT_TRUE(closed());
+    EXPECT_EQ(h.main->state().CurEntry, entry);
+    EXPECT_EQ(h.main->SplashShown, 1);
+
+    ASSERT_TRUE(h.main->Form_Load());
+    EXPECT_EQ(h.main->splash(), nullptr);
+    EXPECT_EQ(h.main->findChildren<frmSplash *>().size(), 0);
+}
+
+struct BadPicture {
+    const char *name;
+    QByteArray bytes; // empty: no file at all
+    const char *text;
+    const char *title;
+};
+
+class SplashPicture : public ::testing::TestWithParam<BadPicture> {};
+
+// The picture is part of the program: without it the start-up is reported
+// and the program ends before the main window appears.
+TEST_P(SplashPicture, MissingOrUnreadableEndsTheStartUp)
+{
+    MainHarness h;
+    h.writeBank(10);
+    h.withSplash = true;
+    if (!GetParam().bytes.isEmpty())
+        h.dir.write("zel2.jpg", GetParam().bytes);
+
+    EXPECT_FALSE(h.start());
+    ASSERT_EQ(h.fakes.boxes.shown.size(), 1u);
+    EXPECT_EQ(h.fakes.boxes.shown[0].text, QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(h.fakes.boxes.shown[0].title, QString::fromUtf8(GetParam().title));
+    EXPECT_TRUE(h.fakes.end.ended);
+    EXPECT_FALSE(h.main->isVisible());
+    EXPECT_EQ(h.main->findChildren<frmSplash *>().size(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SplashPicture,
+    ::testing::Values(BadPicture{"missing", {}, "Error Loading From File.", "Program Error!"},
+                      BadPicture{"not_a_picture", "not a JPEG at all",
+                                 "Error occured!\r\n#481: Invalid picture", "Program Error!!"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
