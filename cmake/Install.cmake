@@ -25,7 +25,7 @@ install(TARGETS zelquiz RUNTIME DESTINATION "${ZELQUIZ_PROGRAM_DIR}")
 
 file(GLOB ZELQUIZ_INSTALL_DATA LIST_DIRECTORIES false CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/data/*")
 list(FILTER ZELQUIZ_INSTALL_DATA EXCLUDE REGEX "/README[^/]*$")
-foreach(required A.zel AD.zel)
+foreach(required A.zel AD.zel zel2.jpg)
   if(NOT EXISTS "${PROJECT_SOURCE_DIR}/data/${required}")
     message(WARNING "data/${required} is missing: the installed program will not start")
   endif()
