@@ -1,23 +1,28 @@
 #include "WindowsSystemInfo.h"
 
-std::optional<QString> WindowsSystemInfo::configuredProgram()
+std::optional<QString> WindowsSystemInfo::read(const QString &keyName, const QString &valueName)
 {
     std::uint32_t root = RegistryValue::LocalMachine;
-    QString key = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-    QString value = QStringLiteral("PATH");
+    QString key = keyName;
+    QString value = valueName;
     if (!GetKeyValue(m_api, root, key, value, m_path))
         return std::nullopt;
     return m_path;
 }
 
+std::optional<QString> WindowsSystemInfo::configuredProgram()
+{
+    return read(QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                QStringLiteral("PATH"));
+}
+
 std::optional<QStringList> WindowsSystemInfo::programCandidates()
 {
-    std::uint32_t root = RegistryValue::LocalMachine;
-    QString key = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
-    QString value = QStringLiteral("MSINFO");
-    if (!GetKeyValue(m_api, root, key, value, m_path))
+    const std::optional<QString> folder = read(
+        QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"), QStringLiteral("MSINFO"));
+    if (!folder)
         return std::nullopt;
-    return QStringList{m_path + QStringLiteral("\\MSINFO32.EXE")};
+    return QStringList{*folder + QStringLiteral("\\MSINFO32.EXE")};
 }
 
 #ifdef Q_OS_WIN

@@ -15,6 +15,8 @@ class WindowsSystemInfo final : public SystemInfoLookup {
     std::optional<QStringList> programCandidates() override;
 
   private:
+    std::optional<QString> read(const QString &keyName, const QString &valueName);
+
     RegistryValue::Api &m_api;
     // The same text receives both values, as it was passed in.
     QString m_path;
