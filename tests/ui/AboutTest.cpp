@@ -45,19 +45,8 @@ TEST_F(About, TitleVersionAndCaptions)
     EXPECT_EQ(window.lblTitle->text(), "ZEL Quiz");
     EXPECT_EQ(window.lblVersion->text(), "Version 1.6");
     EXPECT_EQ(window.size(), QSize(461, 379));
-    EXPECT_EQ(window.Frame2->title(), "Credits");
-    EXPECT_EQ(window.Label4->text(), "Created By:");
-    EXPECT_EQ(window.Label5->text(), "With Special Thanks To:");
-    EXPECT_EQ(window.Label6->text(),
-              "Thank you for introducing me to this exciting and personally rewarding field.");
-    EXPECT_EQ(window.cmdOK->text(), "OK");
-    EXPECT_EQ(window.cmdSysInfo->text(), "&System Info...");
-    EXPECT_TRUE(window.Frame1->title().isEmpty());
     EXPECT_EQ(window.Label3->palette().color(QPalette::WindowText), QColor(192, 0, 0));
-    EXPECT_EQ(window.Label4->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    EXPECT_TRUE(window.Label4->font().italic());
-    EXPECT_TRUE(window.lblTitle->font().bold());
-    EXPECT_EQ(window.lblTitle->font().pointSizeF(), 12);
+    EXPECT_EQ(window.cmdSysInfo->text(), "&System Info...");
     EXPECT_FALSE(window.picIcon->pixmap().isNull());
     EXPECT_FALSE(window.windowIcon().isNull());
 }

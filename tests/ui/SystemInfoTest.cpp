@@ -6,6 +6,7 @@
 #include "ui/WindowsSystemInfo.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QThread>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -112,68 +114,78 @@ TEST(WindowsLookup, PathValueFirstThenTheFolderOfTheTool)
     EXPECT_EQ(lookup.configuredProgram(), QString("C:\\Info\\info.exe"));
 }
 
-// A lookup with fixed answers and a starter that records what it was asked.
-struct Scripted final : SystemInfoLookup, ProgramStarter {
-    std::optional<QString> configuredProgram() override { return configured; }
-    std::optional<QStringList> programCandidates() override { return candidates; }
+// A lookup with fixed answers (names of files in a real folder: "tool" is
+// a file, "folder" a folder, "missing" nothing) and a starter that records
+// what it was asked.
+struct Lookup {
+    const char *name;
+    const char *configured; // nullptr: none configured
+    std::vector<const char *> candidates;
+    bool noCandidates;
+    bool startSucceeds;
+    const char *started; // nullptr: nothing started
+    bool result;
+};
+
+class StartSysInfo : public ::testing::TestWithParam<Lookup>, SystemInfoLookup, ProgramStarter {
+  protected:
+    std::optional<QString> configuredProgram() override
+    {
+        if (!GetParam().configured)
+            return std::nullopt;
+        return dir.file(GetParam().configured);
+    }
+    std::optional<QStringList> programCandidates() override
+    {
+        if (GetParam().noCandidates)
+            return std::nullopt;
+        QStringList out;
+        for (const char *c : GetParam().candidates)
+            out << dir.file(c);
+        return out;
+    }
     bool startDetached(const QString &path) override
     {
         started << path;
-        return startSucceeds;
+        return GetParam().startSucceeds;
     }
-    std::optional<QString> configured;
-    std::optional<QStringList> candidates;
-    bool startSucceeds = true;
+    bool run()
+    {
+        dir.write("tool", "#!/bin/sh\n");
+        QDir(dir.path()).mkdir("folder");
+        return startSystemInfo(*this, *this);
+    }
+    TempDir dir;
     QStringList started;
 };
 
-class StartSysInfo : public ::testing::Test {
-  protected:
-    void SetUp() override { dir.write("tool", "#!/bin/sh\n"); }
-    TempDir dir;
-    Scripted s;
-};
-
-TEST_F(StartSysInfo, ConfiguredProgramIsStartedWithoutATest)
+// The configured program is started untested and is the only try; a
+// candidate only when it is a file; a failed start is a failure.
+TEST_P(StartSysInfo, StartsWhatTheLookupsFind)
 {
-    s.configured = dir.file("not-there");
-    s.candidates = QStringList{dir.file("tool")};
-    EXPECT_TRUE(startSystemInfo(s, s));
-    EXPECT_EQ(s.started, QStringList{dir.file("not-there")});
+    EXPECT_EQ(run(), GetParam().result);
+    QStringList expected;
+    if (GetParam().started)
+        expected << dir.file(GetParam().started);
+    EXPECT_EQ(started, expected);
 }
 
-TEST_F(StartSysInfo, AFailedStartOfTheConfiguredProgramTriesNothingElse)
-{
-    s.configured = dir.file("tool");
-    s.startSucceeds = false;
-    s.candidates = QStringList{dir.file("tool")};
-    EXPECT_FALSE(startSystemInfo(s, s));
-    EXPECT_EQ(s.started.size(), 1);
-}
-
-TEST_F(StartSysInfo, ACandidateIsStartedOnlyWhenItIsAFile)
-{
-    QDir(dir.path()).mkdir("folder");
-    s.candidates = QStringList{dir.file("missing"), dir.file("folder"), dir.file("tool")};
-    EXPECT_TRUE(startSystemInfo(s, s));
-    EXPECT_EQ(s.started, QStringList{dir.file("tool")});
-
-    s.started.clear();
-    s.candidates = QStringList{dir.file("missing"), dir.file("folder")};
-    EXPECT_FALSE(startSystemInfo(s, s));
-    EXPECT_TRUE(s.started.isEmpty());
-
-    s.candidates = std::nullopt;
-    EXPECT_FALSE(startSystemInfo(s, s));
-    EXPECT_TRUE(s.started.isEmpty());
-}
-
-TEST_F(StartSysInfo, AFoundProgramThatFailsToStartIsAFailure)
-{
-    s.candidates = QStringList{dir.file("tool")};
-    s.startSucceeds = false;
-    EXPECT_FALSE(startSystemInfo(s, s));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StartSysInfo,
+    ::testing::Values(
+        Lookup{"configured_untested", "missing", {"tool"}, false, true, "missing", true},
+        Lookup{"configured_fails_no_fallback", "tool", {"tool"}, false, false, "tool", false},
+        Lookup{"first_existing_candidate",
+               nullptr,
+               {"missing", "folder", "tool"},
+               false,
+               true,
+               "tool",
+               true},
+        Lookup{"no_candidate_exists", nullptr, {"missing", "folder"}, false, true, nullptr, false},
+        Lookup{"nothing_recorded", nullptr, {}, true, true, nullptr, false},
+        Lookup{"found_but_fails_to_start", nullptr, {"tool"}, false, false, "tool", false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(DesktopLookup, ConfiguredProgramFromTheSystemSettingsFile)
 {
