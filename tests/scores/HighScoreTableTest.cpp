@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -21,131 +22,61 @@ std::vector<std::int32_t> scores(const HighScoreTable &t)
     return out;
 }
 
-struct PlaceCase {
-    std::vector<std::int32_t> table;
-    std::int32_t offered;
-    std::optional<int> place;
-};
-
-class PlaceOf : public ::testing::TestWithParam<PlaceCase> {};
-
-TEST_P(PlaceOf, StrictTestsPerPlace)
-{
-    HighScoreTable t;
-    for (int p = 1; p <= int(GetParam().table.size()); ++p)
-        t.Insert(p, GetParam().table[std::size_t(p - 1)], QStringLiteral("x"));
-    EXPECT_EQ(t.PlaceOf(GetParam().offered), GetParam().place) << GetParam().offered;
-}
-
 const std::vector<std::int32_t> kThree = {100, 90, 80};
 const std::vector<std::int32_t> kFull = {100, 90, 80, 70, 60, 50, 40, 35, 30, 20};
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, PlaceOf,
-    ::testing::Values(
-        // Against an empty table only a score of 1 or more earns a place.
-        PlaceCase{{}, 0, std::nullopt}, PlaceCase{{}, 1, 1}, PlaceCase{{}, -5, std::nullopt},
-        PlaceCase{kThree, 95, 2}, PlaceCase{kThree, 85, 3}, PlaceCase{kThree, 5, 4},
-        PlaceCase{kThree, 101, 1},
-        // A tie with any score on the table earns nothing.
-        PlaceCase{kThree, 100, std::nullopt}, PlaceCase{kThree, 90, std::nullopt},
-        PlaceCase{kThree, 80, std::nullopt}, PlaceCase{kThree, 0, std::nullopt},
-        PlaceCase{kFull, 25, 10}, PlaceCase{kFull, 20, std::nullopt},
-        PlaceCase{kFull, 19, std::nullopt}, PlaceCase{kFull, 2147483647, 1}));
-
-TEST(HighScoreTable, InsertMovesTheLowerPlacesDownAndDropsTheLast)
+// Against an empty table only a score of 1 or more earns a place; a tie
+// with any score on the table earns nothing.
+TEST(HighScoreTable, PlaceOfTestsStrictlyPerPlace)
 {
-    HighScoreTable t;
-    t.Insert(1, 100, "A");
-    t.Insert(2, 90, "B");
-    t.Insert(3, 80, "C");
-    t.Insert(*t.PlaceOf(95), 95, "New");
-    EXPECT_EQ(scores(t), (std::vector<std::int32_t>{100, 95, 90, 80, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(t.place(2).name, "New");
-    EXPECT_EQ(t.place(3).name, "B");
-
-    HighScoreTable full;
-    for (int p = 1; p <= 10; ++p)
-        full.Insert(p, kFull[std::size_t(p - 1)], QStringLiteral("P%1").arg(p));
-    full.Insert(10, 25, "Ten");
-    EXPECT_EQ(full.place(9).score, 30);
-    EXPECT_EQ(full.place(10).score, 25);
-    EXPECT_EQ(full.place(10).name, "Ten");
-    full.Insert(1, 200, "Top");
-    EXPECT_EQ(full.place(1).name, "Top");
-    EXPECT_EQ(full.place(10).name, "P9"); // "Ten" fell off
-}
-
-TEST(HighScoreTable, OfferScoreOnlyAtTheEndOfAGameAndOnlyForAPlace)
-{
-    HighScoreTable t;
-    int asked = 0;
-    auto ask = [&] {
-        ++asked;
-        return QStringLiteral("Ann");
-    };
-    EXPECT_FALSE(t.OfferScore(0, 50, ask)); // opened from the menu
-    EXPECT_FALSE(t.OfferScore(1, 0, ask));  // 0 against an empty table
-    EXPECT_EQ(asked, 0);
-    EXPECT_TRUE(t.OfferScore(1, 50, ask));
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(t.place(1).name, "Ann");
-    EXPECT_FALSE(t.OfferScore(1, 50, ask)); // a tie
-    EXPECT_EQ(asked, 1);
-}
-
-TEST(HighScoreTable, EmptyStoreLoadsTenEmptyPlacesAndClearSavesZeros)
-{
-    MemorySettings store;
-    HighScoreTable t;
-    t.Load(store);
-    EXPECT_EQ(scores(t), std::vector<std::int32_t>(10, 0));
-    for (int p = 1; p <= 10; ++p)
-        EXPECT_TRUE(t.place(p).name.isEmpty());
-
-    t.Insert(1, 40, "Bo");
-    t.Clear();
-    ASSERT_TRUE(t.Save(store));
-    QStringList order;
-    for (int p = 1; p <= 10; ++p)
-        order << QStringLiteral("s%1").arg(p);
-    for (int p = 1; p <= 10; ++p)
-        order << QStringLiteral("n%1").arg(p);
-    EXPECT_EQ(store.writes, order);
-    for (int p = 1; p <= 10; ++p) {
-        EXPECT_EQ(store.values.value(QStringLiteral("highscore/s%1").arg(p)), "0");
-        EXPECT_EQ(store.values.value(QStringLiteral("highscore/n%1").arg(p)), "");
+    const std::optional<int> none;
+    const std::vector<std::tuple<std::vector<std::int32_t>, std::int32_t, std::optional<int>>>
+        cases = {{{}, 0, none},    {{}, 1, 1},          {kThree, 95, 2},    {kThree, 5, 4},
+                 {kThree, 101, 1}, {kThree, 100, none}, {kThree, 80, none}, {kThree, 0, none},
+                 {kFull, 25, 10},  {kFull, 20, none},   {kFull, 19, none}};
+    for (const auto &[table, offered, place] : cases) {
+        HighScoreTable t;
+        for (int p = 1; p <= int(table.size()); ++p)
+            t.Insert(p, table[std::size_t(p - 1)], QStringLiteral("x"));
+        EXPECT_EQ(t.PlaceOf(offered), place) << offered << " against " << table.size();
     }
 }
 
-struct StoredScore {
-    const char *text;
-    std::int32_t score;
-};
-
-class StoredScores : public ::testing::TestWithParam<StoredScore> {};
+// Into a part-filled table is the window's test; a full one drops its last.
+TEST(HighScoreTable, InsertIntoAFullTableDropsTheLast)
+{
+    HighScoreTable t;
+    for (int p = 1; p <= 10; ++p)
+        t.Insert(p, kFull[std::size_t(p - 1)], QStringLiteral("P%1").arg(p));
+    t.Insert(10, 25, "Ten");
+    EXPECT_EQ(t.place(9).score, 30);
+    EXPECT_EQ(t.place(10).name, "Ten");
+    t.Insert(1, 200, "Top");
+    EXPECT_EQ(scores(t), (std::vector<std::int32_t>{200, 100, 90, 80, 70, 60, 50, 40, 35, 30}));
+    EXPECT_EQ(t.place(10).name, "P9"); // "Ten" fell off
+}
 
 // Only an edited store holds anything but decimal text; such a score
 // reads as 0 and its name stays.
-TEST_P(StoredScores, LoadAs)
+TEST(HighScoreTable, StoredScoreTexts)
 {
-    MemorySettings store;
-    store.values.insert("highscore/s1", QString::fromUtf8(GetParam().text));
-    store.values.insert("highscore/n1", "Kept");
-    HighScoreTable t;
-    t.Load(store);
-    EXPECT_EQ(t.place(1).score, GetParam().score) << GetParam().text;
-    EXPECT_EQ(t.place(1).name, "Kept");
+    auto load = [](const char *text) {
+        MemorySettings store;
+        store.values.insert("highscore/s1", QString::fromUtf8(text));
+        store.values.insert("highscore/n1", "Kept");
+        HighScoreTable t;
+        t.Load(store);
+        EXPECT_EQ(t.place(1).name, "Kept") << text;
+        return t.place(1).score;
+    };
+    EXPECT_EQ(load("125"), 125);
+    EXPECT_EQ(load("-3"), -3);
+    EXPECT_EQ(load(" 42 "), 42);
+    EXPECT_EQ(load("2147483647"), 2147483647);
+    EXPECT_EQ(load("-2147483648"), -2147483647 - 1);
+    for (const char *text : {"", "2147483648", "12.5", "1e3", "abc", "0x10", "1 000"})
+        EXPECT_EQ(load(text), 0) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, StoredScores,
-    ::testing::Values(StoredScore{"125", 125}, StoredScore{"-3", -3}, StoredScore{"", 0},
-                      StoredScore{" 42 ", 42}, StoredScore{"2147483647", 2147483647},
-                      StoredScore{"-2147483648", -2147483647 - 1}, StoredScore{"2147483648", 0},
-                      StoredScore{"99999999999999999999", 0}, StoredScore{"12.5", 0},
-                      StoredScore{"1e3", 0}, StoredScore{"abc", 0}, StoredScore{"0x10", 0},
-                      StoredScore{"1 000", 0}));
 
 const QStringList kNames = {"Ann Lee",
                             "O'Brien, \"Pat\"",

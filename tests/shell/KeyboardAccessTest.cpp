@@ -1,85 +1,79 @@
 // The main window without a mouse: answer keys, and what a screen reader
 // is told.
-#include "shell/AnswerButton.h"
+#include "WindowTest.h"
 #include "shell/AnswerKeys.h"
-#include "support/MainHarness.h"
 
-#include <QAction>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
-class Keyboard : public ::testing::Test {
+class Keyboard : public WindowTest {
   protected:
-    void SetUp() override
-    {
-        h.writeBank(10);
-        ASSERT_TRUE(h.start());
-        h.show();
-        h.main->setHighScoreWindow([] {});
-    }
-    Main &m() { return *h.main; }
     int buttonOfAnswer(int k) { return m().state().AnsPos[std::size_t(k - 1)]; }
-
-    MainHarness h;
 };
 
 struct KeyCase {
     const char *name;
-    Qt::KeyboardModifiers modifiers;
+    std::function<void(Main &, int button)> press;
 };
 
 class AnswerKey : public Keyboard, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(AnswerKey, PressesItsButtonLikeAClick)
 {
+    // Keys 0 and 7, and an answer key held with Ctrl, are no answer.
+    for (Qt::Key key : {Qt::Key_0, Qt::Key_7})
+        QTest::keyClick(&m(), key);
+    QTest::keyClick(&m(), Qt::Key(Qt::Key_0 + buttonOfAnswer(1)), Qt::ControlModifier);
+    EXPECT_EQ(m().state().NumTotal, 0);
+
     const int wrongButton = buttonOfAnswer(2);
-    QTest::keyClick(&m(), Qt::Key(Qt::Key_0 + wrongButton), GetParam().modifiers);
+    GetParam().press(m(), wrongButton);
     EXPECT_EQ(m().state().NumWrong, 1);
     EXPECT_FALSE(m().Btn_Answer[std::size_t(wrongButton - 1)]->isEnabled());
 
     // The disabled button takes no key.
-    QTest::keyClick(&m(), Qt::Key(Qt::Key_0 + wrongButton), GetParam().modifiers);
+    GetParam().press(m(), wrongButton);
     EXPECT_EQ(m().state().WrongTries, 1);
 
-    QTest::keyClick(&m(), Qt::Key(Qt::Key_0 + buttonOfAnswer(1)), GetParam().modifiers);
+    GetParam().press(m(), buttonOfAnswer(1));
     EXPECT_EQ(m().state().NumTotal, 1);
     EXPECT_EQ(m().state().NumCorrect, 0); // the second try counts nothing
     EXPECT_FALSE(m().btn_next->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, AnswerKey,
-                         ::testing::Values(KeyCase{"digit_row", Qt::NoModifier},
-                                           KeyCase{"keypad", Qt::KeypadModifier}),
+const std::vector<KeyCase> kKeys = {
+    {"digit_row", [](Main &m, int b) { QTest::keyClick(&m, Qt::Key(Qt::Key_0 + b)); }},
+    {"keypad",
+     [](Main &m, int b) { QTest::keyClick(&m, Qt::Key(Qt::Key_0 + b), Qt::KeypadModifier); }},
+#if defined(Q_OS_LINUX)
+    // A French layout sends "&" for the key left of "2": the window goes by
+    // the key code of the digit row instead.
+    {"physical_key",
+     [](Main &m, int b) {
+         QKeyEvent press(QEvent::KeyPress, Qt::Key_Ampersand, Qt::NoModifier, quint32(9 + b), 0, 0);
+         QApplication::sendEvent(&m, &press);
+     }},
+#endif
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, AnswerKey, ::testing::ValuesIn(kKeys),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(Keyboard, KeysWorkInTheTimedQuizOnlyWhileAGameRuns)
+TEST(AnswerKeys, DigitsAndOnlyTheSixKeyCodesOfTheDigitRow)
 {
-    m().Menu_Timed->trigger();
-    QTest::keyClick(&m(), Qt::Key_1);
-    EXPECT_EQ(m().state().NumTotal, 12);
-    m().Btn_StartStop->click();
-    QTest::keyClick(&m(), Qt::Key(Qt::Key_0 + buttonOfAnswer(1)));
-    EXPECT_EQ(m().state().NumScore, 2);
-    EXPECT_EQ(m().state().NumTotal, 11);
-    m().countdown().stop();
-}
-
-TEST_F(Keyboard, ModifiersAndOtherKeysAreLeftAlone)
-{
-    const int entry = m().state().CurEntry;
-    for (Qt::Key key : {Qt::Key_0, Qt::Key_7, Qt::Key_A})
-        QTest::keyClick(&m(), key);
-    QTest::keyClick(&m(), Qt::Key(Qt::Key_0 + buttonOfAnswer(1)), Qt::ControlModifier);
-    EXPECT_EQ(m().state().CurEntry, entry);
-    EXPECT_EQ(m().state().NumTotal, 0);
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_0 + k, 0), k);
+    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_Ampersand, 0), 0);
+#if defined(Q_OS_LINUX)
+    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_ParenLeft, 15), 6);
+    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_Minus, 16), 0);
+    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_Escape, 9), 0);
+#endif
 }
 
 // The key reaches the window through the platform, as a real one does, so
@@ -99,46 +93,6 @@ TEST_F(Keyboard, NoAnswerWhileAModalWindowIsOpen)
     EXPECT_EQ(m().state().NumTotal, 1);
 }
 
-TEST(AnswerKeys, DigitsKeypadAndThePhysicalDigitRow)
-{
-    for (int k = 1; k <= 6; ++k)
-        EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_0 + k, 0), k);
-    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_0, 0), 0);
-    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_7, 0), 0);
-    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_Ampersand, 0), 0);
-#if defined(Q_OS_LINUX)
-    // A French layout: the key left of "2" gives "&" unshifted.
-    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_Ampersand, 10), 1);
-    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_Eacute, 11), 2);
-    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_ParenLeft, 15), 6);
-    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_Minus, 16), 0);
-    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_Escape, 9), 0);
-#endif
-}
-
-#if defined(Q_OS_LINUX)
-TEST_F(Keyboard, ShiftedLayoutsAnswerByThePhysicalKey)
-{
-    const int right = buttonOfAnswer(1);
-    // What an AZERTY keyboard sends for the unshifted digit-row keys.
-    const std::array<Qt::Key, 6> keys = {Qt::Key_Ampersand,  Qt::Key_Eacute,    Qt::Key_QuoteDbl,
-                                         Qt::Key_Apostrophe, Qt::Key_ParenLeft, Qt::Key_Minus};
-    QKeyEvent press(QEvent::KeyPress, keys[std::size_t(right - 1)], Qt::NoModifier,
-                    quint32(9 + right), 0, 0);
-    QApplication::sendEvent(&m(), &press);
-    EXPECT_EQ(m().state().NumCorrect, 1);
-}
-#endif
-
-TEST_F(Keyboard, ButtonsNameTheirKeyAndTheirAnswer)
-{
-    for (int k = 1; k <= 6; ++k) {
-        AnswerButton *b = m().Btn_Answer[std::size_t(k - 1)];
-        EXPECT_EQ(b->toolTip(), QStringLiteral("Key %1").arg(k));
-        EXPECT_EQ(b->accessibleName(), QStringLiteral("Answer %1: ").arg(k) + b->caption());
-    }
-}
-
 // The offscreen platform has no accessibility bridge; the names are read
 // back from the widgets and the alerts counted from the window's signal.
 class ScreenReader : public Keyboard {
@@ -152,37 +106,52 @@ class ScreenReader : public Keyboard {
     std::vector<QWidget *> alerts;
 };
 
-TEST_F(ScreenReader, HearsTheQuestionTheWarningAndTheCounters)
+TEST_F(ScreenReader, HearsTheButtonsTheQuestionTheWarningAndTheCounters)
 {
+    for (int k = 1; k <= 6; ++k) {
+        AnswerButton *b = m().Btn_Answer[std::size_t(k - 1)];
+        EXPECT_EQ(b->toolTip(), QStringLiteral("Key %1").arg(k));
+        EXPECT_EQ(b->accessibleName(), QStringLiteral("Answer %1: ").arg(k) + b->caption());
+    }
     EXPECT_EQ(m().Lbl_Question->accessibleName(),
               QStringLiteral("What Term means: T%1").arg(m().state().CurEntry));
     EXPECT_EQ(m().Lbl_Correct->accessibleName(), "Correct: 0");
 
-    m().Btn_Answer[std::size_t(buttonOfAnswer(2) - 1)]->click();
+    click(answerButton(2));
     EXPECT_TRUE(m().Lbl_Question->accessibleName().startsWith(
         "Incorrect!! Try Once More Without Affecting Score?"));
     EXPECT_EQ(count(m().Lbl_Question), 1);
 
-    m().btn_next->click();
+    click(m().btn_next);
     EXPECT_EQ(m().Lbl_Wrong->accessibleName(), "Wrong: 1");
     EXPECT_EQ(m().Lbl_Total->accessibleName(), "Total Questions: 1");
     EXPECT_EQ(count(m().Lbl_Question), 1); // a new question is no warning
 }
 
-TEST_F(ScreenReader, HearsTheLastSecondsOnce)
+// Keys answer only while a game runs; the last seconds are announced
+// once, when the display turns dark red.
+TEST_F(ScreenReader, TimedQuizByKeyAndTheLastSecondsHeardOnce)
 {
     m().Menu_Timed->trigger();
-    m().Btn_StartStop->click();
+    QTest::keyClick(&m(), Qt::Key_1);
+    EXPECT_EQ(m().state().NumTotal, 12);
+    click(m().Btn_StartStop);
+    QTest::keyClick(&m(), Qt::Key(Qt::Key_0 + buttonOfAnswer(1)));
+    EXPECT_EQ(m().state().NumScore, 2);
+    EXPECT_EQ(m().state().NumTotal, 11);
+
     for (int i = 0; i < 54; ++i)
         m().Timer_Timer();
     EXPECT_EQ(m().Lbl_TimeRemain->accessibleName(), "Time remaining: 6");
+    EXPECT_EQ(textColour(m().Lbl_TimeRemain), QColor(0, 0, 128));
     EXPECT_EQ(count(m().Lbl_TimeRemain), 0);
     m().Timer_Timer();
     EXPECT_EQ(m().Lbl_TimeRemain->accessibleName(), "Time remaining: 5");
+    EXPECT_EQ(textColour(m().Lbl_TimeRemain), QColor(192, 0, 0));
     EXPECT_EQ(count(m().Lbl_TimeRemain), 1);
     m().Timer_Timer();
     EXPECT_EQ(count(m().Lbl_TimeRemain), 1);
-    EXPECT_EQ(m().Lbl_Score->accessibleName(), "SCORE: 0");
+    EXPECT_EQ(m().Lbl_Score->accessibleName(), "SCORE: 2");
     m().countdown().stop();
 }
 

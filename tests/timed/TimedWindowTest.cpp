@@ -1,60 +1,40 @@
 // A timed game through the real window: menus, buttons, the countdown.
-#include "shell/AnswerButton.h"
-#include "support/MainHarness.h"
-#include "timed/TimedGame.h"
-
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include "shell/WindowTest.h"
 
 namespace {
 
-class TimedWindow : public ::testing::Test {
+class TimedWindow : public WindowTest {
   protected:
     void SetUp() override
     {
-        h.writeBank(10);
-        ASSERT_TRUE(h.start());
-        h.show();
-        m().setHighScoreWindow([this] {
-            offers.push_back({m().checkscore(), m().NumScore(), m().NumLevel(), m().NumTotal()});
-        });
+        WindowTest::SetUp();
+        m().setHighScoreWindow([this] { offers.push_back({m().checkscore(), m().NumScore()}); });
     }
-    Main &m() { return *h.main; }
-    AnswerButton *answerButton(int k) { return m().Btn_Answer[m().state().AnsPos[k - 1] - 1]; }
-    void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    void startGame()
+    {
+        m().Menu_Timed->trigger();
+        click(m().Btn_StartStop);
+    }
 
     struct Offer {
-        int checkscore, score, level, total;
+        int checkscore, score;
     };
-    MainHarness h;
     std::vector<Offer> offers;
 };
 
+// The idle timed view itself is the session's test; here the window
+// swaps frames and check marks.
 TEST_F(TimedWindow, QuizTypeMenuSwitchesFramesAndCheckMarks)
 {
-    m().Menu_Timed->trigger();
-    EXPECT_FALSE(m().Menu_Standard->isChecked());
-    EXPECT_TRUE(m().Menu_Timed->isChecked());
-    EXPECT_FALSE(m().Frame_Standard->isVisible());
-    EXPECT_TRUE(m().Frame_Timed->isVisible());
-    EXPECT_TRUE(m().Btn_StartStop->isVisible());
-    EXPECT_EQ(m().Btn_StartStop->text(), "Start Quiz");
-    EXPECT_EQ(m().Lbl_TotalT->text(), "Questions\nRemaining:  12");
-    for (AnswerButton *b : m().Btn_Answer) {
-        EXPECT_FALSE(b->isEnabled());
-        EXPECT_TRUE(b->text().isEmpty());
+    for (int i = 0; i < 2; ++i) { // a second click on the checked entry keeps its mark
+        m().Menu_Timed->trigger();
+        EXPECT_FALSE(m().Menu_Standard->isChecked());
+        EXPECT_TRUE(m().Menu_Timed->isChecked());
+        EXPECT_FALSE(m().Frame_Standard->isVisible());
+        EXPECT_TRUE(m().Frame_Timed->isVisible());
+        EXPECT_TRUE(m().Btn_StartStop->isVisible());
+        EXPECT_FALSE(m().Btn_Answer[0]->isEnabled());
     }
-
-    // A second click on the checked entry keeps its mark.
-    m().Menu_Timed->trigger();
-    EXPECT_TRUE(m().Menu_Timed->isChecked());
-    EXPECT_FALSE(m().Menu_Standard->isChecked());
-
     m().Menu_Standard->trigger();
     EXPECT_TRUE(m().Menu_Standard->isChecked());
     EXPECT_FALSE(m().Menu_Timed->isChecked());
@@ -62,55 +42,31 @@ TEST_F(TimedWindow, QuizTypeMenuSwitchesFramesAndCheckMarks)
     EXPECT_FALSE(m().Btn_StartStop->isVisible());
 }
 
-TEST_F(TimedWindow, CountdownRunsOnThePreciseTimer)
+// How the last seconds look and sound is the keyboard test's; here the
+// countdown runs on the precise timer, and the high-score menu and the
+// exit question leave it running.
+TEST_F(TimedWindow, CountdownRunsThroughTheMenuTableAndTheExitQuestion)
 {
-    m().Menu_Timed->trigger();
-    click(m().Btn_StartStop);
+    startGame();
     EXPECT_EQ(m().Btn_StartStop->text(), "End Quiz");
     EXPECT_EQ(m().Lbl_TimeRemain->text(), "60");
-    EXPECT_TRUE(m().countdown().isActive());
     EXPECT_EQ(m().countdown().interval(), 1300);
     EXPECT_EQ(m().countdown().timerType(), Qt::PreciseTimer);
-    for (int i = 0; i < 55; ++i)
-        m().Timer_Timer();
-    EXPECT_EQ(m().Lbl_TimeRemain->text(), "5");
-    EXPECT_EQ(m().Lbl_TimeRemain->palette().color(QPalette::WindowText), QColor(192, 0, 0));
-    for (int i = 0; i < 5; ++i)
-        m().Timer_Timer();
-    EXPECT_FALSE(m().countdown().isActive());
-    EXPECT_EQ(h.fakes.sound.commands.mid(1),
-              (QStringList{"close", "play " + h.dir.file("bad.wav")}));
-    ASSERT_EQ(offers.size(), 1u);
-    EXPECT_EQ(offers[0].checkscore, 1);
-    EXPECT_EQ(m().checkscore(), 0);
-}
 
-// The high-score menu and the exit question leave the countdown running;
-// a modal window through the pause wrapper stops it.
-TEST_F(TimedWindow, MenuHighScoresAndExitQuestionDoNotPause)
-{
-    m().Menu_Timed->trigger();
-    click(m().Btn_StartStop);
     bool runningWhileOpen = false;
     m().setHighScoreWindow([&] { runningWhileOpen = m().countdown().isActive(); });
     m().mnuHisgScore->trigger();
     EXPECT_TRUE(runningWhileOpen);
-    EXPECT_TRUE(m().countdown().isActive());
 
+    runningWhileOpen = false;
     h.fakes.boxes.answers = {MessageBoxes::NoPressed};
-    bool runningDuringQuestion = false;
     h.fakes.boxes.whileOpen = [&](const FakeBoxes::Shown &) {
-        runningDuringQuestion = m().countdown().isActive();
+        runningWhileOpen = m().countdown().isActive();
     };
     m().Mnu_Exit->trigger();
-    EXPECT_TRUE(runningDuringQuestion);
+    EXPECT_TRUE(runningWhileOpen);
     EXPECT_TRUE(m().countdown().isActive());
     EXPECT_EQ(m().state().TimedRunning, 1);
-
-    const int left = m().state().TimeLeft;
-    m().showPausingCountdown([&] { EXPECT_FALSE(m().countdown().isActive()); });
-    EXPECT_TRUE(m().countdown().isActive());
-    EXPECT_EQ(m().state().TimeLeft, left);
     m().countdown().stop();
 }
 
@@ -118,21 +74,17 @@ TEST_F(TimedWindow, MenuHighScoresAndExitQuestionDoNotPause)
 // top; the score is offered once the first has been closed.
 TEST_F(TimedWindow, TimeOutWhileTheMenuTableIsOpenOffersAfterwards)
 {
-    m().Menu_Timed->trigger();
-    click(m().Btn_StartStop);
+    startGame();
     click(answerButton(1));
-    int opened = 0;
     std::vector<int> checkscores;
     m().setHighScoreWindow([&] {
-        ++opened;
         checkscores.push_back(m().checkscore());
-        if (opened == 1) {
+        if (checkscores.size() == 1) {
             for (int i = 0; i < 60; ++i)
                 m().Timer_Timer();
         }
     });
     m().mnuHisgScore->trigger();
-    EXPECT_EQ(opened, 2);
     EXPECT_EQ(checkscores, (std::vector<int>{0, 1}));
     EXPECT_EQ(m().checkscore(), 0);
     EXPECT_EQ(m().state().TimedRunning, 0);
@@ -141,8 +93,7 @@ TEST_F(TimedWindow, TimeOutWhileTheMenuTableIsOpenOffersAfterwards)
 // 144 right answers through the buttons, three ticks into every level.
 TEST_F(TimedWindow, WholeGameOfTenLevels)
 {
-    m().Menu_Timed->trigger();
-    click(m().Btn_StartStop);
+    startGame();
     int answers = 0;
     while (m().state().TimedRunning == 1 && answers < 500) {
         if (m().state().NumCorrect == 0) {
@@ -152,26 +103,23 @@ TEST_F(TimedWindow, WholeGameOfTenLevels)
         click(answerButton(1));
         ++answers;
     }
-    EXPECT_EQ(answers, 144);
-
-    // Level L: 2L points for each of its questions, and 2 x the ticks left
-    // (57 in level 1, 58 later) for a clean level.
+    // Level L asks sizes[L - 1] questions at 2L points each, and a clean
+    // level adds 2 x the ticks left (57 in level 1, 58 later).
+    const std::array<int, 10> sizes = {12, 13, 14, 15, 15, 15, 15, 15, 15, 15};
     int expected = 0;
     for (int level = 1; level <= 10; ++level)
-        expected += 2 * level * TimedGame::LevelSize(level) + 2 * (level == 1 ? 57 : 58);
+        expected += 2 * level * sizes[std::size_t(level - 1)] + 2 * (level == 1 ? 57 : 58);
+    EXPECT_EQ(answers, 144);
     EXPECT_EQ(expected, 2788);
     EXPECT_EQ(m().state().NumScore, expected);
 
+    // One box between levels; the last shows the two-digit level.
     ASSERT_EQ(h.fakes.boxes.shown.size(), 9u);
-    for (int level = 1; level <= 9; ++level) {
-        const FakeBoxes::Shown &box = h.fakes.boxes.shown[std::size_t(level - 1)];
-        EXPECT_EQ(box.title, QStringLiteral("Level  %1 Complete").arg(level));
-        EXPECT_EQ(box.text, QStringLiteral("Level  %1 Completed.\rPress OK To Start Level  %2")
-                                .arg(level)
-                                .arg(level + 1));
-        EXPECT_EQ(box.buttons, MessageBoxes::Ok);
-        EXPECT_EQ(box.icon, MessageBoxes::NoIcon);
-    }
+    const FakeBoxes::Shown &box = h.fakes.boxes.shown.back();
+    EXPECT_EQ(box.title, "Level  9 Complete");
+    EXPECT_EQ(box.text, "Level  9 Completed.\rPress OK To Start Level  10");
+    EXPECT_EQ(box.buttons, MessageBoxes::Ok);
+    EXPECT_EQ(box.icon, MessageBoxes::NoIcon);
     EXPECT_EQ(m().Lbl_Question->text(), "Congradulations!!.\nYou Have Finished the Timed Quiz!\n\n"
                                         "Your Final Score is:  2788\n\nPress Start To Begin A "
                                         "New Timed Quiz.");
@@ -180,8 +128,6 @@ TEST_F(TimedWindow, WholeGameOfTenLevels)
     ASSERT_EQ(offers.size(), 1u);
     EXPECT_EQ(offers[0].checkscore, 1);
     EXPECT_EQ(offers[0].score, 2788);
-    EXPECT_EQ(offers[0].level, 10);
-    EXPECT_EQ(offers[0].total, 0);
     EXPECT_EQ(m().checkscore(), 0);
     EXPECT_EQ(m().Lbl_Level->text(), "Level:  10");
     EXPECT_EQ(m().Lbl_TotalT->text(), "Questions\nRemaining:  0");
