@@ -54,6 +54,15 @@ INSTANTIATE_TEST_SUITE_P(
             "line_601",
             [](MainHarness &h) { h.dir.write("A.zel", QByteArray("text\r\n").repeated(601)); },
             "Subscript out of Range.", "Program Error!"},
+        BrokenStart{"text_number_601",
+                    [](MainHarness &h) {
+                        h.dir.write("AD.zel", h.dir.read("AD.zel") + "4|601|1|2|3|4|5|\r\n");
+                    },
+                    "Subscript out of Range.", "Program Error!"},
+        BrokenStart{
+            "too_few_fields",
+            [](MainHarness &h) { h.dir.write("AD.zel", h.dir.read("AD.zel") + "5|12|\r\n"); },
+            "Overflow.", "Program Error!"},
         BrokenStart{"category_x",
                     [](MainHarness &h) {
                         h.dir.write("AD.zel", "x|1|2|3|4|5|6|\r\n" + h.dir.read("AD.zel"));
