@@ -1,64 +1,110 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QMap>
-#include <QObject>
-#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
 
-#include <functional>
-#include <memory>
-#include <vector>
+#include <gtest/gtest.h>
 
-// An HTTP server in the test process for the replies a static server
-// cannot give: stalls, resets, trickles, error pages. It runs on the
-// thread's event loop, which the blocking fetch keeps running.
+#include <functional>
+
+#include <sys/socket.h>
+
+// An HTTP server in the test process, for the files of an update server
+// and for the replies a well-behaved one never gives: stalls, resets,
+// trickles, error pages. It runs on the thread's event loop, which the
+// blocking fetch keeps running.
 class ScriptedServer : public QObject {
   public:
     struct Reply {
-        enum Kind {
-            Whole,   // head, body, close
-            Stall,   // head and the first `cut` bytes of the body, then silence
-            Silent,  // accepts the request and never answers
-            Reset,   // head and `cut` bytes of the body, then a connection reset
-            Trickle, // head, then one byte of the body every 50 ms
-            Endless, // head (no length), then the body over and over
-        };
-        Kind kind = Whole;
-        int status = 200;
-        QByteArray reason = "OK";
         QByteArray body;
-        qint64 cut = 0;
-        QByteArray extraHeaders;
-        bool withLength = true;
-        qint64 announcedLength = -1; // -1: the body's own length
+        enum End { Close, Stall, Reset, Trickle } end = Close;
+        qint64 sent = -1;   // Stall, Reset: the bytes of the body sent first
+        qint64 length = -1; // the announced length; -1: the body's, -2: none
+        QByteArray status = "200 OK";
     };
+    static Reply error(const QByteArray &status)
+    {
+        return {"<html><head><title>" + status + "</title></head></html>\r\n", Reply::Close, -1, -1,
+                status};
+    }
 
-    static Reply ok(QByteArray body);
-    static Reply error(int status, QByteArray reason);
-    static Reply stall(QByteArray body, qint64 cut);
-    static Reply reset(QByteArray body, qint64 cut);
-    static Reply trickle(QByteArray body);
+    ScriptedServer()
+    {
+        EXPECT_TRUE(m_server.listen(QHostAddress::LocalHost, 0));
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+                socket->setParent(this);
+                connect(socket, &QTcpSocket::readyRead, socket,
+                        [this, socket, request = QByteArray()]() mutable {
+                            if (request.contains("\r\n\r\n"))
+                                return; // answered already
+                            request += socket->readAll();
+                            if (!request.contains("\r\n\r\n"))
+                                return;
+                            const QByteArray path = request.split(' ').value(1);
+                            if (onRequest)
+                                onRequest();
+                            answer(socket, m_replies.value(path, error("404 Not Found")));
+                        });
+            }
+        });
+    }
 
-    ScriptedServer();
-    ~ScriptedServer() override;
-
-    QUrl baseUrl() const;
-    // The reply for a path such as "/zel/A.zel"; unknown paths get a 404.
+    QUrl baseUrl() const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_server.serverPort()));
+    }
+    // The reply for a path such as "/zel/A.zel"; other paths get a 404.
     void on(const QByteArray &path, Reply reply) { m_replies[path] = std::move(reply); }
-    QList<QByteArray> requested;
-    // Runs as each request arrives, while the client is waiting for it.
-    std::function<void(const QByteArray &path)> onRequest;
+    // Runs as each request arrives, while the client waits for its reply.
+    std::function<void()> onRequest;
 
   private:
-    void serve(QTcpSocket *socket);
-    void answer(QTcpSocket *socket, const Reply &r);
+    void answer(QTcpSocket *socket, const Reply &r)
+    {
+        QByteArray head = "HTTP/1.1 " + r.status + "\r\n";
+        if (r.length != -2)
+            head +=
+                "Content-Length: " + QByteArray::number(r.length >= 0 ? r.length : r.body.size()) +
+                "\r\n";
+        socket->write(head + "Connection: close\r\n\r\n");
+        switch (r.end) {
+        case Reply::Close:
+            socket->write(r.body);
+            socket->disconnectFromHost();
+            break;
+        case Reply::Stall:
+            socket->write(r.body.left(r.sent));
+            break;
+        case Reply::Reset:
+            socket->write(r.body.left(r.sent));
+            socket->flush();
+            // Long enough for the bytes to be on their way; a zero linger
+            // time makes the close a reset instead of an orderly end.
+            QTimer::singleShot(30, socket, [socket] {
+                const linger hard{1, 0};
+                ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard,
+                             sizeof hard);
+                socket->abort();
+            });
+            break;
+        case Reply::Trickle: {
+            // One byte every 50 ms: each byte is progress, none is the end.
+            auto *timer = new QTimer(socket);
+            connect(timer, &QTimer::timeout, socket, [socket, body = r.body, pos = 0]() mutable {
+                if (socket->state() == QAbstractSocket::ConnectedState && pos < body.size())
+                    socket->write(body.mid(pos++, 1));
+            });
+            timer->start(50);
+            break;
+        }
+        }
+    }
 
     QTcpServer m_server;
     QMap<QByteArray, Reply> m_replies;
-    std::vector<std::unique_ptr<QTimer>> m_timers;
 };

@@ -4,7 +4,4 @@ zelquiz_test(test_update
   update/DownloadTest.cpp
   update/FetcherTest.cpp
   update/LeadingNumberTest.cpp
-  update/ScriptedServer.cpp
-  update/StaticServer.cpp
-  update/UnwritableFolderTest.cpp
 )
