@@ -2,6 +2,7 @@
 
 #include "SettingsStore.h"
 #include "frmHSName.h"
+#include "shell/DesignWidgets.h"
 #include "shell/MessageBoxes.h"
 #include "shell/Twips.h"
 
@@ -15,20 +16,13 @@ constexpr auto twips = Twips::rect;
 
 QFont namedFont(const char *family, qreal points, bool bold)
 {
-    QFont f(QLatin1String{family});
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
+    return DesignWidgets::font(QLatin1String(family), points, bold);
 }
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, QRect place,
               Qt::Alignment align, const QFont &f)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(place);
-    l->setAlignment(align | Qt::AlignVCenter);
-    l->setTextFormat(Qt::PlainText);
+    QLabel *l = DesignWidgets::label(parent, name, text, place, align | Qt::AlignVCenter);
     l->setFont(f);
     return l;
 }

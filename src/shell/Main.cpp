@@ -3,6 +3,7 @@
 #include "AnswerButton.h"
 #include "AppInfo.h"
 #include "CuePlayer.h"
+#include "DesignWidgets.h"
 #include "DisplayText.h"
 #include "ErrorReport.h"
 #include "MessageBoxes.h"
@@ -14,15 +15,11 @@
 #include "scores/frmHighScore.h"
 #include "timed/TimedGame.h"
 #include "ui/DetachedStarter.h"
+#include "ui/PlatformSystemInfo.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSplash.h"
 #include "update/QtHttpFetcher.h"
 #include "update/frmChkUpdt.h"
-#ifdef Q_OS_WIN
-#include "ui/WindowsSystemInfo.h"
-#else
-#include "ui/DesktopSystemInfo.h"
-#endif
 
 #include "AnswerKeys.h"
 
@@ -37,21 +34,14 @@
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kDarkRed(192, 0, 0);
+using DesignWidgets::setTextColour;
+
 const QColor kWrong(255, 128, 128);
 const QColor kRevealed(128, 255, 128);
 
 QColor textColour(MainView::TextColour c)
 {
-    return c == MainView::TextColour::Navy ? kNavy : kDarkRed;
-}
-
-void setTextColour(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
+    return c == MainView::TextColour::Navy ? DesignWidgets::Navy : DesignWidgets::DarkRed;
 }
 
 } // namespace
@@ -248,14 +238,9 @@ void Main::Timer_Timer()
 void Main::Mnu_About_Click()
 {
     showPausingCountdown([this] {
-#ifdef Q_OS_WIN
-        Win32Registry registry;
-        WindowsSystemInfo lookup(registry);
-#else
-        DesktopSystemInfo lookup;
-#endif
+        const std::unique_ptr<SystemInfoLookup> lookup = platformSystemInfo();
         DetachedStarter starter;
-        frmAbout window(lookup, starter, m_services.boxes, this);
+        frmAbout window(*lookup, starter, m_services.boxes, this);
         window.exec();
     });
 }

@@ -2,6 +2,7 @@
 // are given in twips, as the window was designed; 15 twips are one pixel at
 // 96 dpi, and Qt scales the pixels on denser screens.
 #include "AnswerButton.h"
+#include "DesignWidgets.h"
 #include "Main.h"
 #include "Twips.h"
 
@@ -19,24 +20,11 @@ namespace {
 using Twips::px;
 constexpr auto twipRect = Twips::rect;
 
+using DesignWidgets::label;
+
 QFont arialBold(qreal points)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &place,
-              Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(place);
-    l->setAlignment(align);
-    // Bank texts are data: nothing in them is markup.
-    l->setTextFormat(Qt::PlainText);
-    return l;
+    return DesignWidgets::font(QStringLiteral("Arial"), points, true);
 }
 
 QGroupBox *frame(QWidget *parent, const char *name, const QRect &place)
@@ -65,9 +53,7 @@ void Main::buildWidgets()
     client->setFixedSize(px(8310), px(5550));
     setCentralWidget(client);
     // The design's small system font; the fixed places were drawn for it.
-    QFont designFont(QStringLiteral("Arial"));
-    designFont.setPointSizeF(8.25);
-    client->setFont(designFont);
+    client->setFont(DesignWidgets::font(QStringLiteral("Arial"), 8.25));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
@@ -202,6 +188,4 @@ void Main::buildMenus()
     connect(Mnu_Exit, &QAction::triggered, this, &Main::Mnu_Exit_Click);
     connect(Mnu_About, &QAction::triggered, this, &Main::Mnu_About_Click);
     connect(Mnu_CU, &QAction::triggered, this, &Main::Mnu_CU_Click);
-
-    // Their windows come with later work; the entries are there already.
 }

@@ -4,8 +4,7 @@
 
 bool isNormalFile(const QString &path)
 {
-    const QFileInfo info(path);
-    return !path.isEmpty() && info.exists() && info.isFile();
+    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 bool startSystemInfo(SystemInfoLookup &lookup, ProgramStarter &starter)

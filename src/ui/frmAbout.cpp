@@ -4,6 +4,7 @@
 #include "AppIcon.h"
 #include "SystemInfoLookup.h"
 #include "shell/AppInfo.h"
+#include "shell/DesignWidgets.h"
 #include "shell/DisplayText.h"
 #include "shell/MessageBoxes.h"
 #include "shell/Twips.h"
@@ -17,35 +18,17 @@ namespace {
 
 constexpr auto twips = Twips::rect;
 
-const QColor kNavy(0, 0, 128);
-const QColor kDarkRed(192, 0, 0);
+using DesignWidgets::setTextColour;
 
 QFont arial(qreal points, bool bold = false, bool italic = false)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
+    return DesignWidgets::font(QStringLiteral("Arial"), points, bold, italic);
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &place)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(place);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    l->setText(DisplayText::lines(text));
-    return l;
-}
-
-void setTextColour(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
+    return DesignWidgets::label(parent, QLatin1String(name), text, place,
+                                Qt::AlignLeft | Qt::AlignTop, true);
 }
 
 } // namespace
@@ -83,7 +66,7 @@ void frmAbout::buildWidgets()
 
     lblDescript = label(this, "lblDescript", QString(), twips(240, 960, 4095, 3480));
     Label3 = label(this, "Label3", AboutTexts::note(), twips(240, 4440, 4095, 540));
-    setTextColour(Label3, kDarkRed);
+    setTextColour(Label3, DesignWidgets::DarkRed);
 
     Frame2 = new QGroupBox(QStringLiteral("Credits"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -94,7 +77,7 @@ void frmAbout::buildWidgets()
                    twips(120, 1020, 1980, 225));
     for (QLabel *l : {Label4, Label5}) {
         l->setFont(arial(8.25, false, true));
-        setTextColour(l, kNavy);
+        setTextColour(l, DesignWidgets::Navy);
     }
     lblInstitution =
         label(Frame2, "lblInstitution", AboutTexts::institution(), twips(120, 1245, 1980, 450));

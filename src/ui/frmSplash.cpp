@@ -2,6 +2,7 @@
 
 #include "AppIcon.h"
 #include "shell/AppInfo.h"
+#include "shell/DesignWidgets.h"
 #include "shell/RunTimeError.h"
 #include "shell/Twips.h"
 
@@ -23,17 +24,11 @@ frmSplash::frmSplash(const QString &appPath, QWidget *owner)
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(AppIcon::icon());
 
-    lblVersion = new QLabel(QStringLiteral("Version 1.0.0"), this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setGeometry(Twips::rect(4560, 4920, 2070, 405));
-    lblVersion->setTextFormat(Qt::PlainText);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(12);
-    font.setBold(true);
-    lblVersion->setFont(font);
-    QPalette white = lblVersion->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    lblVersion->setPalette(white);
+    lblVersion =
+        DesignWidgets::label(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.0.0"),
+                             Twips::rect(4560, 4920, 2070, 405), Qt::AlignLeft | Qt::AlignVCenter);
+    lblVersion->setFont(DesignWidgets::font(QStringLiteral("Arial"), 12, true));
+    DesignWidgets::setTextColour(lblVersion, Qt::white);
     lblVersion->installEventFilter(this);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));

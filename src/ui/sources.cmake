@@ -9,6 +9,7 @@ list(APPEND ZELQUIZ_GUI_SOURCES
   ui/AppIcon.cpp
   ui/DesktopSystemInfo.cpp
   ui/DetachedStarter.cpp
+  ui/PlatformSystemInfo.cpp
   ui/frmAbout.cpp
   ui/frmSplash.cpp
 )

@@ -8,6 +8,7 @@
 #include "VersionCheck.h"
 #include "quiz/TextFile.h"
 #include "shell/AppInfo.h"
+#include "shell/DesignWidgets.h"
 #include "shell/DisplayText.h"
 #include "shell/RunTimeError.h"
 #include "shell/Twips.h"
@@ -32,15 +33,8 @@ const QString CR = QStringLiteral("\r");
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &place)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(place);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Versions and messages come from files and from the server: data,
-    // never markup.
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    return l;
+    return DesignWidgets::label(parent, QLatin1String(name), text, place,
+                                Qt::AlignLeft | Qt::AlignTop, true);
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &place)

@@ -38,6 +38,7 @@ TEST_P(StartupFailure, ReportsAndEndsBeforeTheWindowShows)
     EXPECT_EQ(box.icon, MessageBoxes::Information);
     EXPECT_TRUE(h.fakes.end.ended);
     EXPECT_EQ(h.fakes.end.code, 1);
+    EXPECT_EQ(h.main->splash(), nullptr);
     EXPECT_FALSE(h.main->isVisible());
     EXPECT_EQ(h.fakes.sound.commands, QStringList{"close"});
 }
@@ -63,6 +64,15 @@ INSTANTIATE_TEST_SUITE_P(
             "too_few_fields",
             [](MainHarness &h) { h.dir.write("AD.zel", h.dir.read("AD.zel") + "5|12|\r\n"); },
             "Overflow.", "Program Error!"},
+        // The start-up picture is part of the program.
+        BrokenStart{"no_picture", [](MainHarness &h) { h.withSplash = true; },
+                    "Error Loading From File.", "Program Error!"},
+        BrokenStart{"picture_unreadable",
+                    [](MainHarness &h) {
+                        h.withSplash = true;
+                        h.dir.write("zel2.jpg", "not a JPEG at all");
+                    },
+                    "Error occured!\r\n#481: Invalid picture", "Program Error!!"},
         BrokenStart{"category_x",
                     [](MainHarness &h) {
                         h.dir.write("AD.zel", "x|1|2|3|4|5|6|\r\n" + h.dir.read("AD.zel"));

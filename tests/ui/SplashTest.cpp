@@ -102,39 +102,4 @@ TEST_F(Splash, ShownOncePerRunAndClosingLeavesMainAsItWas)
     EXPECT_EQ(h.main->findChildren<frmSplash *>().size(), 0);
 }
 
-struct BadPicture {
-    const char *name;
-    QByteArray bytes; // empty: no file at all
-    const char *text;
-    const char *title;
-};
-
-class SplashPicture : public ::testing::TestWithParam<BadPicture> {};
-
-// The picture is part of the program: without it the start-up is reported
-// and the program ends before the main window appears.
-TEST_P(SplashPicture, MissingOrUnreadableEndsTheStartUp)
-{
-    MainHarness h;
-    h.writeBank(10);
-    h.withSplash = true;
-    if (!GetParam().bytes.isEmpty())
-        h.dir.write("zel2.jpg", GetParam().bytes);
-
-    EXPECT_FALSE(h.start());
-    ASSERT_EQ(h.fakes.boxes.shown.size(), 1u);
-    EXPECT_EQ(h.fakes.boxes.shown[0].text, QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(h.fakes.boxes.shown[0].title, QString::fromUtf8(GetParam().title));
-    EXPECT_TRUE(h.fakes.end.ended);
-    EXPECT_FALSE(h.main->isVisible());
-    EXPECT_EQ(h.main->findChildren<frmSplash *>().size(), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, SplashPicture,
-    ::testing::Values(BadPicture{"missing", {}, "Error Loading From File.", "Program Error!"},
-                      BadPicture{"not_a_picture", "not a JPEG at all",
-                                 "Error occured!\r\n#481: Invalid picture", "Program Error!!"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
 } // namespace
