@@ -1,9 +1,9 @@
 // How long the start-up load of a full bank and one question draw take.
 // Run: build with -DZELQUIZ_BENCH=ON, then bin/bench_bank.
-#include "quiz/BankLoader.h"
-#include "quiz/QuestionDraw.h"
-#include "quiz/QuizSession.h"
-#include "quiz/RandomSource.h"
+#include "core/quiz/BankLoader.h"
+#include "core/quiz/QuestionDraw.h"
+#include "core/quiz/RandomSource.h"
+#include "core/session/QuizSession.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The yardstick of the start-up benchmark: the least a Qt Widgets program
 // does to put text on the screen, one window with one label, measured and
 // ended the same way as the quiz with --startuptime FILE.
-#include "shell/StartupTrace.h"
+#include "core/common/StartupTrace.h"
 
 #include <QApplication>
 #include <QLabel>

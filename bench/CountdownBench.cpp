@@ -1,12 +1,12 @@
 // Plays one timed level to its time-out on the real main window and
 // countdown, and reports how long the 60 ticks took against 78 s.
 // Run headless: QT_QPA_PLATFORM=offscreen bin/bench_countdown
-#include "quiz/RandomSource.h"
-#include "scores/QtSettingsStore.h"
-#include "shell/Main.h"
-#include "shell/ProgramEnd.h"
-#include "shell/QtCuePlayer.h"
-#include "shell/QtMessageBoxes.h"
+#include "core/quiz/RandomSource.h"
+#include "core/scores/QtSettingsStore.h"
+#include "gui/main/Main.h"
+#include "gui/platform/ProgramEnd.h"
+#include "gui/platform/QtCuePlayer.h"
+#include "gui/platform/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 #include "BankProperty.h"
 
-#include "quiz/BankCheck.h"
-#include "quiz/BankLoader.h"
-#include "quiz/QuestionBank.h"
-#include "quiz/TextFile.h"
-#include "shell/ErrorReport.h"
-#include "shell/RunTimeError.h"
+#include "core/common/ErrorReport.h"
+#include "core/common/RunTimeError.h"
+#include "core/common/TextFile.h"
+#include "core/quiz/BankCheck.h"
+#include "core/quiz/BankLoader.h"
+#include "core/quiz/QuestionBank.h"
 
 #include <algorithm>
 #include <memory>

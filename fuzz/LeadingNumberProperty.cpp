@@ -1,8 +1,8 @@
 #include "LeadingNumberProperty.h"
 
-#include "quiz/TextFile.h"
-#include "shell/RunTimeError.h"
-#include "update/LeadingNumber.h"
+#include "core/common/RunTimeError.h"
+#include "core/common/TextFile.h"
+#include "core/update/LeadingNumber.h"
 
 #include <cmath>
 #include <exception>

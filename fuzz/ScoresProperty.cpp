@@ -1,7 +1,7 @@
 #include "ScoresProperty.h"
 
-#include "scores/HighScoreTable.h"
-#include "scores/QtSettingsStore.h"
+#include "core/scores/HighScoreTable.h"
+#include "core/scores/QtSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "QtPrinters.h"
-#include "quiz/QuizEffects.h"
-#include "quiz/RandomSource.h"
-#include "scores/SettingsStore.h"
-#include "shell/AppServices.h"
-#include "shell/CuePlayer.h"
-#include "shell/MessageBoxes.h"
-#include "shell/ProgramEnd.h"
+#include "CoreFakes.h"
+#include "gui/main/AppServices.h"
+#include "gui/platform/CuePlayer.h"
+#include "gui/platform/MessageBoxes.h"
+#include "gui/platform/ProgramEnd.h"
 
-#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -52,83 +48,6 @@ class FakeEnd final : public ProgramEnd {
     }
     bool ended = false;
     int code = -1;
-};
-
-// A seeded generator without the clock, so that a run is repeatable.
-class SeededRandom final : public RandomSource {
-  public:
-    explicit SeededRandom(std::uint64_t seed = 12345) : m_random(seed, false) {}
-    void reseedFromClock() override { ++reseeds; }
-    double next() override { return m_random.next(); }
-    int reseeds = 0;
-
-  private:
-    MersenneRandom m_random;
-};
-
-// Returns the given values in turn, then starts over.
-class ScriptedRandom final : public RandomSource {
-  public:
-    explicit ScriptedRandom(std::vector<double> values) : m_values(std::move(values)) {}
-    void reseedFromClock() override {}
-    double next() override { return m_values[m_next++ % m_values.size()]; }
-
-  private:
-    std::vector<double> m_values;
-    std::size_t m_next = 0;
-};
-
-// Records what the quiz rules asked of the window.
-class FakeEffects final : public QuizEffects {
-  public:
-    void playCue(const QString &waveName) override { log << QStringLiteral("cue ") + waveName; }
-    void setTimerOn(bool on) override
-    {
-        timerOn = on;
-        log << (on ? QStringLiteral("timer on") : QStringLiteral("timer off"));
-    }
-    void showMessage(const QString &text, const QString &title) override
-    {
-        log << QStringLiteral("box ") + title + QStringLiteral(" | ") + text;
-        if (onMessage)
-            onMessage();
-    }
-    void showHighScores() override
-    {
-        log << QStringLiteral("high scores");
-        if (onHighScores)
-            onHighScores();
-    }
-
-    QStringList log;
-    bool timerOn = false;
-    std::function<void()> onMessage;
-    std::function<void()> onHighScores;
-};
-
-// Settings in memory; a test may make the next commits fail.
-class MemorySettings final : public SettingsStore {
-  public:
-    QString read(const QString &section, const QString &key) const override
-    {
-        return values.value(section + QLatin1Char('/') + key);
-    }
-    void write(const QString &section, const QString &key, const QString &text) override
-    {
-        values.insert(section + QLatin1Char('/') + key, text);
-        writes << key;
-    }
-    bool commit() override
-    {
-        ++commits;
-        return !failCommits;
-    }
-    QString location() const override { return QStringLiteral("memory"); }
-
-    QMap<QString, QString> values;
-    QStringList writes;
-    int commits = 0;
-    bool failCommits = false;
 };
 
 // A full set of fake services.

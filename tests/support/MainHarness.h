@@ -2,7 +2,7 @@
 
 #include "Fakes.h"
 #include "TempDir.h"
-#include "shell/Main.h"
+#include "gui/main/Main.h"
 
 #include <QByteArray>
 

@@ -1,0 +1,249 @@
+#include "CommandLine.h"
+
+#include "core/common/AppInfo.h"
+#include "core/quiz/BankCheck.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const QString kProgram = QStringLiteral("zelquiz");
+
+// The window system's options that QApplication takes out of the arguments
+// itself (with one dash or two), and whether they are followed by a value.
+// They are let through so that starting the window stays as it always was.
+struct WindowSystemOption {
+    const char *name;
+    bool takesValue;
+};
+constexpr WindowSystemOption kWindowSystemOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowtitle", true},
+    {"qwindowicon", true},     {"geometry", true},
+    {"title", true},           {"icon", true},
+    {"display", true},         {"name", true},
+    {"visual", true},          {"session", true},
+    {"style", true},           {"stylesheet", true},
+    {"reverse", false},        {"widgetcount", false},
+    {"nograb", false},         {"dograb", false},
+    {"sync", false},
+};
+
+const WindowSystemOption *windowSystemOption(const QString &name)
+{
+    for (const WindowSystemOption &o : kWindowSystemOptions) {
+        if (name == QLatin1String(o.name))
+            return &o;
+    }
+    return nullptr;
+}
+
+bool writeAll(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    if (!bytes.isEmpty() &&
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) != size_t(bytes.size()))
+        return false;
+    return std::fflush(stream) == 0 && std::ferror(stream) == 0;
+}
+
+} // namespace
+
+CommandLine CommandLine::invalid(const QString &problem)
+{
+    CommandLine c;
+    c.m_mode = Mode::Invalid;
+    c.m_problem = problem;
+    return c;
+}
+
+CommandLine CommandLine::parse(int argc, const char *const *argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return parse(arguments);
+}
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    CommandLine c;
+    bool checkBank = false;
+    bool folderGiven = false;
+    bool timesGiven = false;
+    bool optionsEnded = false;
+
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments[i];
+        const bool isOption = !optionsEnded && arg.size() > 1 && arg.startsWith(QLatin1Char('-'));
+        if (!isOption) {
+            // The only plain argument there is: the folder of --check-bank.
+            if (checkBank && !folderGiven) {
+                c.m_bankFolder = arg;
+                folderGiven = true;
+                continue;
+            }
+            return invalid(QStringLiteral("unexpected argument '%1'").arg(arg));
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        const QString name = eq < 0 ? arg : arg.left(eq);
+        const bool hasValue = eq >= 0;
+        const QString value = hasValue ? arg.mid(eq + 1) : QString();
+
+        // As is the custom, help and version answer at once, whatever follows.
+        if (!hasValue && (name == QLatin1String("--help") || name == QLatin1String("-h"))) {
+            c.m_mode = Mode::Help;
+            return c;
+        }
+        if (!hasValue && name == QLatin1String("--version")) {
+            c.m_mode = Mode::Version;
+            return c;
+        }
+        if (name == QLatin1String("--check-bank")) {
+            if (checkBank)
+                return invalid(QStringLiteral("'--check-bank' is given twice"));
+            checkBank = true;
+            if (hasValue) {
+                c.m_bankFolder = value;
+                folderGiven = true;
+            } else if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1Char('-'))) {
+                c.m_bankFolder = arguments[++i];
+                folderGiven = true;
+            }
+            continue;
+        }
+        if (name == QLatin1String("--startuptime")) {
+            if (timesGiven)
+                return invalid(QStringLiteral("'--startuptime' is given twice"));
+            timesGiven = true;
+            if (hasValue)
+                c.m_startupTimeFile = value;
+            else if (i + 1 < arguments.size())
+                c.m_startupTimeFile = arguments[++i];
+            if (c.m_startupTimeFile.isEmpty())
+                return invalid(QStringLiteral("'--startuptime' needs a FILE"));
+            continue;
+        }
+
+        const QString bare = name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (const WindowSystemOption *o = windowSystemOption(bare)) {
+            if (o->takesValue && !hasValue) {
+                if (i + 1 >= arguments.size())
+                    return invalid(QStringLiteral("option '%1' needs a value").arg(name));
+                ++i;
+            }
+            continue;
+        }
+        return invalid(QStringLiteral("unknown option '%1'").arg(arg));
+    }
+
+    if (checkBank && timesGiven)
+        return invalid(QStringLiteral("'--check-bank' opens no window, so '--startuptime' "
+                                      "cannot go with it"));
+    if (checkBank)
+        c.m_mode = Mode::CheckBank;
+    return c;
+}
+
+QString CommandLine::helpText()
+{
+    return QStringLiteral(
+        "Usage: zelquiz [OPTION]...\n"
+        "A multiple-choice quiz trainer. Without options it opens its window on the\n"
+        "question bank (A.zel and AD.zel) in its own folder.\n"
+        "\n"
+        "  --check-bank [FOLDER]  check the question bank in FOLDER (default: the\n"
+        "                         program's folder) without opening a window: list\n"
+        "                         every problem as FILE:LINE: message, then a summary;\n"
+        "                         exit status 0 if the program starts on the bank,\n"
+        "                         1 if it does not\n"
+        "  --startuptime FILE     start as usual, write the time of each start-up\n"
+        "                         stage to FILE, and end once the first question is\n"
+        "                         on screen\n"
+        "  -h, --help             show this help and end\n"
+        "      --version          show the version and end\n"
+        "\n"
+        "The window system's own options (-platform, -style, ...) are accepted too.\n"
+        "Exit status: 0 on success, 1 on failure, 2 on a wrong command line.\n");
+}
+
+QString CommandLine::versionText()
+{
+    return kProgram + QLatin1Char(' ') + AppInfo::fullVersion() + QLatin1Char('\n') +
+           AppInfo::title() + QStringLiteral(" version ") + AppInfo::versionText() +
+           QLatin1Char('\n');
+}
+
+QString CommandLine::usageText()
+{
+    return QStringLiteral(
+        "Usage: zelquiz [--check-bank [FOLDER] | --startuptime FILE | --help | --version]\n"
+        "Try 'zelquiz --help' for more information.\n");
+}
+
+int CommandLine::run(const QString &programFolder, QString &out, QString &err) const
+{
+    switch (m_mode) {
+    case Mode::Help:
+        out += helpText();
+        return 0;
+    case Mode::Version:
+        out += versionText();
+        return 0;
+    case Mode::Invalid:
+        err += kProgram + QStringLiteral(": ") + m_problem + QLatin1Char('\n') + usageText();
+        return 2;
+    case Mode::CheckBank: {
+        const QString folder = m_bankFolder.isEmpty() ? programFolder : m_bankFolder;
+        // A mistyped folder would otherwise read as two missing files.
+        if (!QFileInfo(folder).isDir()) {
+            err += kProgram + QStringLiteral(": '%1' is not a folder\n").arg(folder);
+            return 1;
+        }
+        const BankCheck check = BankCheck::ofFolder(folder);
+        out += check.report(folder);
+        return check.wouldStart() ? 0 : 1;
+    }
+    case Mode::Window:
+        break;
+    }
+    err += kProgram + QStringLiteral(": the window is not started from here\n");
+    return 2;
+}
+
+int CommandLine::runWithoutWindow(int argc, char **argv) const
+{
+    // The program's folder is known only to an application object; a core
+    // one needs no display.
+    int appArgc = argc;
+    std::unique_ptr<QCoreApplication> app;
+    QString programFolder;
+    if (m_mode == Mode::CheckBank && m_bankFolder.isEmpty()) {
+        app = std::make_unique<QCoreApplication>(appArgc, argv);
+        programFolder = QCoreApplication::applicationDirPath();
+    }
+
+    QString out;
+    QString err;
+    int status = run(programFolder, out, err);
+    if (!writeAll(stdout, out)) {
+        const int error = errno;
+        err += kProgram + QStringLiteral(": cannot write the output: ") +
+               QString::fromLocal8Bit(std::strerror(error)) + QLatin1Char('\n');
+        status = 1;
+    }
+    writeAll(stderr, err);
+    return status;
+}

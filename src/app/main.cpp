@@ -1,0 +1,54 @@
+#include "gui/main/Main.h"
+#include "CommandLine.h"
+#include "core/common/AppInfo.h"
+#include "core/common/StartupTrace.h"
+#include "core/quiz/RandomSource.h"
+#include "core/scores/QtSettingsStore.h"
+#include "gui/platform/ProgramEnd.h"
+#include "gui/platform/QtCuePlayer.h"
+#include "gui/platform/QtMessageBoxes.h"
+#include "gui/widgets/AppIcon.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    // Read before any application object exists: what needs no window
+    // (help, version, the bank check) must not need a display either.
+    const CommandLine commandLine = CommandLine::parse(argc, argv);
+    if (commandLine.mode() != CommandLine::Mode::Window)
+        return commandLine.runWithoutWindow(argc, argv);
+    StartupTrace trace(commandLine.startupTimeFile());
+
+    QApplication app(argc, argv);
+    trace.mark("application created");
+    QApplication::setOrganizationName(QStringLiteral("ZELQuiz"));
+    QApplication::setApplicationName(QStringLiteral("ZELQuiz"));
+    QApplication::setApplicationVersion(AppInfo::fullVersion());
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zelquiz"));
+    // A style that draws the answer buttons in their background colour.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    AppIcon::install();
+
+    QtCuePlayer sound;
+    QtMessageBoxes boxes;
+    ImmediateProgramEnd end;
+    MersenneRandom random;
+    QtSettingsStore settings;
+
+    Main window(QCoreApplication::applicationDirPath(),
+                AppServices{sound, boxes, end, random, settings});
+    trace.mark("window created");
+    window.setStartupTrace(&trace);
+    if (!window.Form_Load())
+        return 1;
+    window.adjustSize();
+    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    window.show();
+    trace.finishOnFirstPaint(window);
+    return app.exec();
+}

@@ -1,0 +1,328 @@
+#include "BankCheck.h"
+
+#include "BankLoader.h"
+#include "QuestionBank.h"
+#include "core/common/ErrorReport.h"
+#include "core/common/RunTimeError.h"
+#include "core/common/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <new>
+#include <tuple>
+
+namespace {
+
+constexpr std::array<char, 6> kAnswerLetters = {'B', 'C', 'D', 'E', 'F', 'G'};
+
+// The category that deliberately asks a question without any wording.
+constexpr qlonglong kNoWordingCategory = 22;
+
+QString answerName(int k)
+{
+    return k == 0 ? QStringLiteral("the right answer") : QStringLiteral("wrong answer %1").arg(k);
+}
+
+// "a", "a and b", "a, b and c".
+QString joinNames(const QStringList &names)
+{
+    if (names.size() < 2)
+        return names.join(QString());
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           names.last();
+}
+
+// A bank text inside a one-line message: control characters would break
+// the line, and a whole paragraph would drown the message.
+QString quoted(const QString &text)
+{
+    constexpr qsizetype kMaxShown = 40;
+    QString shown = text.left(kMaxShown);
+    for (QChar &c : shown) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    }
+    if (text.size() > kMaxShown)
+        shown += QStringLiteral("...");
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+// The start-up's message box text on one line: its lines are joined with
+// CR or CR LF, which would split a FILE:LINE report.
+QString startupMessage(int number, const QString &description)
+{
+    QString text = ErrorReport::forFailure(number, description).text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+QString counted(int n, const char *one, const char *many)
+{
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
+// A field that the loader has already accepted as a whole number.
+qlonglong acceptedNumber(QChar letter, const QString &line)
+{
+    return BankLoader::GetField(letter, line).trimmed().toLongLong();
+}
+
+} // namespace
+
+QString BankCheck::Finding::text(const QString &folder) const
+{
+    QString out = folder.isEmpty() ? file : QDir(folder).filePath(file);
+    if (line > 0)
+        out += QLatin1Char(':') + QString::number(line);
+    out += QStringLiteral(": ");
+    if (kind == Kind::Warning)
+        out += QStringLiteral("warning: ");
+    return out + message;
+}
+
+int BankCheck::errors() const
+{
+    return int(std::count_if(m_findings.begin(), m_findings.end(),
+                             [](const Finding &f) { return f.kind == Finding::Kind::Error; }));
+}
+
+int BankCheck::warnings() const
+{
+    return int(m_findings.size()) - errors();
+}
+
+QString BankCheck::summary() const
+{
+    return counted(m_entries, "entry", "entries") + QStringLiteral(", ") +
+           QString::number(m_askable) + QStringLiteral(" askable, ") +
+           counted(errors(), "error", "errors") + QStringLiteral(", ") +
+           counted(warnings(), "warning", "warnings") +
+           (wouldStart() ? QStringLiteral(": the program starts on this bank")
+                         : QStringLiteral(": the program does not start on this bank"));
+}
+
+QString BankCheck::report(const QString &folder) const
+{
+    QString out;
+    for (const Finding &f : m_findings)
+        out += f.text(folder) + QLatin1Char('\n');
+    return out + summary() + QLatin1Char('\n');
+}
+
+BankCheck::FileLines BankCheck::readFile(const QString &path)
+{
+    try {
+        return {BankLoader::readLines(path), 0, QString()};
+    } catch (const RunTimeError &e) {
+        // Too many lines is reported at the first line too many, and the
+        // lines before it are still worth checking; every other failure
+        // leaves nothing to read.
+        if (e.number() != RunTimeError::SubscriptOutOfRange)
+            return {std::nullopt, e.number(), e.description()};
+    } catch (const std::bad_alloc &) {
+        return {std::nullopt, RunTimeError::OutOfMemory,
+                RunTimeError::describe(RunTimeError::OutOfMemory)};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, RunTimeError::FileAccess,
+                RunTimeError::describe(RunTimeError::FileAccess)};
+    return {TextFile::splitLines(TextFile::decode(file.readAll())), 0, QString()};
+}
+
+BankCheck::FileLines BankCheck::fromContents(const std::optional<QByteArray> &bytes)
+{
+    if (!bytes)
+        return {std::nullopt, RunTimeError::FileNotFound,
+                RunTimeError::describe(RunTimeError::FileNotFound)};
+    return {TextFile::splitLines(TextFile::decode(*bytes)), 0, QString()};
+}
+
+BankCheck BankCheck::ofFolder(const QString &folder)
+{
+    const QDir dir(folder);
+    return check(readFile(dir.filePath(textsFile())), readFile(dir.filePath(entriesFile())));
+}
+
+BankCheck BankCheck::ofContents(const std::optional<QByteArray> &aFile,
+                                const std::optional<QByteArray> &adFile)
+{
+    return check(fromContents(aFile), fromContents(adFile));
+}
+
+BankCheck BankCheck::check(const FileLines &a, const FileLines &ad)
+{
+    BankCheck result;
+    result.checkFile(textsFile(), a);
+    result.checkFile(entriesFile(), ad);
+
+    // A text table that is too long has already failed; its first 600
+    // lines still serve to check the entries against.
+    const QStringList texts = a.lines ? a.lines->mid(0, QuestionBank::MaxLines) : QStringList();
+    const int aCount = int(texts.size());
+    const QStringList entries = ad.lines ? *ad.lines : QStringList();
+    result.m_entries = int(entries.size());
+    if (a.lines && ad.lines)
+        result.checkLineCounts(int(a.lines->size()), int(entries.size()));
+
+    // The draw picks from the texts' line numbers; an entry line without a
+    // text is never asked, a text without an entry line is asked bare.
+    int askable = std::max(0, aCount - int(entries.size()));
+    int brokenInRange = 0;
+    for (int j = 1; j <= int(entries.size()); ++j) {
+        const EntryStatus status = result.checkEntry(j, entries[j - 1], texts, a.lines.has_value());
+        if (j > aCount)
+            continue;
+        brokenInRange += status == EntryStatus::Broken ? 1 : 0;
+        askable += status == EntryStatus::Asked ? 1 : 0;
+    }
+    result.m_askable = askable;
+
+    // Counted as if every broken entry could be asked once fixed, so that
+    // this is reported only when fixing the other errors will not help.
+    if (a.lines && ad.lines && askable + brokenInRange < 2)
+        result.addError(entriesFile(), 0, RunTimeError::TooFewQuestions,
+                        RunTimeError::describe(RunTimeError::TooFewQuestions));
+
+    // In the order an author goes through the files: line by line, what
+    // concerns a whole file after its lines, errors before warnings.
+    const auto order = [](const Finding &f) {
+        return std::tuple(f.file != textsFile(), f.line == 0 ? INT_MAX : f.line,
+                          f.kind != Finding::Kind::Error);
+    };
+    std::stable_sort(result.m_findings.begin(), result.m_findings.end(),
+                     [&](const Finding &x, const Finding &y) { return order(x) < order(y); });
+    return result;
+}
+
+void BankCheck::checkFile(const QString &name, const FileLines &file)
+{
+    if (!file.lines) {
+        addError(name, 0, file.errorNumber, file.errorDescription);
+        return;
+    }
+    if (file.lines->size() > QuestionBank::MaxLines)
+        addError(name, QuestionBank::MaxLines + 1, RunTimeError::SubscriptOutOfRange,
+                 RunTimeError::describe(RunTimeError::SubscriptOutOfRange));
+}
+
+void BankCheck::checkLineCounts(int aCount, int adCount)
+{
+    const int first = std::min(aCount, adCount) + 1;
+    const int last = std::max(aCount, adCount);
+    const QString which =
+        first == last ? QString::number(first) : QStringLiteral("%1 to %2").arg(first).arg(last);
+    if (aCount > adCount) {
+        addWarning(textsFile(), first,
+                   QStringLiteral("A.zel has %1 lines but AD.zel only %2: %3 no entry line, so "
+                                  "%4 asked without a wording and with six empty answers")
+                       .arg(aCount)
+                       .arg(adCount)
+                       .arg(first == last ? QStringLiteral("text %1 has").arg(which)
+                                          : QStringLiteral("texts %1 have").arg(which),
+                            first == last ? QStringLiteral("it is") : QStringLiteral("they are")));
+    } else if (adCount > aCount) {
+        addWarning(entriesFile(), first,
+                   QStringLiteral("AD.zel has %1 lines but A.zel only %2: %3 never asked")
+                       .arg(adCount)
+                       .arg(aCount)
+                       .arg(first == last ? QStringLiteral("entry %1 is").arg(which)
+                                          : QStringLiteral("entries %1 are").arg(which)));
+    }
+}
+
+BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const QStringList &texts,
+                                             bool textsKnown)
+{
+    static const Wordings kWordings = standardWordings();
+    // The loader itself judges the line, so that an error here is exactly
+    // the one the start-up would stop at.
+    BankEntry entry;
+    try {
+        entry = BankLoader::buildBank(texts, QStringList{line}, kWordings).Bank[1];
+    } catch (const RunTimeError &e) {
+        addError(entriesFile(), j, e.number(), e.description());
+        return EntryStatus::Broken;
+    } catch (const std::bad_alloc &) {
+        addError(entriesFile(), j, RunTimeError::OutOfMemory,
+                 RunTimeError::describe(RunTimeError::OutOfMemory));
+        return EntryStatus::Broken;
+    }
+    // Skip entries are never asked, and neither is an entry without a text:
+    // what they hold cannot be a visible mistake.
+    if (entry.isSkip())
+        return EntryStatus::Skip;
+    if (textsKnown && j > int(texts.size()))
+        return EntryStatus::Asked;
+
+    if (entry.Wording.isEmpty()) {
+        const QString category = BankLoader::GetField(QLatin1Char('A'), line).trimmed();
+        if (category.isEmpty())
+            addWarning(entriesFile(), j,
+                       QStringLiteral("the category field is empty, so the question is asked "
+                                      "without a wording"));
+        else if (category.toLongLong() != kNoWordingCategory)
+            addWarning(entriesFile(), j,
+                       QStringLiteral("category %1 is unknown (1 to 10, or 22 for none), so the "
+                                      "question is asked without a wording")
+                           .arg(category));
+    }
+
+    // Without the texts every answer would look empty: nothing more to say.
+    if (!textsKnown)
+        return EntryStatus::Asked;
+    for (int k = 0; k < 6; ++k) {
+        const qlonglong n = acceptedNumber(QLatin1Char(kAnswerLetters[k]), line);
+        if (n > texts.size())
+            addWarning(entriesFile(), j,
+                       QStringLiteral("%1 is text %2, above the last line of A.zel (%3), so it "
+                                      "is empty")
+                           .arg(answerName(k))
+                           .arg(n)
+                           .arg(texts.size()));
+    }
+
+    // Two buttons with the same caption: the player cannot tell the right
+    // one from a wrong one.
+    QStringList groups;
+    std::array<bool, 6> grouped{};
+    for (int k = 0; k < 6; ++k) {
+        if (grouped[k])
+            continue;
+        QStringList names{answerName(k)};
+        for (int m = k + 1; m < 6; ++m) {
+            if (entry.Answer[m] == entry.Answer[k]) {
+                grouped[m] = true;
+                names << answerName(m);
+            }
+        }
+        if (names.size() < 2)
+            continue;
+        const QString what = entry.Answer[k].isEmpty()
+                                 ? (names.size() == 2 ? QStringLiteral("are both empty")
+                                                      : QStringLiteral("are all empty"))
+                                 : QStringLiteral("are the same text ") + quoted(entry.Answer[k]);
+        groups << joinNames(names) + QLatin1Char(' ') + what;
+    }
+    if (!groups.isEmpty())
+        addWarning(entriesFile(), j,
+                   QStringLiteral("the six answers are not all different: ") +
+                       groups.join(QStringLiteral("; ")));
+    return EntryStatus::Asked;
+}
+
+void BankCheck::addError(const QString &file, int line, int number, const QString &description)
+{
+    m_findings.push_back({Finding::Kind::Error, file, line, startupMessage(number, description)});
+}
+
+void BankCheck::addWarning(const QString &file, int line, const QString &message)
+{
+    m_findings.push_back({Finding::Kind::Warning, file, line, message});
+}

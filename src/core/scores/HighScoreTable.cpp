@@ -1,0 +1,90 @@
+#include "HighScoreTable.h"
+
+#include "SettingsStore.h"
+#include "core/common/NumberText.h"
+
+#include <limits>
+
+namespace {
+QString scoreKey(int p)
+{
+    return QStringLiteral("s%1").arg(p);
+}
+QString nameKey(int p)
+{
+    return QStringLiteral("n%1").arg(p);
+}
+} // namespace
+
+std::int32_t HighScoreTable::scoreFromText(const QString &text)
+{
+    // Blanks around the number are tolerated, as the classic conversion
+    // does; a fraction, an exponent, letters or a value outside the 32-bit
+    // range are not a score this program wrote.
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok, 10);
+    if (!ok || value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
+        return 0;
+    return std::int32_t(value);
+}
+
+QString HighScoreTable::scoreText(std::int32_t score)
+{
+    return PlainText(score);
+}
+
+void HighScoreTable::Load(const SettingsStore &store)
+{
+    for (int p = 1; p <= Places; ++p) {
+        HighScorePlace &place = m_places[std::size_t(p - 1)];
+        const QString score = store.read(section(), scoreKey(p));
+        place.score = score.isEmpty() ? 0 : scoreFromText(score);
+        place.name = store.read(section(), nameKey(p));
+    }
+}
+
+std::optional<int> HighScoreTable::PlaceOf(std::int32_t x) const
+{
+    if (x > m_places[0].score)
+        return 1;
+    for (int p = 2; p <= Places; ++p) {
+        if (x > m_places[std::size_t(p - 1)].score && x < m_places[std::size_t(p - 2)].score)
+            return p;
+    }
+    return std::nullopt;
+}
+
+void HighScoreTable::Insert(int p, std::int32_t score, const QString &name)
+{
+    for (int j = Places; j >= p + 1; --j)
+        m_places[std::size_t(j - 1)] = m_places[std::size_t(j - 2)];
+    m_places[std::size_t(p - 1)] = HighScorePlace{score, name};
+}
+
+void HighScoreTable::Clear()
+{
+    for (int p = Places; p >= 1; --p)
+        m_places[std::size_t(p - 1)] = HighScorePlace{};
+}
+
+bool HighScoreTable::Save(SettingsStore &store) const
+{
+    for (int p = 1; p <= Places; ++p)
+        store.write(section(), scoreKey(p), scoreText(m_places[std::size_t(p - 1)].score));
+    for (int p = 1; p <= Places; ++p)
+        store.write(section(), nameKey(p), m_places[std::size_t(p - 1)].name);
+    return store.commit();
+}
+
+bool HighScoreTable::OfferScore(std::int16_t checkscore, std::int32_t NumScore,
+                                const std::function<QString()> &askName)
+{
+    if (checkscore != 1)
+        return false;
+    const std::optional<int> p = PlaceOf(NumScore);
+    if (!p)
+        return false;
+    Insert(*p, NumScore, askName());
+    return true;
+}

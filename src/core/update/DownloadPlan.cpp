@@ -1,0 +1,103 @@
+#include "DownloadPlan.h"
+
+#include "HttpFetcher.h"
+#include "LeadingNumber.h"
+#include "core/common/RunTimeError.h"
+#include "core/common/TextFile.h"
+#include "core/quiz/BankLoader.h"
+
+namespace {
+
+const QString CR = QStringLiteral("\r");
+
+QString invalidBank(const QString &name, const RunTimeError &e)
+{
+    return name + QStringLiteral(": not a valid question bank file (") + e.description() +
+           QStringLiteral(")");
+}
+
+} // namespace
+
+const std::vector<QString> &DownloadPlan::fileNames()
+{
+    static const std::vector<QString> names = {QStringLiteral("A.zel"), QStringLiteral("AD.zel"),
+                                               QStringLiteral("DV.ZEL")};
+    return names;
+}
+
+DownloadPlan DownloadPlan::check(const QString &appPath, const std::vector<QByteArray> &bodies)
+{
+    DownloadPlan plan;
+    const auto &names = fileNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        // Each file is written as received, with the line end the download
+        // has always added; the checks read exactly those bytes.
+        const QByteArray body = i < bodies.size() ? bodies[i] : QByteArray();
+        if (body.isEmpty()) {
+            plan.m_failure = names[i] + QStringLiteral(": the website sent an empty file");
+            return plan;
+        }
+        plan.m_files.push_back(
+            {names[i], appPath + QLatin1Char('/') + names[i], body + QByteArrayLiteral("\r\n")});
+    }
+
+    const QStringList aLines = TextFile::splitLines(TextFile::decode(plan.m_files[0].bytes));
+    const QStringList adLines = TextFile::splitLines(TextFile::decode(plan.m_files[1].bytes));
+    // The line limit is checked per file first, so that the text names the
+    // file at fault; every other failure of the bank is in the entries.
+    if (aLines.size() > QuestionBank::MaxLines) {
+        plan.m_failure = invalidBank(names[0], RunTimeError(RunTimeError::SubscriptOutOfRange));
+        return plan;
+    }
+    try {
+        const QuestionBank bank = BankLoader::buildBank(aLines, adLines, standardWordings());
+        // The program refuses to start on fewer: it never asks the same
+        // question twice in a row.
+        if (bank.askableCount() < 2) {
+            plan.m_failure = invalidBank(names[1], RunTimeError(RunTimeError::TooFewQuestions));
+            return plan;
+        }
+    } catch (const RunTimeError &e) {
+        plan.m_failure = invalidBank(names[1], e);
+        return plan;
+    }
+
+    const QString version = TextFile::firstLine(TextFile::decode(plan.m_files[2].bytes));
+    if (!beginsWithNumber(version)) {
+        plan.m_failure = names[2] + QStringLiteral(": not a data version number");
+        return plan;
+    }
+    return plan;
+}
+
+QString DownloadPlan::fetchFailure(const QString &name, const FetchResult &result)
+{
+    return name + QStringLiteral(": ") + result.errorString;
+}
+
+void DownloadPlan::start(UpdateView &view)
+{
+    view.Command1.enabled = false;
+    view.dlbtn.enabled = false;
+    view.Text2 = QStringLiteral("Downloading Files...");
+}
+
+void DownloadPlan::succeeded(UpdateView &view)
+{
+    view.Text2 += CR + QStringLiteral("Download Complete.") + CR + CR +
+                  QStringLiteral("Please restart ZEL Quiz to finish upgrade.");
+    view.cbtn.caption = QStringLiteral("Done");
+}
+
+void DownloadPlan::failed(UpdateView &view, const QString &what, bool bankUnchanged)
+{
+    view.Text2 += CR + QStringLiteral("Download failed. ") + what + CR + CR +
+                  (bankUnchanged ? QStringLiteral("The question bank was not changed.")
+                                 : QStringLiteral("The question bank may be incomplete; "
+                                                  "please try the download again."));
+    // Back to the offer of the download, so that it can be tried again.
+    view.Command1 = {true, true, view.Command1.caption};
+    view.dbtn.visible = false;
+    view.dlbtn = {true, true, view.dlbtn.caption};
+    view.cbtn = {true, true, QStringLiteral("Cancel")};
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "AppServices.h"
+#include "core/quiz/QuestionBank.h"
+#include "core/quiz/QuizEffects.h"
+#include "core/session/QuizSession.h"
+#include "gui/about/frmSplash.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class AnswerButton;
+class QAction;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class StartupTrace;
+
+// The main window: the quiz on the left, the six answers on the right, the
+// File and Help menus. It renders the quiz session's view and forwards the
+// user's events to it; the rules themselves live in the session.
+class Main : public QMainWindow, private QuizEffects {
+    Q_OBJECT
+  public:
+    Main(QString appPath, AppServices services, QWidget *parent = nullptr);
+    ~Main() override;
+
+    // The start-up: loads the bank and puts up the first question. Returns
+    // false when a failure was reported (the program has then been ended).
+    bool Form_Load();
+
+    // Stages of the start-up for the start-up benchmark; none by default.
+    void setStartupTrace(StartupTrace *trace) { m_trace = trace; }
+
+    QString AppPath;
+    QString AFile;
+    QString ADFile;
+    Wordings wordingTable;
+    std::int16_t SplashShown = 0;
+
+    QuizSession &session() { return *m_session; }
+    const QuizState &state() const { return m_session->state(); }
+    QTimer &countdown() { return Timer; }
+    frmSplash *splash() const { return m_splash; }
+
+    // The quiz variables other windows read and write.
+    std::int16_t &checkscore() { return m_session->state().checkscore; }
+    std::int32_t &NumScore() { return m_session->state().NumScore; }
+    std::int32_t &NumTotal() { return m_session->state().NumTotal; }
+    std::int32_t &NumLevel() { return m_session->state().NumLevel; }
+
+    void ReportError(int ErrNumber, const QString &description);
+    void PlayCue(const QString &WaveName);
+    void Endit();
+
+    // Shows a modal window with the countdown of a running game standing
+    // still, and lets it go on from the same time afterwards.
+    void showPausingCountdown(const std::function<void()> &showModal);
+
+    // The high-score window, shown modally; a test may put its own in.
+    void setHighScoreWindow(std::function<void()> show) { m_showHighScores = std::move(show); }
+
+    // Event handlers.
+    void Btn_Answer1_Click() { answer(1); }
+    void Btn_Answer2_Click() { answer(2); }
+    void Btn_Answer3_Click() { answer(3); }
+    void Btn_Answer4_Click() { answer(4); }
+    void Btn_Answer5_Click() { answer(5); }
+    void Btn_Answer6_Click() { answer(6); }
+    void btn_showcorrect_Click();
+    void btn_next_Click();
+    void Menu_Standard_Click();
+    void Menu_Timed_Click();
+    void Btn_StartStop_Click();
+    void Timer_Timer();
+    void Mnu_Exit_Click() { Endit(); }
+    void Mnu_About_Click();
+    void Mnu_CU_Click();
+    void mnuHisgScore_Click();
+
+    // The controls, by their names.
+    std::array<AnswerButton *, 6> Btn_Answer{};
+    QLabel *Label1 = nullptr;
+    QLabel *Lbl_Question = nullptr;
+    QPushButton *btn_showcorrect = nullptr;
+    QPushButton *Btn_StartStop = nullptr;
+    QPushButton *btn_next = nullptr;
+    QGroupBox *Frame_Standard = nullptr;
+    QLabel *Lbl_Correct = nullptr;
+    QLabel *Lbl_Wrong = nullptr;
+    QLabel *Lbl_Total = nullptr;
+    QGroupBox *Frame_Timed = nullptr;
+    QLabel *Lbl_CorrectT = nullptr;
+    QLabel *Lbl_WrongT = nullptr;
+    QLabel *Lbl_TotalT = nullptr;
+    QLabel *Lbl_Score = nullptr;
+    QLabel *Lbl_Level = nullptr;
+    QLabel *Lbl_TimeRemain = nullptr;
+    QGroupBox *Frame1 = nullptr;
+
+    QAction *Menu_Standard = nullptr;
+    QAction *Menu_Timed = nullptr;
+    QAction *mnuHisgScore = nullptr;
+    QAction *Mnu_Exit = nullptr;
+    QAction *Mnu_About = nullptr;
+    QAction *Mnu_CU = nullptr;
+
+    // Window-level value of the Help entries.
+    bool TimerWasOn = false;
+
+  signals:
+    // A warning a screen reader reads out even though the focus is
+    // elsewhere: a wrong answer, the last seconds of the countdown.
+    void alerted(QWidget *control);
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+  private:
+    // Main_Layout.cpp
+    void buildWidgets();
+    void buildMenus();
+
+    void answer(int k);
+    void render();
+    void applyFocus();
+    // Keeps what a screen reader says of a control in step with what it
+    // shows.
+    void speak(QWidget *control, const QString &name, bool alert = false);
+    QString appFile(const QString &name) const;
+    bool askExit();
+
+    // QuizEffects
+    void playCue(const QString &waveName) override { PlayCue(waveName); }
+    void setTimerOn(bool on) override;
+    void showMessage(const QString &text, const QString &title) override;
+    void showHighScores() override;
+
+    AppServices m_services;
+    StartupTrace *m_trace = nullptr;
+    std::unique_ptr<QuestionBank> m_bank;
+    std::unique_ptr<QuizSession> m_session;
+    QTimer Timer;
+    std::function<void()> m_showHighScores;
+    bool m_highScoresOpen = false;
+    MainView::TextColour m_spokenTimeColour = MainView::TextColour::Navy;
+    bool m_offerPending = false;
+    // The start-up picture while it is open; it deletes itself.
+    QPointer<frmSplash> m_splash;
+};

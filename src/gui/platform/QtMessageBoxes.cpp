@@ -1,0 +1,30 @@
+#include "QtMessageBoxes.h"
+
+#include "core/common/AppInfo.h"
+#include "core/common/DisplayText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
+                         Icon icon)
+{
+    QMessageBox box(owner);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(title.isEmpty() ? AppInfo::title() : title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(DisplayText::lines(text));
+    box.setIcon(icon == Information ? QMessageBox::Information : QMessageBox::NoIcon);
+    if (buttons == YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    const int pressed = box.exec();
+    if (buttons == Ok)
+        return OkPressed;
+    return pressed == QMessageBox::Yes ? YesPressed : NoPressed;
+}

@@ -1,0 +1,78 @@
+// The real platform services, driven without a person.
+#include "gui/platform/QtCuePlayer.h"
+#include "gui/platform/QtMessageBoxes.h"
+#include "support/ModalDriver.h"
+#include "support/TempDir.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct BoxCase {
+    const char *name;
+    MessageBoxes::Buttons buttons;
+    QMessageBox::StandardButton press; // NoButton: Escape
+    int result;
+};
+
+class RealMessageBox : public ::testing::TestWithParam<BoxCase> {};
+
+// A notice goes under the program's name with the information icon; a
+// question keeps its title and shows no icon.
+TEST_P(RealMessageBox, ReturnsTheClassicCodes)
+{
+    const BoxCase &c = GetParam();
+    const bool notice = c.buttons == MessageBoxes::Ok;
+    ModalDriver driver;
+    driver.on("", [&](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "Line one\nLine <b>two</b>");
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->buttons().size(), notice ? 1 : 2);
+        EXPECT_EQ(box->windowTitle(), notice ? "ZEL Quiz" : "Ask");
+        EXPECT_EQ(box->icon(), notice ? QMessageBox::Information : QMessageBox::NoIcon);
+        if (c.press == QMessageBox::NoButton)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(c.press)->click();
+    });
+    QtMessageBoxes boxes;
+    const int result =
+        boxes.show(nullptr, "Line one\rLine <b>two</b>", notice ? "" : "Ask", c.buttons,
+                   notice ? MessageBoxes::Information : MessageBoxes::NoIcon);
+    EXPECT_FALSE(driver.timedOut);
+    EXPECT_EQ(result, c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, RealMessageBox,
+    ::testing::Values(BoxCase{"ok", MessageBoxes::Ok, QMessageBox::Ok, 1},
+                      BoxCase{"ok_escape", MessageBoxes::Ok, QMessageBox::NoButton, 1},
+                      BoxCase{"yes", MessageBoxes::YesNo, QMessageBox::Yes, 6},
+                      BoxCase{"no", MessageBoxes::YesNo, QMessageBox::No, 7},
+                      BoxCase{"escape_is_no", MessageBoxes::YesNo, QMessageBox::NoButton, 7}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Without a sound card (as on build machines) and with files that are
+// missing or not sound at all, cues stay silent and nothing fails.
+TEST(QtCuePlayer, CarriesOnWithoutDeviceOrFile)
+{
+    TempDir dir;
+    dir.write("noise.wav", "not a wave file");
+    QtCuePlayer player;
+    player.close(); // before anything was opened
+    for (const QString &file :
+         {dir.file("missing.wav"), dir.file("noise.wav"), sampleDataDir() + "/bad.wav"}) {
+        player.play(file);
+        QTest::qWait(20);
+    }
+    player.close();
+    player.close();
+}
+
+} // namespace
