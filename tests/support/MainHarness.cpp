@@ -28,7 +28,7 @@ bool MainHarness::start()
 {
     main = std::make_unique<Main>(dir.path(), fakes.services());
     if (!withSplash)
-        main->SplashShown = 1;
+        main->setSplashShown(1);
     return main->Form_Load();
 }
 

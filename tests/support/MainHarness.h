@@ -2,9 +2,14 @@
 
 #include "Fakes.h"
 #include "TempDir.h"
+#include "gui/about/frmSplash.h"
 #include "gui/main/Main.h"
+#include "gui/widgets/AnswerButton.h"
 
 #include <QByteArray>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -23,6 +28,26 @@ struct MainHarness {
 
     // Shows the window as the program does, for focus and visibility.
     void show();
+
+    // A control (or the countdown) of the window by its object name; a
+    // missing one fails the test.
+    template <class T = QWidget> T *child(const QString &name) const
+    {
+        T *found = main->findChild<T *>(name);
+        EXPECT_NE(found, nullptr) << qPrintable(name);
+        return found;
+    }
+    AnswerButton *button(int number) const
+    {
+        return child<AnswerButton>(QStringLiteral("Btn_Answer%1").arg(number));
+    }
+    std::array<AnswerButton *, 6> buttons() const
+    {
+        return {button(1), button(2), button(3), button(4), button(5), button(6)};
+    }
+    QTimer *countdown() const { return child<QTimer>(QStringLiteral("Timer")); }
+    // The start-up picture while it is open.
+    frmSplash *splash() const { return main->findChild<frmSplash *>(); }
 
     TempDir dir;
     FakeServices fakes;

@@ -45,16 +45,7 @@ void QuizSession::answerClicked(int k)
         return;
     }
 
-    // Timed: every click is final. A wrong answer uses up its question and
-    // adds NumLevel - 1 more as a penalty.
-    if (right) {
-        ++s.NumCorrect;
-        --s.NumTotal;
-    } else {
-        ++s.NumWrong;
-        s.NumTotal = s.NumTotal - 2 + s.NumLevel;
-    }
-    TimedGame::ScoreTimedAnswer(m_ctx, right ? 1 : 0);
+    TimedGame::answerClicked(m_ctx, right);
 }
 
 void QuizSession::showCorrectClicked()

@@ -149,6 +149,21 @@ void Timer_Timer(QuizContext &ctx)
     v.timeRemain = PlainText(s.TimeLeft);
 }
 
+void answerClicked(QuizContext &ctx, bool right)
+{
+    // A wrong answer uses up its question and adds NumLevel - 1 more as a
+    // penalty.
+    QuizState &s = ctx.state;
+    if (right) {
+        ++s.NumCorrect;
+        --s.NumTotal;
+    } else {
+        ++s.NumWrong;
+        s.NumTotal = s.NumTotal - 2 + s.NumLevel;
+    }
+    ScoreTimedAnswer(ctx, right ? 1 : 0);
+}
+
 void ScoreTimedAnswer(QuizContext &ctx, std::int16_t AnsweredRight)
 {
     QuizState &s = ctx.state;

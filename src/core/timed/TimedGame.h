@@ -23,6 +23,10 @@ void Menu_Timed_Click(QuizContext &ctx);
 void Btn_StartStop_Click(QuizContext &ctx);
 void Timer_Timer(QuizContext &ctx);
 
+// Every click in a running game is final: counts the answer against the
+// level's questions and scores it.
+void answerClicked(QuizContext &ctx, bool right);
+
 // The counters were already updated by the answer handler; scores the
 // answer, then goes on to the next question, the next level or the end.
 void ScoreTimedAnswer(QuizContext &ctx, std::int16_t AnsweredRight);

@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -20,6 +19,7 @@ class QDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTimer;
 class StartupTrace;
 
 // The main window: the quiz on the left, the six answers on the right, the
@@ -38,22 +38,12 @@ class Main : public QMainWindow, private QuizEffects {
     // Stages of the start-up for the start-up benchmark; none by default.
     void setStartupTrace(StartupTrace *trace) { m_trace = trace; }
 
-    QString AppPath;
-    QString AFile;
-    QString ADFile;
-    Wordings wordingTable;
-    std::int16_t SplashShown = 0;
+    // 1 once the start-up picture has been shown in this run: the next
+    // start-up leaves it out.
+    void setSplashShown(std::int16_t shown) { SplashShown = shown; }
 
-    QuizSession &session() { return *m_session; }
+    // The quiz variables, for reading; the session alone changes them.
     const QuizState &state() const { return m_session->state(); }
-    QTimer &countdown() { return Timer; }
-    frmSplash *splash() const { return m_splash; }
-
-    // The quiz variables other windows read and write.
-    std::int16_t &checkscore() { return m_session->state().checkscore; }
-    std::int32_t &NumScore() { return m_session->state().NumScore; }
-    std::int32_t &NumTotal() { return m_session->state().NumTotal; }
-    std::int32_t &NumLevel() { return m_session->state().NumLevel; }
 
     void ReportError(int ErrNumber, const QString &description);
     void PlayCue(const QString &WaveName);
@@ -66,7 +56,8 @@ class Main : public QMainWindow, private QuizEffects {
     // The high-score window, shown modally; a test may put its own in.
     void setHighScoreWindow(std::function<void()> show) { m_showHighScores = std::move(show); }
 
-    // Event handlers.
+    // Event handlers. The controls call them; a test may too (the
+    // countdown's tick, instead of waiting 1.3 s for it).
     void Btn_Answer1_Click() { answer(1); }
     void Btn_Answer2_Click() { answer(2); }
     void Btn_Answer3_Click() { answer(3); }
@@ -84,7 +75,47 @@ class Main : public QMainWindow, private QuizEffects {
     void Mnu_CU_Click();
     void mnuHisgScore_Click();
 
-    // The controls, by their names.
+  signals:
+    // A warning a screen reader reads out even though the focus is
+    // elsewhere: a wrong answer, the last seconds of the countdown.
+    void alerted(QWidget *control);
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+  private:
+    // Main_Layout.cpp
+    void buildWidgets();
+    void buildMenus();
+
+    // Main_Render.cpp
+    void render();
+    void applyFocus();
+    // Keeps what a screen reader says of a control in step with what it
+    // shows.
+    void speak(QWidget *control, const QString &name, bool alert = false);
+
+    void answer(int k);
+    QString appFile(const QString &name) const;
+    bool askExit();
+
+    // QuizEffects (Main_Windows.cpp)
+    void playCue(const QString &waveName) override { PlayCue(waveName); }
+    void setTimerOn(bool on) override;
+    void showMessage(const QString &text, const QString &title) override;
+    void showHighScores() override;
+
+    // Window-level values.
+    QString AppPath;
+    QString AFile;
+    QString ADFile;
+    Wordings wordingTable;
+    std::int16_t SplashShown = 0;
+    bool TimerWasOn = false;
+
+    // The controls, by their names (also their object names).
     std::array<AnswerButton *, 6> Btn_Answer{};
     QLabel *Label1 = nullptr;
     QLabel *Lbl_Question = nullptr;
@@ -103,52 +134,19 @@ class Main : public QMainWindow, private QuizEffects {
     QLabel *Lbl_Level = nullptr;
     QLabel *Lbl_TimeRemain = nullptr;
     QGroupBox *Frame1 = nullptr;
-
     QAction *Menu_Standard = nullptr;
     QAction *Menu_Timed = nullptr;
     QAction *mnuHisgScore = nullptr;
     QAction *Mnu_Exit = nullptr;
     QAction *Mnu_About = nullptr;
     QAction *Mnu_CU = nullptr;
-
-    // Window-level value of the Help entries.
-    bool TimerWasOn = false;
-
-  signals:
-    // A warning a screen reader reads out even though the focus is
-    // elsewhere: a wrong answer, the last seconds of the countdown.
-    void alerted(QWidget *control);
-
-  protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-
-  private:
-    // Main_Layout.cpp
-    void buildWidgets();
-    void buildMenus();
-
-    void answer(int k);
-    void render();
-    void applyFocus();
-    // Keeps what a screen reader says of a control in step with what it
-    // shows.
-    void speak(QWidget *control, const QString &name, bool alert = false);
-    QString appFile(const QString &name) const;
-    bool askExit();
-
-    // QuizEffects
-    void playCue(const QString &waveName) override { PlayCue(waveName); }
-    void setTimerOn(bool on) override;
-    void showMessage(const QString &text, const QString &title) override;
-    void showHighScores() override;
+    // The countdown of the timed game.
+    QTimer *Timer = nullptr;
 
     AppServices m_services;
     StartupTrace *m_trace = nullptr;
     std::unique_ptr<QuestionBank> m_bank;
     std::unique_ptr<QuizSession> m_session;
-    QTimer Timer;
     std::function<void()> m_showHighScores;
     bool m_highScoresOpen = false;
     MainView::TextColour m_spokenTimeColour = MainView::TextColour::Navy;

@@ -119,25 +119,25 @@ TEST(AboutFromTheMenu, OpensModallyAndPausesTheCountdown)
     h.useSampleData();
     ASSERT_TRUE(h.start());
     h.show();
-    h.main->Menu_Timed->trigger();
+    h.child<QAction>("Menu_Timed")->trigger();
     h.main->Btn_StartStop_Click();
-    ASSERT_TRUE(h.main->countdown().isActive());
-    EXPECT_TRUE(h.main->Mnu_About->isEnabled());
+    ASSERT_TRUE(h.countdown()->isActive());
+    EXPECT_TRUE(h.child<QAction>("Mnu_About")->isEnabled());
 
     ModalDriver driver;
     bool pausedWhileOpen = false;
     QWidget *owner = nullptr;
     driver.on("frmAbout", [&](QWidget *w) {
-        pausedWhileOpen = !h.main->countdown().isActive();
+        pausedWhileOpen = !h.countdown()->isActive();
         owner = w->parentWidget();
         QTest::keyClick(w, Qt::Key_Escape);
     });
-    h.main->Mnu_About->trigger();
+    h.child<QAction>("Mnu_About")->trigger();
 
     EXPECT_EQ(driver.answered, std::vector<QString>{"frmAbout"});
     EXPECT_TRUE(pausedWhileOpen);
     EXPECT_EQ(owner, h.main.get());
-    EXPECT_TRUE(h.main->countdown().isActive());
+    EXPECT_TRUE(h.countdown()->isActive());
 }
 
 } // namespace

@@ -23,7 +23,7 @@ class Splash : public ::testing::Test {
         h.withSplash = true;
         ASSERT_TRUE(h.start());
         h.show();
-        splash = h.main->splash();
+        splash = h.splash();
         ASSERT_NE(splash, nullptr);
     }
 
@@ -78,9 +78,9 @@ TEST_F(Splash, AClickOrAKeyClosesAtOnce)
     };
     for (std::size_t i = 0; i < ways.size(); ++i) {
         if (i > 0) {
-            h.main->SplashShown = 0;
+            h.main->setSplashShown(0);
             ASSERT_TRUE(h.main->Form_Load());
-            splash = h.main->splash();
+            splash = h.splash();
         }
         ways[i](splash);
         EXPECT_TRUE(closed()) << "way " << i;
@@ -95,10 +95,9 @@ TEST_F(Splash, ShownOncePerRunAndClosingLeavesMainAsItWas)
     QTest::keyClick(splash, Qt::Key_Space);
     ASSERT_TRUE(closed());
     EXPECT_EQ(h.main->state().CurEntry, entry);
-    EXPECT_EQ(h.main->SplashShown, 1);
 
     ASSERT_TRUE(h.main->Form_Load());
-    EXPECT_EQ(h.main->splash(), nullptr);
+    EXPECT_EQ(h.splash(), nullptr);
     EXPECT_EQ(h.main->findChildren<frmSplash *>().size(), 0);
 }
 

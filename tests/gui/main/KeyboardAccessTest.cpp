@@ -34,7 +34,7 @@ TEST_P(AnswerKey, PressesItsButtonLikeAClick)
     const int wrongButton = buttonOfAnswer(2);
     GetParam().press(m(), wrongButton);
     EXPECT_EQ(m().state().NumWrong, 1);
-    EXPECT_FALSE(m().Btn_Answer[std::size_t(wrongButton - 1)]->isEnabled());
+    EXPECT_FALSE(h.button(wrongButton)->isEnabled());
 
     // The disabled button takes no key.
     GetParam().press(m(), wrongButton);
@@ -43,7 +43,7 @@ TEST_P(AnswerKey, PressesItsButtonLikeAClick)
     GetParam().press(m(), buttonOfAnswer(1));
     EXPECT_EQ(m().state().NumTotal, 1);
     EXPECT_EQ(m().state().NumCorrect, 0); // the second try counts nothing
-    EXPECT_FALSE(m().btn_next->isVisible());
+    EXPECT_FALSE(h.child<QPushButton>("btn_next")->isVisible());
 }
 
 const std::vector<KeyCase> kKeys = {
@@ -109,50 +109,51 @@ class ScreenReader : public Keyboard {
 TEST_F(ScreenReader, HearsTheButtonsTheQuestionTheWarningAndTheCounters)
 {
     for (int k = 1; k <= 6; ++k) {
-        AnswerButton *b = m().Btn_Answer[std::size_t(k - 1)];
+        AnswerButton *b = h.button(k);
         EXPECT_EQ(b->toolTip(), QStringLiteral("Key %1").arg(k));
         EXPECT_EQ(b->accessibleName(), QStringLiteral("Answer %1: ").arg(k) + b->caption());
     }
-    EXPECT_EQ(m().Lbl_Question->accessibleName(),
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->accessibleName(),
               QStringLiteral("What Term means: T%1").arg(m().state().CurEntry));
-    EXPECT_EQ(m().Lbl_Correct->accessibleName(), "Correct: 0");
+    EXPECT_EQ(h.child<QLabel>("Lbl_Correct")->accessibleName(), "Correct: 0");
 
     click(answerButton(2));
-    EXPECT_TRUE(m().Lbl_Question->accessibleName().startsWith(
-        "Incorrect!! Try Once More Without Affecting Score?"));
-    EXPECT_EQ(count(m().Lbl_Question), 1);
+    EXPECT_TRUE(h.child<QLabel>("Lbl_Question")
+                    ->accessibleName()
+                    .startsWith("Incorrect!! Try Once More Without Affecting Score?"));
+    EXPECT_EQ(count(h.child<QLabel>("Lbl_Question")), 1);
 
-    click(m().btn_next);
-    EXPECT_EQ(m().Lbl_Wrong->accessibleName(), "Wrong: 1");
-    EXPECT_EQ(m().Lbl_Total->accessibleName(), "Total Questions: 1");
-    EXPECT_EQ(count(m().Lbl_Question), 1); // a new question is no warning
+    click(h.child<QPushButton>("btn_next"));
+    EXPECT_EQ(h.child<QLabel>("Lbl_Wrong")->accessibleName(), "Wrong: 1");
+    EXPECT_EQ(h.child<QLabel>("Lbl_Total")->accessibleName(), "Total Questions: 1");
+    EXPECT_EQ(count(h.child<QLabel>("Lbl_Question")), 1); // a new question is no warning
 }
 
 // Keys answer only while a game runs; the last seconds are announced
 // once, when the display turns dark red.
 TEST_F(ScreenReader, TimedQuizByKeyAndTheLastSecondsHeardOnce)
 {
-    m().Menu_Timed->trigger();
+    h.child<QAction>("Menu_Timed")->trigger();
     QTest::keyClick(&m(), Qt::Key_1);
     EXPECT_EQ(m().state().NumTotal, 12);
-    click(m().Btn_StartStop);
+    click(h.child<QPushButton>("Btn_StartStop"));
     QTest::keyClick(&m(), Qt::Key(Qt::Key_0 + buttonOfAnswer(1)));
     EXPECT_EQ(m().state().NumScore, 2);
     EXPECT_EQ(m().state().NumTotal, 11);
 
     for (int i = 0; i < 54; ++i)
         m().Timer_Timer();
-    EXPECT_EQ(m().Lbl_TimeRemain->accessibleName(), "Time remaining: 6");
-    EXPECT_EQ(textColour(m().Lbl_TimeRemain), QColor(0, 0, 128));
-    EXPECT_EQ(count(m().Lbl_TimeRemain), 0);
+    EXPECT_EQ(h.child<QLabel>("Lbl_TimeRemain")->accessibleName(), "Time remaining: 6");
+    EXPECT_EQ(textColour(h.child<QLabel>("Lbl_TimeRemain")), QColor(0, 0, 128));
+    EXPECT_EQ(count(h.child<QLabel>("Lbl_TimeRemain")), 0);
     m().Timer_Timer();
-    EXPECT_EQ(m().Lbl_TimeRemain->accessibleName(), "Time remaining: 5");
-    EXPECT_EQ(textColour(m().Lbl_TimeRemain), QColor(192, 0, 0));
-    EXPECT_EQ(count(m().Lbl_TimeRemain), 1);
+    EXPECT_EQ(h.child<QLabel>("Lbl_TimeRemain")->accessibleName(), "Time remaining: 5");
+    EXPECT_EQ(textColour(h.child<QLabel>("Lbl_TimeRemain")), QColor(192, 0, 0));
+    EXPECT_EQ(count(h.child<QLabel>("Lbl_TimeRemain")), 1);
     m().Timer_Timer();
-    EXPECT_EQ(count(m().Lbl_TimeRemain), 1);
-    EXPECT_EQ(m().Lbl_Score->accessibleName(), "SCORE: 2");
-    m().countdown().stop();
+    EXPECT_EQ(count(h.child<QLabel>("Lbl_TimeRemain")), 1);
+    EXPECT_EQ(h.child<QLabel>("Lbl_Score")->accessibleName(), "SCORE: 2");
+    h.countdown()->stop();
 }
 
 } // namespace

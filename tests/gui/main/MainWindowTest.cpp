@@ -22,12 +22,13 @@ QStringList entries(const QList<QAction *> &actions)
 TEST_F(MainWindow, TextsColoursAndMenusWithAccessKeys)
 {
     EXPECT_EQ(m().windowTitle(), "ZEL Quiz");
-    EXPECT_EQ(m().Lbl_Question->palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(textColour(m().Lbl_Question), QColor(0, 0, 128));
-    EXPECT_EQ(textColour(m().Lbl_TimeRemain), QColor(0, 0, 128));
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->palette().color(QPalette::Window),
+              QColor(Qt::white));
+    EXPECT_EQ(textColour(h.child<QLabel>("Lbl_Question")), QColor(0, 0, 128));
+    EXPECT_EQ(textColour(h.child<QLabel>("Lbl_TimeRemain")), QColor(0, 0, 128));
     EXPECT_EQ(m().findChild<QLabel *>("Label4")->text(), "Total Questions:");
-    EXPECT_EQ(m().btn_showcorrect->text(), "Show Correct Answer");
-    EXPECT_EQ(m().btn_next->text(), "Next > >");
+    EXPECT_EQ(h.child<QPushButton>("btn_showcorrect")->text(), "Show Correct Answer");
+    EXPECT_EQ(h.child<QPushButton>("btn_next")->text(), "Next > >");
 
     EXPECT_EQ(entries(m().menuBar()->actions()), (QStringList{"&File", "&Help"}));
     EXPECT_EQ(entries(m().findChild<QMenu *>("Mnu_File")->actions()),
@@ -36,13 +37,13 @@ TEST_F(MainWindow, TextsColoursAndMenusWithAccessKeys)
               (QStringList{"&Standard", "&Timed"}));
     EXPECT_EQ(entries(m().findChild<QMenu *>("Mnu_Help")->actions()),
               (QStringList{"&About", "&Check for Update"}));
-    EXPECT_TRUE(m().Menu_Standard->isChecked());
-    EXPECT_FALSE(m().Menu_Timed->isChecked());
+    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("Menu_Timed")->isChecked());
 
     // Choosing Standard again keeps its mark and the question on screen.
     const int entry = m().state().CurEntry;
-    m().Menu_Standard->trigger();
-    EXPECT_TRUE(m().Menu_Standard->isChecked());
+    h.child<QAction>("Menu_Standard")->trigger();
+    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
     EXPECT_EQ(m().state().CurEntry, entry);
 }
 
@@ -57,10 +58,10 @@ TEST_P(ExitQuestion, NoKeepsTheWindowAsItWasAndYesEnds)
         if (GetParam())
             m().close();
         else
-            m().Mnu_Exit->trigger();
+            h.child<QAction>("Mnu_Exit")->trigger();
     };
     click(answerButton(2)); // a wrong answer on screen
-    const QString question = m().Lbl_Question->text();
+    const QString question = h.child<QLabel>("Lbl_Question")->text();
     const QuizState before = m().state();
     h.fakes.boxes.answers = {MessageBoxes::NoPressed};
     request();
@@ -73,7 +74,7 @@ TEST_P(ExitQuestion, NoKeepsTheWindowAsItWasAndYesEnds)
     EXPECT_EQ(box.icon, MessageBoxes::NoIcon);
     EXPECT_FALSE(h.fakes.end.ended);
     EXPECT_TRUE(m().isVisible());
-    EXPECT_EQ(m().Lbl_Question->text(), question);
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->text(), question);
     EXPECT_EQ(m().state().NumWrong, before.NumWrong);
     EXPECT_EQ(m().state().CurEntry, before.CurEntry);
     EXPECT_TRUE(h.fakes.sound.commands.isEmpty());
@@ -94,19 +95,19 @@ TEST_F(MainWindow, ModalWindowPausesARunningCountdown)
 {
     for (bool running : {true, false}) {
         if (running)
-            m().countdown().start();
+            h.countdown()->start();
         bool stoppedWhileOpen = false;
         m().showPausingCountdown([&] {
             QDialog dialog(&m());
             QTimer::singleShot(0, &dialog, [&] {
-                stoppedWhileOpen = dialog.isVisible() && !m().countdown().isActive();
+                stoppedWhileOpen = dialog.isVisible() && !h.countdown()->isActive();
                 dialog.accept();
             });
             dialog.exec();
         });
         EXPECT_TRUE(stoppedWhileOpen);
-        EXPECT_EQ(m().countdown().isActive(), running);
-        m().countdown().stop();
+        EXPECT_EQ(h.countdown()->isActive(), running);
+        h.countdown()->stop();
     }
 }
 
@@ -121,10 +122,10 @@ TEST(MainWindowTexts, BankTextsShowLiterally)
     for (int i = 0; i < 100 && m.state().CurEntry != 1; ++i)
         m.btn_next_Click();
     ASSERT_EQ(m.state().CurEntry, 1);
-    EXPECT_EQ(m.Lbl_Question->textFormat(), Qt::PlainText);
-    EXPECT_EQ(m.Lbl_Question->text(), "What Term means:\n\n<b>x</b>");
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->text(), "What Term means:\n\n<b>x</b>");
 
-    AnswerButton *right = m.Btn_Answer[m.state().AnsPos[0] - 1];
+    AnswerButton *right = h.button(m.state().AnsPos[0]);
     EXPECT_EQ(right->caption(), "Salt & pepper");
     EXPECT_EQ(right->text(), "Salt && pepper");
 }

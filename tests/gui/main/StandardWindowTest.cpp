@@ -14,7 +14,8 @@ class StandardDrill : public WindowTest {
   protected:
     QStringList counters()
     {
-        return {m().Lbl_Correct->text(), m().Lbl_Wrong->text(), m().Lbl_Total->text()};
+        return {h.child<QLabel>("Lbl_Correct")->text(), h.child<QLabel>("Lbl_Wrong")->text(),
+                h.child<QLabel>("Lbl_Total")->text()};
     }
     QString subject() { return QStringLiteral("T%1").arg(m().state().CurEntry); }
     QColor face() { return m().palette().color(QPalette::Button); }
@@ -26,9 +27,9 @@ TEST_F(StandardDrill, RightFirstClickCountsAtOnceAndMovesOn)
     click(answerButton(1));
     EXPECT_NE(m().state().CurEntry, entry);
     EXPECT_EQ(counters(), (QStringList{"1", "0", "1"}));
-    EXPECT_EQ(textColour(m().Lbl_Question), kNavy);
-    EXPECT_EQ(m().Lbl_Question->text(), "What Term means:\n\n" + subject());
-    EXPECT_EQ(m().focusWidget(), m().Btn_Answer[0]);
+    EXPECT_EQ(textColour(h.child<QLabel>("Lbl_Question")), kNavy);
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->text(), "What Term means:\n\n" + subject());
+    EXPECT_EQ(m().focusWidget(), h.button(1));
     // No message and no sound, right or wrong: only the start-up cue.
     EXPECT_TRUE(h.fakes.boxes.shown.empty());
     EXPECT_EQ(h.fakes.sound.commands.size(), 1);
@@ -39,16 +40,16 @@ TEST_F(StandardDrill, FirstWrongClickOffersASecondTryAndTheSecondSpendsTheQuesti
     AnswerButton *first = answerButton(2);
     click(first);
     EXPECT_EQ(first->background(), kWrong);
-    for (AnswerButton *b : m().Btn_Answer)
+    for (AnswerButton *b : h.buttons())
         EXPECT_EQ(b->isEnabled(), b != first);
-    EXPECT_EQ(m().Lbl_Question->text(),
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->text(),
               "Incorrect!!\nTry Once More Without Affecting Score?\n\nWhat Term means:\n" +
                   subject());
-    EXPECT_EQ(textColour(m().Lbl_Question), kDarkRed);
-    EXPECT_TRUE(m().btn_next->isVisible());
-    EXPECT_TRUE(m().btn_showcorrect->isVisible());
-    EXPECT_TRUE(m().btn_showcorrect->isEnabled());
-    EXPECT_EQ(m().focusWidget(), m().btn_showcorrect);
+    EXPECT_EQ(textColour(h.child<QLabel>("Lbl_Question")), kDarkRed);
+    EXPECT_TRUE(h.child<QPushButton>("btn_next")->isVisible());
+    EXPECT_TRUE(h.child<QPushButton>("btn_showcorrect")->isVisible());
+    EXPECT_TRUE(h.child<QPushButton>("btn_showcorrect")->isEnabled());
+    EXPECT_EQ(m().focusWidget(), h.child<QPushButton>("btn_showcorrect"));
     // Counted at once, shown only with the next question.
     EXPECT_EQ(m().state().NumWrong, 1);
     EXPECT_EQ(m().state().NumTotal, 1);
@@ -58,12 +59,13 @@ TEST_F(StandardDrill, FirstWrongClickOffersASecondTryAndTheSecondSpendsTheQuesti
     click(second);
     EXPECT_EQ(first->background(), kWrong);
     EXPECT_EQ(second->background(), kWrong);
-    for (AnswerButton *b : m().Btn_Answer)
+    for (AnswerButton *b : h.buttons())
         EXPECT_FALSE(b->isEnabled());
-    EXPECT_EQ(m().Lbl_Question->text(), "Still Incorrect!!\nClick Show Answer To See Correct "
-                                        "Answer or Next To Continue.\n\nWhat Term means:\n" +
-                                            subject());
-    EXPECT_EQ(m().focusWidget(), m().btn_showcorrect);
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->text(),
+              "Still Incorrect!!\nClick Show Answer To See Correct "
+              "Answer or Next To Continue.\n\nWhat Term means:\n" +
+                  subject());
+    EXPECT_EQ(m().focusWidget(), h.child<QPushButton>("btn_showcorrect"));
     EXPECT_EQ(m().state().NumTotal, 1);
     EXPECT_TRUE(h.fakes.boxes.shown.empty());
     EXPECT_EQ(h.fakes.sound.commands.size(), 1);
@@ -72,19 +74,19 @@ TEST_F(StandardDrill, FirstWrongClickOffersASecondTryAndTheSecondSpendsTheQuesti
 TEST_F(StandardDrill, ShowCorrectRevealsTheRightButtonAndStaysDisabled)
 {
     click(answerButton(4));
-    const QString question = m().Lbl_Question->text();
-    click(m().btn_showcorrect);
+    const QString question = h.child<QLabel>("Lbl_Question")->text();
+    click(h.child<QPushButton>("btn_showcorrect"));
 
     EXPECT_EQ(answerButton(1)->background(), kRevealed);
     EXPECT_EQ(answerButton(4)->background(), kWrong);
     for (int k : {2, 3, 5, 6})
         EXPECT_EQ(answerButton(k)->background(), face());
-    for (AnswerButton *b : m().Btn_Answer)
+    for (AnswerButton *b : h.buttons())
         EXPECT_FALSE(b->isEnabled());
-    EXPECT_FALSE(m().btn_showcorrect->isEnabled());
-    EXPECT_TRUE(m().btn_showcorrect->isVisible());
-    EXPECT_TRUE(m().btn_next->isVisible());
-    EXPECT_EQ(m().Lbl_Question->text(), question);
+    EXPECT_FALSE(h.child<QPushButton>("btn_showcorrect")->isEnabled());
+    EXPECT_TRUE(h.child<QPushButton>("btn_showcorrect")->isVisible());
+    EXPECT_TRUE(h.child<QPushButton>("btn_next")->isVisible());
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->text(), question);
     EXPECT_EQ(counters(), (QStringList{"0", "0", "0"}));
 }
 
@@ -98,15 +100,17 @@ TEST_F(StandardDrill, EveryWayOnFromAMissedQuestion)
     for (const auto &path : paths) {
         const int entry = m().state().CurEntry;
         for (int k : path)
-            click(k == -1 ? m().btn_showcorrect : k == 0 ? m().btn_next : answerButton(k));
+            click(k == -1  ? h.child<QPushButton>("btn_showcorrect")
+                  : k == 0 ? h.child<QPushButton>("btn_next")
+                           : answerButton(k));
         ++wrong;
         EXPECT_NE(m().state().CurEntry, entry);
         EXPECT_EQ(counters(), (QStringList{"0", PlainText(wrong), PlainText(wrong)}));
-        EXPECT_FALSE(m().btn_next->isVisible());
-        EXPECT_FALSE(m().btn_showcorrect->isVisible());
-        EXPECT_EQ(textColour(m().Lbl_Question), kNavy);
-        EXPECT_EQ(m().focusWidget(), m().Btn_Answer[0]);
-        for (AnswerButton *b : m().Btn_Answer) {
+        EXPECT_FALSE(h.child<QPushButton>("btn_next")->isVisible());
+        EXPECT_FALSE(h.child<QPushButton>("btn_showcorrect")->isVisible());
+        EXPECT_EQ(textColour(h.child<QLabel>("Lbl_Question")), kNavy);
+        EXPECT_EQ(m().focusWidget(), h.button(1));
+        for (AnswerButton *b : h.buttons()) {
             EXPECT_TRUE(b->isEnabled());
             EXPECT_EQ(b->background(), face());
         }

@@ -38,7 +38,7 @@ TEST_P(StartupFailure, ReportsAndEndsBeforeTheWindowShows)
     EXPECT_EQ(box.icon, MessageBoxes::Information);
     EXPECT_TRUE(h.fakes.end.ended);
     EXPECT_EQ(h.fakes.end.code, 1);
-    EXPECT_EQ(h.main->splash(), nullptr);
+    EXPECT_EQ(h.splash(), nullptr);
     EXPECT_FALSE(h.main->isVisible());
     EXPECT_EQ(h.fakes.sound.commands, QStringList{"close"});
 }
@@ -95,23 +95,22 @@ TEST(Startup, OpensOnAStandardQuestionAndClosingReleasesTheSound)
     MainHarness h;
     h.useSampleData();
     ASSERT_TRUE(h.start());
-    Main &m = *h.main;
 
     EXPECT_TRUE(h.fakes.boxes.shown.empty());
     EXPECT_FALSE(h.fakes.end.ended);
     // The first cue opens the device fresh: nothing to close before it.
     EXPECT_EQ(h.fakes.sound.commands, QStringList{"play " + h.dir.file("startup.wav")});
-    EXPECT_FALSE(m.Lbl_Question->text().isEmpty());
+    EXPECT_FALSE(h.child<QLabel>("Lbl_Question")->text().isEmpty());
 
     h.show();
-    EXPECT_TRUE(m.Frame_Standard->isVisible());
-    EXPECT_FALSE(m.Frame_Timed->isVisible());
-    for (QLabel *counter : {m.Lbl_Correct, m.Lbl_Wrong, m.Lbl_Total})
-        EXPECT_EQ(counter->text(), "0");
-    for (QWidget *hidden : {m.Btn_StartStop, m.btn_next, m.btn_showcorrect})
-        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
-    EXPECT_FALSE(m.countdown().isActive());
-    for (AnswerButton *b : m.Btn_Answer)
+    EXPECT_TRUE(h.child("Frame_Standard")->isVisible());
+    EXPECT_FALSE(h.child("Frame_Timed")->isVisible());
+    for (const char *counter : {"Lbl_Correct", "Lbl_Wrong", "Lbl_Total"})
+        EXPECT_EQ(h.child<QLabel>(counter)->text(), "0");
+    for (const char *hidden : {"Btn_StartStop", "btn_next", "btn_showcorrect"})
+        EXPECT_FALSE(h.child(hidden)->isVisible()) << hidden;
+    EXPECT_FALSE(h.countdown()->isActive());
+    for (AnswerButton *b : h.buttons())
         EXPECT_TRUE(b->isEnabled());
 
     h.fakes.sound.commands.clear();

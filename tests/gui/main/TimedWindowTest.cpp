@@ -8,12 +8,14 @@ class TimedWindow : public WindowTest {
     void SetUp() override
     {
         WindowTest::SetUp();
-        m().setHighScoreWindow([this] { offers.push_back({m().checkscore(), m().NumScore()}); });
+        m().setHighScoreWindow([this] {
+            offers.push_back({m().state().checkscore, m().state().NumScore});
+        });
     }
     void startGame()
     {
-        m().Menu_Timed->trigger();
-        click(m().Btn_StartStop);
+        h.child<QAction>("Menu_Timed")->trigger();
+        click(h.child<QPushButton>("Btn_StartStop"));
     }
 
     struct Offer {
@@ -27,19 +29,19 @@ class TimedWindow : public WindowTest {
 TEST_F(TimedWindow, QuizTypeMenuSwitchesFramesAndCheckMarks)
 {
     for (int i = 0; i < 2; ++i) { // a second click on the checked entry keeps its mark
-        m().Menu_Timed->trigger();
-        EXPECT_FALSE(m().Menu_Standard->isChecked());
-        EXPECT_TRUE(m().Menu_Timed->isChecked());
-        EXPECT_FALSE(m().Frame_Standard->isVisible());
-        EXPECT_TRUE(m().Frame_Timed->isVisible());
-        EXPECT_TRUE(m().Btn_StartStop->isVisible());
-        EXPECT_FALSE(m().Btn_Answer[0]->isEnabled());
+        h.child<QAction>("Menu_Timed")->trigger();
+        EXPECT_FALSE(h.child<QAction>("Menu_Standard")->isChecked());
+        EXPECT_TRUE(h.child<QAction>("Menu_Timed")->isChecked());
+        EXPECT_FALSE(h.child<QGroupBox>("Frame_Standard")->isVisible());
+        EXPECT_TRUE(h.child<QGroupBox>("Frame_Timed")->isVisible());
+        EXPECT_TRUE(h.child<QPushButton>("Btn_StartStop")->isVisible());
+        EXPECT_FALSE(h.button(1)->isEnabled());
     }
-    m().Menu_Standard->trigger();
-    EXPECT_TRUE(m().Menu_Standard->isChecked());
-    EXPECT_FALSE(m().Menu_Timed->isChecked());
-    EXPECT_TRUE(m().Frame_Standard->isVisible());
-    EXPECT_FALSE(m().Btn_StartStop->isVisible());
+    h.child<QAction>("Menu_Standard")->trigger();
+    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("Menu_Timed")->isChecked());
+    EXPECT_TRUE(h.child<QGroupBox>("Frame_Standard")->isVisible());
+    EXPECT_FALSE(h.child<QPushButton>("Btn_StartStop")->isVisible());
 }
 
 // How the last seconds look and sound is the keyboard test's; here the
@@ -48,26 +50,26 @@ TEST_F(TimedWindow, QuizTypeMenuSwitchesFramesAndCheckMarks)
 TEST_F(TimedWindow, CountdownRunsThroughTheMenuTableAndTheExitQuestion)
 {
     startGame();
-    EXPECT_EQ(m().Btn_StartStop->text(), "End Quiz");
-    EXPECT_EQ(m().Lbl_TimeRemain->text(), "60");
-    EXPECT_EQ(m().countdown().interval(), 1300);
-    EXPECT_EQ(m().countdown().timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(h.child<QPushButton>("Btn_StartStop")->text(), "End Quiz");
+    EXPECT_EQ(h.child<QLabel>("Lbl_TimeRemain")->text(), "60");
+    EXPECT_EQ(h.countdown()->interval(), 1300);
+    EXPECT_EQ(h.countdown()->timerType(), Qt::PreciseTimer);
 
     bool runningWhileOpen = false;
-    m().setHighScoreWindow([&] { runningWhileOpen = m().countdown().isActive(); });
-    m().mnuHisgScore->trigger();
+    m().setHighScoreWindow([&] { runningWhileOpen = h.countdown()->isActive(); });
+    h.child<QAction>("mnuHisgScore")->trigger();
     EXPECT_TRUE(runningWhileOpen);
 
     runningWhileOpen = false;
     h.fakes.boxes.answers = {MessageBoxes::NoPressed};
     h.fakes.boxes.whileOpen = [&](const FakeBoxes::Shown &) {
-        runningWhileOpen = m().countdown().isActive();
+        runningWhileOpen = h.countdown()->isActive();
     };
-    m().Mnu_Exit->trigger();
+    h.child<QAction>("Mnu_Exit")->trigger();
     EXPECT_TRUE(runningWhileOpen);
-    EXPECT_TRUE(m().countdown().isActive());
+    EXPECT_TRUE(h.countdown()->isActive());
     EXPECT_EQ(m().state().TimedRunning, 1);
-    m().countdown().stop();
+    h.countdown()->stop();
 }
 
 // A time-out while the table is open from the menu: no second window on
@@ -78,15 +80,15 @@ TEST_F(TimedWindow, TimeOutWhileTheMenuTableIsOpenOffersAfterwards)
     click(answerButton(1));
     std::vector<int> checkscores;
     m().setHighScoreWindow([&] {
-        checkscores.push_back(m().checkscore());
+        checkscores.push_back(m().state().checkscore);
         if (checkscores.size() == 1) {
             for (int i = 0; i < 60; ++i)
                 m().Timer_Timer();
         }
     });
-    m().mnuHisgScore->trigger();
+    h.child<QAction>("mnuHisgScore")->trigger();
     EXPECT_EQ(checkscores, (std::vector<int>{0, 1}));
-    EXPECT_EQ(m().checkscore(), 0);
+    EXPECT_EQ(m().state().checkscore, 0);
     EXPECT_EQ(m().state().TimedRunning, 0);
 }
 
@@ -120,21 +122,22 @@ TEST_F(TimedWindow, WholeGameOfTenLevels)
     EXPECT_EQ(box.text, "Level  9 Completed.\rPress OK To Start Level  10");
     EXPECT_EQ(box.buttons, MessageBoxes::Ok);
     EXPECT_EQ(box.icon, MessageBoxes::NoIcon);
-    EXPECT_EQ(m().Lbl_Question->text(), "Congradulations!!.\nYou Have Finished the Timed Quiz!\n\n"
-                                        "Your Final Score is:  2788\n\nPress Start To Begin A "
-                                        "New Timed Quiz.");
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->text(),
+              "Congradulations!!.\nYou Have Finished the Timed Quiz!\n\n"
+              "Your Final Score is:  2788\n\nPress Start To Begin A "
+              "New Timed Quiz.");
     EXPECT_EQ(h.fakes.sound.commands.mid(h.fakes.sound.commands.size() - 2),
               (QStringList{"close", "play " + h.dir.file("yea.wav")}));
     ASSERT_EQ(offers.size(), 1u);
     EXPECT_EQ(offers[0].checkscore, 1);
     EXPECT_EQ(offers[0].score, 2788);
-    EXPECT_EQ(m().checkscore(), 0);
-    EXPECT_EQ(m().Lbl_Level->text(), "Level:  10");
-    EXPECT_EQ(m().Lbl_TotalT->text(), "Questions\nRemaining:  0");
-    EXPECT_EQ(m().Lbl_Score->text(), "SCORE:  2788");
-    EXPECT_EQ(m().Btn_StartStop->text(), "Start Quiz");
-    EXPECT_FALSE(m().countdown().isActive());
-    for (AnswerButton *b : m().Btn_Answer)
+    EXPECT_EQ(m().state().checkscore, 0);
+    EXPECT_EQ(h.child<QLabel>("Lbl_Level")->text(), "Level:  10");
+    EXPECT_EQ(h.child<QLabel>("Lbl_TotalT")->text(), "Questions\nRemaining:  0");
+    EXPECT_EQ(h.child<QLabel>("Lbl_Score")->text(), "SCORE:  2788");
+    EXPECT_EQ(h.child<QPushButton>("Btn_StartStop")->text(), "Start Quiz");
+    EXPECT_FALSE(h.countdown()->isActive());
+    for (AnswerButton *b : h.buttons())
         EXPECT_FALSE(b->isEnabled());
 }
 

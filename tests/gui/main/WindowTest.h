@@ -22,7 +22,7 @@ class WindowTest : public ::testing::Test {
     }
     Main &m() { return *h.main; }
     // The button showing answer k (1 is the right one).
-    AnswerButton *answerButton(int k) { return m().Btn_Answer[m().state().AnsPos[k - 1] - 1]; }
+    AnswerButton *answerButton(int k) { return h.button(m().state().AnsPos[k - 1]); }
     static void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     QColor textColour(const QLabel *l) const { return l->palette().color(QPalette::WindowText); }
 

@@ -191,9 +191,9 @@ TEST(HighScoreFromTheGame, TimeOutOpensTheNameWindowThenTheTable)
     ASSERT_TRUE(h.start());
     h.show();
     Main &m = *h.main;
-    m.Menu_Timed->trigger();
-    m.Btn_StartStop->click();
-    m.session().answerClicked(m.state().AnsPos[0]);
+    h.child<QAction>("Menu_Timed")->trigger();
+    h.child<QPushButton>("Btn_StartStop")->click();
+    h.button(m.state().AnsPos[0])->click();
 
     ModalDriver driver;
     QStringList tableSeen;
@@ -220,7 +220,7 @@ TEST(HighScoreFromTheGame, TimeOutOpensTheNameWindowThenTheTable)
     EXPECT_FALSE(tableVisibleDuringName);
     EXPECT_EQ(tableSeen, (QStringList{"Winner", "2"}));
     EXPECT_EQ(h.fakes.settings.values.value("highscore/n1"), "Winner");
-    EXPECT_EQ(m.checkscore(), 0);
+    EXPECT_EQ(m.state().checkscore, 0);
 }
 
 } // namespace
