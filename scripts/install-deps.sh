@@ -2,12 +2,13 @@
 # Installs what building and testing ZEL Quiz needs, from Debian 12's own
 # packages only. Safe to run again: apt-get skips what is already there.
 #
-#   scripts/install-deps.sh [fuzz] [package] [tidy]
+#   scripts/install-deps.sh [fuzz] [package] [tidy] [coverage]
 #
 # The extra sets serve the commands that are not part of every test run:
 # fuzz for scripts/fuzz.sh (clang and its sanitizer runtimes), package for
 # scripts/package-test.sh (what CPack needs to find the package's
-# dependencies, and the desktop-entry validator), tidy for clang-tidy.
+# dependencies, and the desktop-entry validator), tidy for clang-tidy,
+# coverage for scripts/coverage.sh (gcovr).
 set -eu
 
 PACKAGES="build-essential cmake pkg-config git \
@@ -22,7 +23,8 @@ for extra in "$@"; do
     fuzz) PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev" ;;
     package) PACKAGES="$PACKAGES dpkg-dev file desktop-file-utils" ;;
     tidy) PACKAGES="$PACKAGES clang-tidy-14" ;;
-    *) echo "install-deps.sh: unknown set '$extra' (fuzz, package, tidy)" >&2; exit 2 ;;
+    coverage) PACKAGES="$PACKAGES gcovr" ;;
+    *) echo "install-deps.sh: unknown set '$extra' (fuzz, package, tidy, coverage)" >&2; exit 2 ;;
   esac
 done
 

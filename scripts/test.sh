@@ -4,6 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/check-layers.sh
 
 export QT_QPA_PLATFORM=offscreen
 # No sound card on build machines: Qt Multimedia only warns, and the tests
