@@ -3,6 +3,7 @@
 #include "core/common/DisplayText.h"
 
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 AnswerButton::AnswerButton(int number, QWidget *parent) : QPushButton(parent), m_number(number)
@@ -40,15 +41,28 @@ QSize AnswerButton::sizeHint() const
 
 void AnswerButton::paintEvent(QPaintEvent *)
 {
+    // A style draws a button's colour its own way (Fusion as a lightened
+    // gradient), but right and wrong must read as the exact flat colours on
+    // every style. So the style draws only the frame, the face inside it is
+    // filled flat, and the caption and focus frame go on top.
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
     const QString label = option.text;
     option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    painter.fillRect(rect().adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth),
+                     background());
     const QRect area = style()
                            ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
                            .adjusted(3, 1, -3, -1);
     style()->drawItemText(&painter, area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                           option.palette, isEnabled(), label, QPalette::ButtonText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        focus.backgroundColor = background();
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }

@@ -20,6 +20,9 @@ class AnswerButton : public QPushButton {
 
     QSize sizeHint() const override;
 
+    // The style's frame around the flat face, in pixels.
+    static constexpr int FrameWidth = 2;
+
   protected:
     void paintEvent(QPaintEvent *event) override;
 
