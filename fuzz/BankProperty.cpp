@@ -26,8 +26,13 @@ Files split(const QByteArray &input)
 QString check(const QByteArray &input)
 {
     const Files files = split(input);
-    const QStringList aLines = TextFile::splitLines(TextFile::decode(files.a));
-    const QStringList adLines = TextFile::splitLines(TextFile::decode(files.ad));
+    const QStringList aLines = TextFile::lines(files.a);
+    const QStringList adLines = TextFile::lines(files.ad);
+    // The loader reads line by line from the bytes; it must read what the
+    // whole text, decoded and then split, holds.
+    if (aLines != TextFile::splitLines(TextFile::decode(files.a)) ||
+        adLines != TextFile::splitLines(TextFile::decode(files.ad)))
+        return QStringLiteral("the line reader and the whole-text decoder disagree");
 
     // What the start-up does with these files.
     bool starts = false;

@@ -13,7 +13,7 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString decodeCp1252(const QByteArray &bytes)
+QString decodeCp1252(QByteArrayView bytes)
 {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar *dst = out.data();
@@ -22,6 +22,25 @@ QString decodeCp1252(const QByteArray &bytes)
         *dst++ = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
     }
     return out;
+}
+
+// Calls take(begin, end) for the byte range of each line, as splitLines
+// draws them.
+template <class Take> void forEachLine(QByteArrayView bytes, Take take)
+{
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    const char *data = bytes.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (data[i] != '\r')
+            continue;
+        take(bytes.sliced(start, i - start));
+        if (i + 1 < n && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        take(bytes.sliced(start));
 }
 
 } // namespace
@@ -53,6 +72,27 @@ QStringList splitLines(const QString &text)
     if (start < n)
         lines.append(text.mid(start));
     return lines;
+}
+
+QStringList lines(const QByteArray &bytes)
+{
+    QStringList out;
+    // The whole text's byte-order mark is dropped, as decode() drops it; one
+    // at the start of a later line is a character.
+    QByteArrayView text(bytes);
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    forEachLine(text, [&](QByteArrayView line) {
+        if (!utf8.hasError())
+            out.append(utf8.decode(line));
+    });
+    if (!utf8.hasError())
+        return out;
+    out.clear();
+    forEachLine(bytes, [&](QByteArrayView line) { out.append(decodeCp1252(line)); });
+    return out;
 }
 
 QString firstLine(const QString &text)

@@ -16,6 +16,11 @@ QString decode(const QByteArray &bytes);
 // still counts, and a line end at the very end starts no further line.
 QStringList splitLines(const QString &text);
 
+// The same as splitLines(decode(bytes)), without a copy of the whole text:
+// each line is decoded straight from the bytes. CR is never part of a
+// UTF-8 sequence, so the lines decode as the whole text would.
+QStringList lines(const QByteArray &bytes);
+
 // The first line only (the data-version file).
 QString firstLine(const QString &text);
 

@@ -133,7 +133,7 @@ BankCheck::FileLines BankCheck::readFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, RunTimeError::FileAccess,
                 RunTimeError::describe(RunTimeError::FileAccess)};
-    return {TextFile::splitLines(TextFile::decode(file.readAll())), 0, QString()};
+    return {TextFile::lines(file.readAll()), 0, QString()};
 }
 
 BankCheck::FileLines BankCheck::fromContents(const std::optional<QByteArray> &bytes)
@@ -141,7 +141,7 @@ BankCheck::FileLines BankCheck::fromContents(const std::optional<QByteArray> &by
     if (!bytes)
         return {std::nullopt, RunTimeError::FileNotFound,
                 RunTimeError::describe(RunTimeError::FileNotFound)};
-    return {TextFile::splitLines(TextFile::decode(*bytes)), 0, QString()};
+    return {TextFile::lines(*bytes), 0, QString()};
 }
 
 BankCheck BankCheck::ofFolder(const QString &folder)

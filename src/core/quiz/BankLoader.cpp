@@ -19,15 +19,15 @@ constexpr int kFieldCount = 7;
 
 // A whole number with optional blanks around it, as the classic numeric
 // conversion accepts it; anything else is a type mismatch.
-std::int64_t toWholeNumber(const QString &field)
+std::int64_t toWholeNumber(QStringView field)
 {
-    const QString t = field.trimmed();
+    const QStringView t = field.trimmed();
     if (t.isEmpty())
         return 0;
     qsizetype i = 0;
     bool negative = false;
-    if (t[0] == QLatin1Char('+') || t[0] == QLatin1Char('-')) {
-        negative = t[0] == QLatin1Char('-');
+    if (t[0] == u'+' || t[0] == u'-') {
+        negative = t[0] == u'-';
         i = 1;
     }
     if (i == t.size())
@@ -44,45 +44,54 @@ std::int64_t toWholeNumber(const QString &field)
     return negative ? -value : value;
 }
 
-} // namespace
+// The seven fields of an "AD.zel" line, as views into it: one pass over the
+// line, no copies, since a full bank asks for 4,200 fields at start-up.
+using Fields = std::array<QStringView, kFieldCount>;
 
-QString GetField(QChar letter, const QString &line)
+Fields splitFields(QStringView line)
 {
-    std::array<QString, kFieldCount> fields;
-    const qsizetype firstBar = line.indexOf(QLatin1Char('|'));
+    Fields fields;
+    const qsizetype firstBar = line.indexOf(u'|');
     if (firstBar < 0) {
         // The scan of field 1 runs to the end of the line, one position past
         // the last character; that position must still fit the counter.
         if (line.size() + 1 > kMaxPosition)
             throw RunTimeError(RunTimeError::Overflow);
-        fields[0] = QStringLiteral("9");
+        fields[0] = u"9";
     } else {
         if (firstBar + 1 > kMaxPosition)
             throw RunTimeError(RunTimeError::Overflow);
         fields[0] = line.left(firstBar);
     }
 
-    if (fields[0] == QLatin1String("9")) {
+    if (fields[0] == u"9") {
         for (int f = 1; f < kFieldCount; ++f)
-            fields[f] = QStringLiteral("0");
-    } else {
-        // Fields 2..7 each end at the next "|". A line without all seven
-        // separators (or with the seventh past the counter's range) is an
-        // overflow: the check is made on the bounds, not by walking past them.
-        qsizetype start = firstBar + 1;
-        for (int f = 1; f < kFieldCount; ++f) {
-            const qsizetype bar = line.indexOf(QLatin1Char('|'), start);
-            if (bar < 0 || bar + 1 > kMaxPosition)
-                throw RunTimeError(RunTimeError::Overflow);
-            fields[f] = line.mid(start, bar - start);
-            start = bar + 1;
-        }
+            fields[f] = u"0";
+        return fields;
     }
+    // Fields 2..7 each end at the next "|". A line without all seven
+    // separators (or with the seventh past the counter's range) is an
+    // overflow: the check is made on the bounds, not by walking past them.
+    qsizetype start = firstBar + 1;
+    for (int f = 1; f < kFieldCount; ++f) {
+        const qsizetype bar = line.indexOf(u'|', start);
+        if (bar < 0 || bar + 1 > kMaxPosition)
+            throw RunTimeError(RunTimeError::Overflow);
+        fields[f] = line.mid(start, bar - start);
+        start = bar + 1;
+    }
+    return fields;
+}
 
+} // namespace
+
+QString GetField(QChar letter, const QString &line)
+{
+    const Fields fields = splitFields(line);
     const char16_t l = letter.toUpper().unicode();
     if (l < u'A' || l > u'G')
         return QString();
-    return fields[l - u'A'];
+    return fields[l - u'A'].toString();
 }
 
 QStringList readLines(const QString &path)
@@ -92,7 +101,7 @@ QStringList readLines(const QString &path)
         throw RunTimeError(RunTimeError::FileNotFound);
     if (!file.open(QIODevice::ReadOnly))
         throw RunTimeError(RunTimeError::FileAccess);
-    QStringList lines = TextFile::splitLines(TextFile::decode(file.readAll()));
+    QStringList lines = TextFile::lines(file.readAll());
     if (lines.size() > QuestionBank::MaxLines)
         throw RunTimeError(RunTimeError::SubscriptOutOfRange);
     return lines;
@@ -110,12 +119,12 @@ QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
     for (int i = 0; i < bank.ACount; ++i)
         bank.ALines[i + 1] = aLines[i];
 
-    static constexpr std::array<char, 6> kAnswerLetters = {'B', 'C', 'D', 'E', 'F', 'G'};
     for (int j = 1; j <= bank.ADCount; ++j) {
         const QString &line = adLines[j - 1];
         BankEntry &entry = bank.Bank[j];
 
-        const QString category = GetField(QLatin1Char('A'), line);
+        const Fields fields = splitFields(line);
+        const QStringView category = fields[0];
         if (!category.trimmed().isEmpty()) {
             const std::int64_t c = toWholeNumber(category);
             if ((c >= 1 && c <= 8) || c == 10)
@@ -126,7 +135,7 @@ QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
         }
 
         for (int k = 0; k < 6; ++k) {
-            const std::int64_t n = toWholeNumber(GetField(QLatin1Char(kAnswerLetters[k]), line));
+            const std::int64_t n = toWholeNumber(fields[k + 1]);
             if (n < 0 || n > QuestionBank::MaxLines)
                 throw RunTimeError(RunTimeError::SubscriptOutOfRange);
             entry.Answer[k] = bank.ALines[n];

@@ -41,8 +41,8 @@ DownloadPlan DownloadPlan::check(const QString &appPath, const std::vector<QByte
             {names[i], appPath + QLatin1Char('/') + names[i], body + QByteArrayLiteral("\r\n")});
     }
 
-    const QStringList aLines = TextFile::splitLines(TextFile::decode(plan.m_files[0].bytes));
-    const QStringList adLines = TextFile::splitLines(TextFile::decode(plan.m_files[1].bytes));
+    const QStringList aLines = TextFile::lines(plan.m_files[0].bytes);
+    const QStringList adLines = TextFile::lines(plan.m_files[1].bytes);
     // The line limit is checked per file first, so that the text names the
     // file at fault; every other failure of the bank is in the entries.
     if (aLines.size() > QuestionBank::MaxLines) {
