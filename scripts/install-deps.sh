@@ -16,7 +16,7 @@ PACKAGES="build-essential cmake pkg-config git \
   libqt6svg6 libgl-dev \
   libgtest-dev libbenchmark-dev \
   fonts-liberation python3 util-linux locales \
-  at-spi2-core python3-pyatspi dbus xvfb xauth"
+  at-spi2-core python3-pyatspi dbus xvfb xauth imagemagick"
 
 for extra in "$@"; do
   case "$extra" in

@@ -4,7 +4,8 @@
 Starts the real program on a private X server with the accessibility bus,
 finds its window in the accessibility tree, reads the question and the
 counters by their accessible names and answers through the buttons'
-accessible press action, as assistive technology does.
+accessible press action, as assistive technology does. The colour of a
+missed answer is read from the screen itself, as a user sees it.
 
 usage: main_window.py ZELQUIZ_EXECUTABLE
 
@@ -15,6 +16,7 @@ files to know which answer is right.
 import os
 import re
 import signal
+import subprocess
 import sys
 import time
 
@@ -30,6 +32,7 @@ CHANGE_SECONDS = 10
 ANSWER_NAME = re.compile(r"Answer ([1-6]): (.*)", re.S)
 COUNTER_NAME = re.compile(r"(Correct|Wrong|Total Questions): (\d+)")
 PRESS_ACTIONS = ("Press", "press", "click")
+WRONG_COLOUR = (255, 128, 128)
 
 pyatspi = None  # imported once the private buses are up
 
@@ -158,6 +161,22 @@ class Program:
         return keys[0]
 
 
+def screen_colour(x, y):
+    """One pixel of the private display, as a user would see it."""
+    grab = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth", "8", "rgb:-"],
+                          capture_output=True, check=True, timeout=CHANGE_SECONDS)
+    return tuple(grab.stdout[:3])
+
+
+def face_colours(button):
+    """The colours painted just inside a button's right edge, half-way down
+    and near the bottom: inside its frame, away from its centred caption,
+    and beside the start-up picture, which stands over the middle of the
+    window for its first ten seconds."""
+    x, y, width, height = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return screen_colour(x + width - 4, y + height // 2), screen_colour(x + width - 4, y + height - 5)
+
+
 def check(condition, message):
     if not condition:
         raise AssertionError(message)
@@ -181,6 +200,12 @@ def run(program, bank):
     check(missed.counters() == counters(0, 0, 0), f"counters right after a miss: {missed.counters()}")
     check(not missed.buttons[k].getState().contains(pyatspi.STATE_SENSITIVE),
           "the missed answer can still be pressed")
+    # The missed answer turns one flat red on screen, whatever the style.
+    def painted_wrong():
+        colours = face_colours(missed.buttons[k])
+        check(colours == (WRONG_COLOUR, WRONG_COLOUR), f"painted {colours}")
+        return True
+    wait_until(painted_wrong, f"the missed answer painted {WRONG_COLOUR}", CHANGE_SECONDS)
 
     # The right second try moves on and counts only the miss.
     program.press_answer(missed, right)
