@@ -5,8 +5,8 @@
 #include "core/scores/QtSettingsStore.h"
 #include "gui/main/Main.h"
 #include "gui/platform/ProgramEnd.h"
-#include "gui/platform/QtCuePlayer.h"
 #include "gui/platform/QtMessageBoxes.h"
+#include "gui/sound/QtCuePlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,8 +4,8 @@
 #include "core/common/StartupTrace.h"
 #include "core/quiz/RandomSource.h"
 #include "core/scores/QtSettingsStore.h"
+#include "gui/platform/ModuleCuePlayer.h"
 #include "gui/platform/ProgramEnd.h"
-#include "gui/platform/QtCuePlayer.h"
 #include "gui/platform/QtMessageBoxes.h"
 #include "gui/widgets/AppIcon.h"
 
@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     AppIcon::install();
 
-    QtCuePlayer sound;
+    ModuleCuePlayer sound(QCoreApplication::applicationDirPath());
     QtMessageBoxes boxes;
     ImmediateProgramEnd end;
     MersenneRandom random;
@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
     Main window(QCoreApplication::applicationDirPath(),
                 AppServices{sound, boxes, end, random, settings});
     trace.mark("window created");
+    sound.holdUntilPainted(window);
     window.setStartupTrace(&trace);
     if (!window.Form_Load())
         return 1;

@@ -5,7 +5,7 @@
 #include "core/sysinfo/PlatformSystemInfo.h"
 #include "gui/about/frmAbout.h"
 #include "gui/platform/MessageBoxes.h"
-#include "gui/platform/QtHttpFetcher.h"
+#include "gui/platform/ModuleHttpFetcher.h"
 #include "gui/scores/frmHighScore.h"
 #include "gui/update/frmChkUpdt.h"
 
@@ -33,7 +33,7 @@ void Main::Mnu_About_Click()
 void Main::Mnu_CU_Click()
 {
     showPausingCountdown([this] {
-        QtHttpFetcher fetcher;
+        ModuleHttpFetcher fetcher(AppPath);
         frmChkUpdt window(AppPath, fetcher, m_services.boxes, this);
         window.exec();
     });

@@ -9,7 +9,6 @@
 #include "core/update/HttpFetcher.h"
 #include "core/update/UpdateBaseUrl.h"
 #include "core/update/VersionCheck.h"
-#include "gui/platform/QtHttpFetcher.h"
 #include "gui/widgets/DesignWidgets.h"
 #include "gui/widgets/Twips.h"
 
@@ -59,7 +58,7 @@ QString readDataVersion(const QString &path)
         return QString();
     // A first line is a few characters; the limit only keeps a stray huge
     // file from being read whole.
-    return TextFile::firstLine(TextFile::decode(file.read(QtHttpFetcher::BodyCap)));
+    return TextFile::firstLine(TextFile::decode(file.read(HttpFetcher::BodyCap)));
 }
 
 QString describe(const std::exception &e)

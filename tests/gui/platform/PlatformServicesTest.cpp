@@ -1,6 +1,6 @@
 // The real platform services, driven without a person.
-#include "gui/platform/QtCuePlayer.h"
 #include "gui/platform/QtMessageBoxes.h"
+#include "gui/sound/QtCuePlayer.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedServer.h"
-#include "gui/platform/QtHttpFetcher.h"
+#include "gui/network/QtHttpFetcher.h"
 #include "gui/update/frmChkUpdt.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"

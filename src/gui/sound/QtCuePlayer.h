@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CuePlayer.h"
+#include "gui/platform/CuePlayer.h"
 
 #include <memory>
 

@@ -1,0 +1,60 @@
+#include "ModuleCuePlayer.h"
+
+#include "Modules.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+ModuleCuePlayer::ModuleCuePlayer(QString folder) : m_folder(std::move(folder)) {}
+
+ModuleCuePlayer::~ModuleCuePlayer()
+{
+    close();
+}
+
+void ModuleCuePlayer::holdUntilPainted(QWidget &window)
+{
+    m_window = &window;
+    window.installEventFilter(this);
+}
+
+bool ModuleCuePlayer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && watched == m_window) {
+        watched->removeEventFilter(this);
+        // After the paint has reached the screen, not during it.
+        QTimer::singleShot(0, this, &ModuleCuePlayer::release);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ModuleCuePlayer::release()
+{
+    m_window = nullptr;
+    if (!m_pending.isEmpty())
+        play(std::exchange(m_pending, QString()));
+}
+
+void ModuleCuePlayer::play(const QString &path)
+{
+    if (m_window) {
+        m_pending = path;
+        return;
+    }
+    if (!m_tried) {
+        m_tried = true;
+        const auto sound = Modules::loadSound(m_folder);
+        if (sound.module)
+            m_player = sound.module->createCuePlayer();
+    }
+    if (m_player)
+        m_player->play(path);
+}
+
+void ModuleCuePlayer::close()
+{
+    m_pending.clear();
+    if (m_player)
+        m_player->close();
+}
