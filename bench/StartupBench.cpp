@@ -70,8 +70,9 @@ QString programFolder(const QString &root, const char *name, const QString &exe)
     const QString dir = root + QLatin1Char('/') + QLatin1String(name);
     QDir().mkpath(dir);
     const QDir source = QFileInfo(exe).absoluteDir();
-    for (const char *file : {"A.zel", "AD.zel", "DV.ZEL", "startup.wav", "bad.wav", "yea.wav",
-                             "zel2.jpg", "zelquiz.png", "zelquiz.svg"}) {
+    for (const char *file :
+         {"A.zel", "AD.zel", "DV.ZEL", "startup.wav", "bad.wav", "yea.wav", "zel2.jpg",
+          "zelquiz.png", "zelquiz.svg", "zelquiz_sound.so", "zelquiz_network.so"}) {
         const QString from = source.filePath(QLatin1String(file));
         if (QFileInfo::exists(from) && !QFile::copy(from, dir + QLatin1Char('/') + file))
             fail(QStringLiteral("cannot copy ") + from);

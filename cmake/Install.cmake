@@ -4,7 +4,7 @@
 # folder. A launcher on PATH, a desktop entry and the icons make it an
 # entry of the desktop's application menu:
 #
-#   <prefix>/lib/zelquiz/zelquiz and its data files
+#   <prefix>/lib/zelquiz/zelquiz, its modules and its data files
 #   <prefix>/bin/zelquiz                        -> ../lib/zelquiz/zelquiz
 #   <prefix>/share/applications/zelquiz.desktop
 #   <prefix>/share/icons/hicolor/<size>/apps/zelquiz.png, scalable/apps/zelquiz.svg
@@ -22,6 +22,9 @@ if(IS_ABSOLUTE "${ZELQUIZ_PROGRAM_DIR}")
 endif()
 
 install(TARGETS zelquiz RUNTIME DESTINATION "${ZELQUIZ_PROGRAM_DIR}")
+# The sound and network modules, which the program loads from its folder.
+install(TARGETS zelquiz_sound zelquiz_network
+        LIBRARY DESTINATION "${ZELQUIZ_PROGRAM_DIR}" RUNTIME DESTINATION "${ZELQUIZ_PROGRAM_DIR}")
 
 file(GLOB ZELQUIZ_INSTALL_DATA LIST_DIRECTORIES false CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/data/*")
 list(FILTER ZELQUIZ_INSTALL_DATA EXCLUDE REGEX "/README[^/]*$")

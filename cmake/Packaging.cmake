@@ -28,8 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# The libraries the executable links (Qt Core, Gui, Widgets, Network,
-# Multimedia and the C++ runtime) come from dpkg-shlibdeps. What it cannot
+# The libraries the executable and its two modules link (Qt Core, Gui,
+# Widgets; Multimedia for the sound module, Network for the network module;
+# the C++ runtime) come from dpkg-shlibdeps, which reads every ELF file of
+# the package. What it cannot
 # see are plugins that Qt loads at run time; on Debian 12 those the program
 # needs ship inside the library packages it already depends on:
 #   - the X11 (xcb) and offscreen window-system plugins and the JPEG reader

@@ -39,6 +39,13 @@ zelquiz --version
 [ "$(zelquiz --version | head -n 1)" = "zelquiz $(dpkg-query -W -f='${Version}' zelquiz)" ] \
   || fail "--version does not name the package's version"
 zelquiz --check-bank /usr/lib/zelquiz
+# The sound and network modules are installed beside the program and load.
+zelquiz --check-modules
+[ "$(zelquiz --check-modules | head -n 1)" = "sound: /usr/lib/zelquiz/zelquiz_sound.so" ] \
+  || fail "the sound module is not the installed one"
+for lib in libqt6multimedia6 libqt6network6; do
+  dpkg-query -W -f='${Depends}' zelquiz | grep -q "$lib" || fail "the package does not depend on $lib"
+done
 # The same bank when it looks for the files beside itself, through the link.
 zelquiz --check-bank >/dev/null || fail "--check-bank without a folder fails"
 

@@ -111,6 +111,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             c.m_mode = Mode::Version;
             return c;
         }
+        if (!hasValue && name == QLatin1String("--check-modules")) {
+            c.m_mode = Mode::CheckModules;
+            return c;
+        }
         if (name == QLatin1String("--check-bank")) {
             if (checkBank)
                 return invalid(QStringLiteral("'--check-bank' is given twice"));
@@ -169,6 +173,9 @@ QString CommandLine::helpText()
         "                         every problem as FILE:LINE: message, then a summary;\n"
         "                         exit status 0 if the program starts on the bank,\n"
         "                         1 if it does not\n"
+        "  --check-modules        load the sound and the network module from the\n"
+        "                         program's folder and say which file each is;\n"
+        "                         exit status 1 if one does not load\n"
         "  --startuptime FILE     start as usual, write the time of each start-up\n"
         "                         stage to FILE, and end once the first question is\n"
         "                         on screen\n"
@@ -189,7 +196,8 @@ QString CommandLine::versionText()
 QString CommandLine::usageText()
 {
     return QStringLiteral(
-        "Usage: zelquiz [--check-bank [FOLDER] | --startuptime FILE | --help | --version]\n"
+        "Usage: zelquiz [--check-bank [FOLDER] | --check-modules | --startuptime FILE | --help |\n"
+        "               --version]\n"
         "Try 'zelquiz --help' for more information.\n");
 }
 
@@ -217,6 +225,7 @@ int CommandLine::run(const QString &programFolder, QString &out, QString &err) c
         return check.wouldStart() ? 0 : 1;
     }
     case Mode::Window:
+    case Mode::CheckModules:
         break;
     }
     err += kProgram + QStringLiteral(": the window is not started from here\n");

@@ -10,7 +10,7 @@
 // the command line is read before any application object exists.
 class CommandLine {
   public:
-    enum class Mode { Window, Help, Version, CheckBank, Invalid };
+    enum class Mode { Window, Help, Version, CheckBank, CheckModules, Invalid };
 
     // The arguments after the program name.
     static CommandLine parse(const QStringList &arguments);
@@ -23,6 +23,9 @@ class CommandLine {
     const QString &startupTimeFile() const { return m_startupTimeFile; }
     // Invalid: what was wrong, in a few words.
     const QString &problem() const { return m_problem; }
+
+    // CheckModules is run by the program itself, which has the modules'
+    // loader; run() leaves it alone.
 
     // Runs a mode that needs no window, writing what standard output and
     // standard error would show; returns the exit status.

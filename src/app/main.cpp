@@ -5,6 +5,7 @@
 #include "core/quiz/RandomSource.h"
 #include "core/scores/QtSettingsStore.h"
 #include "gui/platform/ModuleCuePlayer.h"
+#include "gui/platform/Modules.h"
 #include "gui/platform/ProgramEnd.h"
 #include "gui/platform/QtMessageBoxes.h"
 #include "gui/widgets/AppIcon.h"
@@ -14,11 +15,39 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <cstdio>
+
+namespace {
+
+// Whether the modules beside the program load: what a packager or a user
+// whose program is silent wants to know.
+int checkModules(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString folder = QCoreApplication::applicationDirPath();
+    int status = 0;
+    auto report = [&status](const char *what, const auto &loaded) {
+        if (loaded.module) {
+            std::printf("%s: %s\n", what, qPrintable(loaded.path));
+        } else {
+            std::printf("%s: not loaded: %s\n", what, qPrintable(loaded.problem));
+            status = 1;
+        }
+    };
+    report("sound", Modules::loadSound(folder));
+    report("network", Modules::loadNetwork(folder));
+    return std::fflush(stdout) == 0 ? status : 1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // Read before any application object exists: what needs no window
     // (help, version, the bank check) must not need a display either.
     const CommandLine commandLine = CommandLine::parse(argc, argv);
+    if (commandLine.mode() == CommandLine::Mode::CheckModules)
+        return checkModules(argc, argv);
     if (commandLine.mode() != CommandLine::Mode::Window)
         return commandLine.runWithoutWindow(argc, argv);
     StartupTrace trace(commandLine.startupTimeFile());

@@ -16,7 +16,9 @@ template <class Interface> Loaded<Interface> load(const QString &folder, const c
     QPluginLoader loader(loaded.path);
     QObject *root = loader.instance();
     if (!root) {
-        loaded.problem = loader.errorString();
+        // Qt names the file only when it exists.
+        const QString why = loader.errorString();
+        loaded.problem = why.contains(loaded.path) ? why : loaded.path + QStringLiteral(": ") + why;
         return loaded;
     }
     loaded.module = qobject_cast<Interface *>(root);
