@@ -1,9 +1,9 @@
-// The main window without a mouse, and in front of a modal window.
+// The main window without a mouse, and under its modal windows.
 #include "WindowTest.h"
 #include "core/quiz/AnswerKeys.h"
+#include "support/ModalDriver.h"
 
 #include <QDialog>
-#include <QTimer>
 
 namespace {
 
@@ -52,30 +52,36 @@ TEST_F(WindowTest, AnswerKeysPressTheirButtonsLikeClicks)
 #endif
 }
 
-// A modal window opened through the pause sees the countdown stopped, and
-// the countdown goes on afterwards only if it was running. It keeps the
-// keys, which reach the window through the platform as real ones do.
-TEST_F(WindowTest, AModalWindowPausesTheCountdownAndKeepsTheKeys)
+// Help > About and Help > Check for Update open modally over the window. A
+// running countdown stands still while one is open, a stopped one stays
+// stopped, and the window takes no answer key meanwhile: the key comes
+// through the platform, as a real one does.
+TEST_F(WindowTest, HelpWindowsPauseTheCountdownAndKeepTheKeys)
 {
     const auto rightKey = Qt::Key(Qt::Key_0 + s().AnsPos[0]);
-    for (bool running : {true, false}) {
-        if (running)
-            h.countdown()->start();
-        bool stoppedWhileOpen = false;
-        m().showPausingCountdown([&] {
-            QDialog dialog(&m());
-            QTimer::singleShot(0, &dialog, [&] {
-                stoppedWhileOpen = dialog.isVisible() && !h.countdown()->isActive();
-                QTest::keyClick(m().windowHandle(), rightKey);
-                QApplication::processEvents();
-                dialog.accept();
-            });
-            dialog.exec();
+    bool stoppedWhileOpen = false;
+    ModalDriver driver;
+    for (const char *window : {"frmAbout", "frmChkUpdt"}) {
+        driver.on(window, [&](QWidget *w) {
+            stoppedWhileOpen = w->parentWidget() == &m() && !h.countdown()->isActive();
+            QTest::keyClick(m().windowHandle(), rightKey);
+            QApplication::processEvents();
+            static_cast<QDialog *>(w)->reject();
         });
-        EXPECT_TRUE(stoppedWhileOpen);
-        EXPECT_EQ(h.countdown()->isActive(), running);
-        h.countdown()->stop();
     }
+    for (const char *entry : {"Mnu_About", "Mnu_CU"}) {
+        for (bool running : {true, false}) {
+            SCOPED_TRACE(std::string(entry) + (running ? ", running" : ", stopped"));
+            if (running)
+                h.countdown()->start();
+            stoppedWhileOpen = false;
+            choose(entry);
+            EXPECT_TRUE(stoppedWhileOpen);
+            EXPECT_EQ(h.countdown()->isActive(), running);
+            h.countdown()->stop();
+        }
+    }
+    EXPECT_EQ(driver.answered.size(), 4u);
     EXPECT_EQ(s().NumTotal, 0);
     QTest::keyClick(m().windowHandle(), rightKey);
     EXPECT_EQ(s().NumTotal, 1);
