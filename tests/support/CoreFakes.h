@@ -48,20 +48,18 @@ class FakeEffects final : public QuizEffects {
     void showMessage(const QString &text, const QString &title) override
     {
         log << QStringLiteral("box ") + title + QStringLiteral(" | ") + text;
-        if (onMessage)
-            onMessage();
+        onMessage();
     }
     void showHighScores() override
     {
         log << QStringLiteral("high scores");
-        if (onHighScores)
-            onHighScores();
+        onHighScores();
     }
 
     QStringList log;
     bool timerOn = false;
-    std::function<void()> onMessage;
-    std::function<void()> onHighScores;
+    std::function<void()> onMessage = [] {};
+    std::function<void()> onHighScores = [] {};
 };
 
 // Settings in memory; a test may make the next commits fail.

@@ -6,10 +6,9 @@ int FakeBoxes::show(QWidget *, const QString &text, const QString &title, Button
     shown.push_back({text, title, buttons, icon});
     if (whileOpen)
         whileOpen(shown.back());
-    if (!answers.empty()) {
-        const int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    return buttons == YesNo ? YesPressed : OkPressed;
+    if (answers.empty())
+        return buttons == YesNo ? YesPressed : OkPressed;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
 }

@@ -6,12 +6,8 @@
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/ProgramEnd.h"
 
-#include <QString>
-#include <QStringList>
-
 #include <deque>
-#include <functional>
-#include <vector>
+#include <ostream>
 
 // Records every command sent to the sound device.
 class FakeSound final : public CuePlayer {
@@ -30,6 +26,12 @@ class FakeBoxes final : public MessageBoxes {
         QString title;
         Buttons buttons;
         Icon icon;
+        bool operator==(const Shown &) const = default;
+        friend void PrintTo(const Shown &b, std::ostream *os)
+        {
+            *os << '"' << b.title.toStdString() << "\": \"" << b.text.toStdString() << "\" buttons "
+                << b.buttons << " icon " << b.icon;
+        }
     };
     int show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
              Icon icon) override;

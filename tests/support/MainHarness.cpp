@@ -15,10 +15,10 @@ void MainHarness::writeBank(int entries)
     QByteArray ad;
     for (int i = 1; i <= entries; ++i) {
         a += "T" + QByteArray::number(i) + "\r\n";
-        QByteArray line = "4|" + QByteArray::number(i);
+        ad += "4|" + QByteArray::number(i);
         for (int w = 1; w <= 5; ++w)
-            line += "|" + QByteArray::number((i + w - 1) % entries + 1);
-        ad += line + "|\r\n";
+            ad += "|" + QByteArray::number((i + w - 1) % entries + 1);
+        ad += "|\r\n";
     }
     dir.write("A.zel", a);
     dir.write("AD.zel", ad);

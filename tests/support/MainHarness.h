@@ -6,7 +6,6 @@
 #include "gui/main/Main.h"
 #include "gui/widgets/AnswerButton.h"
 
-#include <QByteArray>
 #include <QTimer>
 
 #include <gtest/gtest.h>

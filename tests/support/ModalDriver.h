@@ -4,24 +4,22 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <vector>
 
 class QWidget;
 
-// Answers the modal windows a handler under test opens. It polls the
-// top-level widgets every few milliseconds (a single-shot timer racing the
-// window's appearance would be flaky) and runs the step registered for
-// the objectName of each visible modal window, once per appearance. After
-// the time limit it closes whatever is open, so a test fails instead of
-// hanging.
+// Answers the modal windows a handler under test opens. It polls every few
+// milliseconds (a single-shot timer racing the window's appearance would be
+// flaky) and runs the step registered for the objectName of the visible
+// modal window, once per appearance. After ten seconds it closes whatever is
+// open, so a test fails instead of hanging.
 class ModalDriver {
   public:
     using Step = std::function<void(QWidget *window)>;
 
     ModalDriver();
-    ~ModalDriver();
-
-    void on(const QString &objectName, Step step);
+    void on(const QString &objectName, Step step) { m_steps.try_emplace(objectName, step); }
 
     // objectNames of the windows answered, in order.
     std::vector<QString> answered;
@@ -30,11 +28,7 @@ class ModalDriver {
   private:
     void poll();
 
-    struct Entry {
-        QString name;
-        Step step;
-    };
-    std::vector<Entry> m_steps;
+    std::map<QString, Step> m_steps;
     QTimer m_timer;
     int m_polls = 0;
 };

@@ -1,17 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <ostream>
 
-// Readable Qt values in test failure messages.
+// Readable Qt texts in test failure messages, in lists too.
 inline void PrintTo(const QString &s, std::ostream *os)
 {
     *os << '"' << s.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList &list, std::ostream *os)
-{
-    *os << '[' << list.join(QStringLiteral(", ")).toStdString() << ']';
 }

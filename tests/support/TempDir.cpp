@@ -4,11 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TempDir::TempDir()
-{
-    EXPECT_TRUE(m_dir.isValid());
-}
-
 void TempDir::write(const QString &name, const QByteArray &bytes) const
 {
     QFile f(file(name));
@@ -19,9 +14,7 @@ void TempDir::write(const QString &name, const QByteArray &bytes) const
 QByteArray TempDir::read(const QString &name) const
 {
     QFile f(file(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void TempDir::copyData(const QString &name) const
@@ -29,9 +22,4 @@ void TempDir::copyData(const QString &name) const
     QFile::remove(file(name));
     ASSERT_TRUE(QFile::copy(sampleDataDir() + QLatin1Char('/') + name, file(name)))
         << name.toStdString();
-}
-
-QString sampleDataDir()
-{
-    return qEnvironmentVariable("ZELQUIZ_DATA_DIR");
 }

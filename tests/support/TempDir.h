@@ -6,15 +6,18 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 // A program folder of its own for one test.
 class TempDir {
   public:
-    TempDir();
+    TempDir() { EXPECT_TRUE(m_dir.isValid()); }
 
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
     void write(const QString &name, const QByteArray &bytes) const;
+    // The file's bytes; none if it cannot be read.
     QByteArray read(const QString &name) const;
 
     // Copies a file of the bundled sample data into this folder.
@@ -25,4 +28,7 @@ class TempDir {
 };
 
 // The bundled sample data folder of the source tree.
-QString sampleDataDir();
+inline QString sampleDataDir()
+{
+    return qEnvironmentVariable("ZELQUIZ_DATA_DIR");
+}

@@ -1,21 +1,18 @@
-#include "gui/widgets/AnswerButton.h"
-#include "support/MainHarness.h"
+// The window's life: a start-up that fails, the screen it opens on, the
+// exit question.
+#include "WindowTest.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-
-#include <gtest/gtest.h>
-
-#include <functional>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace {
 
 struct BrokenStart {
     const char *name;
-    std::function<void(MainHarness &)> prepare;
+    const char *file; // written with `bytes`, or removed if there are none
+    QByteArray bytes;
     const char *text;
-    const char *title;
+    const char *title = "Program Error!";
 };
 
 class StartupFailure : public ::testing::TestWithParam<BrokenStart> {};
@@ -24,19 +21,20 @@ class StartupFailure : public ::testing::TestWithParam<BrokenStart> {};
 // before the window is ever shown, and releases the sound device.
 TEST_P(StartupFailure, ReportsAndEndsBeforeTheWindowShows)
 {
+    const BrokenStart &c = GetParam();
     MainHarness h;
     h.writeBank(10);
-    GetParam().prepare(h);
+    // The picture cases show the start-up picture: it is part of the program.
+    h.withSplash = QLatin1String(c.file) == "zel2.jpg";
+    if (c.bytes.isNull())
+        QFile::remove(h.dir.file(c.file));
+    else
+        h.dir.write(c.file, c.bytes);
 
     EXPECT_FALSE(h.start());
 
-    ASSERT_EQ(h.fakes.boxes.shown.size(), 1u);
-    const FakeBoxes::Shown &box = h.fakes.boxes.shown[0];
-    EXPECT_EQ(box.text, QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(box.title, QString::fromUtf8(GetParam().title));
-    EXPECT_EQ(box.buttons, MessageBoxes::Ok);
-    EXPECT_EQ(box.icon, MessageBoxes::Information);
-    EXPECT_TRUE(h.fakes.end.ended);
+    EXPECT_EQ(h.fakes.boxes.shown,
+              (Boxes{{c.text, c.title, MessageBoxes::Ok, MessageBoxes::Information}}));
     EXPECT_EQ(h.fakes.end.code, 1);
     EXPECT_EQ(h.splash(), nullptr);
     EXPECT_FALSE(h.main->isVisible());
@@ -46,76 +44,116 @@ TEST_P(StartupFailure, ReportsAndEndsBeforeTheWindowShows)
 // One case for each way the start-up reports: a fixed text, the loader's
 // own description, and a bank too small to draw from. Which bank fault
 // raises which number belongs to the loader's tests.
-INSTANTIATE_TEST_SUITE_P(
-    Banks, StartupFailure,
-    ::testing::Values(
-        BrokenStart{"missing_texts", [](MainHarness &h) { QFile::remove(h.dir.file("A.zel")); },
-                    "Error Loading From File.", "Program Error!"},
-        BrokenStart{
-            "line_601",
-            [](MainHarness &h) { h.dir.write("A.zel", QByteArray("text\r\n").repeated(601)); },
-            "Subscript out of Range.", "Program Error!"},
-        BrokenStart{"text_number_601",
-                    [](MainHarness &h) {
-                        h.dir.write("AD.zel", h.dir.read("AD.zel") + "4|601|1|2|3|4|5|\r\n");
-                    },
-                    "Subscript out of Range.", "Program Error!"},
-        BrokenStart{
-            "too_few_fields",
-            [](MainHarness &h) { h.dir.write("AD.zel", h.dir.read("AD.zel") + "5|12|\r\n"); },
-            "Overflow.", "Program Error!"},
-        // The start-up picture is part of the program.
-        BrokenStart{"no_picture", [](MainHarness &h) { h.withSplash = true; },
-                    "Error Loading From File.", "Program Error!"},
-        BrokenStart{"picture_unreadable",
-                    [](MainHarness &h) {
-                        h.withSplash = true;
-                        h.dir.write("zel2.jpg", "not a JPEG at all");
-                    },
-                    "Error occured!\r\n#481: Invalid picture", "Program Error!!"},
-        BrokenStart{"category_x",
-                    [](MainHarness &h) {
-                        h.dir.write("AD.zel", "x|1|2|3|4|5|6|\r\n" + h.dir.read("AD.zel"));
-                    },
-                    "Error occured!\r\n#13: Type mismatch", "Program Error!!"},
-        // A bank that cannot give two different questions in a row would
-        // leave the draw spinning for ever; it is refused instead.
-        BrokenStart{"one_askable_entry",
-                    [](MainHarness &h) {
-                        h.dir.write("AD.zel", "4|1|2|3|4|5|6|\r\n" +
-                                                  QByteArray("9|0|0|0|0|0|0|\r\n").repeated(9));
-                    },
-                    "The question bank has fewer than two questions that can be asked.\r"
-                    "Check the files A.zel and AD.zel beside the program.",
-                    "Program Error!"}),
-    [](const auto &info) { return std::string(info.param.name); });
+const std::vector<BrokenStart> kBrokenStarts = {
+    {"missing_texts", "A.zel", {}, "Error Loading From File."},
+    {"line_601", "A.zel", QByteArray("text\r\n").repeated(601), "Subscript out of Range."},
+    {"text_number_601", "AD.zel", "4|601|1|2|3|4|5|\r\n", "Subscript out of Range."},
+    {"too_few_fields", "AD.zel", "5|12|\r\n", "Overflow."},
+    {"category_x", "AD.zel", "x|1|2|3|4|5|6|\r\n", "Error occured!\r\n#13: Type mismatch",
+     "Program Error!!"},
+    {"no_picture", "zel2.jpg", {}, "Error Loading From File."},
+    {"picture_unreadable", "zel2.jpg", "not a JPEG at all",
+     "Error occured!\r\n#481: Invalid picture", "Program Error!!"},
+    // A bank that cannot give two different questions in a row would leave
+    // the draw spinning for ever; it is refused instead.
+    {"one_askable_entry", "AD.zel",
+     "4|1|2|3|4|5|6|\r\n" + QByteArray("9|0|0|0|0|0|0|\r\n").repeated(9),
+     "The question bank has fewer than two questions that can be asked.\r"
+     "Check the files A.zel and AD.zel beside the program."}};
 
-TEST(Startup, OpensOnAStandardQuestionAndClosingReleasesTheSound)
+INSTANTIATE_TEST_SUITE_P(Banks, StartupFailure, ::testing::ValuesIn(kBrokenStarts),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+using Startup = WindowTest;
+
+// The menus as one line: "entry(its submenu)", "-" for a separator.
+QString menuTree(const QWidget *menu)
 {
-    MainHarness h;
-    h.useSampleData();
-    ASSERT_TRUE(h.start());
+    QStringList out;
+    for (const QAction *a : menu->actions())
+        out << (a->isSeparator() ? QStringLiteral("-")
+                : a->menu()      ? a->text() + '(' + menuTree(a->menu()) + ')'
+                                 : a->text());
+    return out.join(' ');
+}
 
+TEST_F(Startup, OpensOnAStandardQuestionAndClosingReleasesTheSound)
+{
     EXPECT_TRUE(h.fakes.boxes.shown.empty());
-    EXPECT_FALSE(h.fakes.end.ended);
     // The first cue opens the device fresh: nothing to close before it.
     EXPECT_EQ(h.fakes.sound.commands, QStringList{"play " + h.dir.file("startup.wav")});
-    EXPECT_FALSE(h.child<QLabel>("Lbl_Question")->text().isEmpty());
-
-    h.show();
-    EXPECT_TRUE(h.child("Frame_Standard")->isVisible());
-    EXPECT_FALSE(h.child("Frame_Timed")->isVisible());
-    for (const char *counter : {"Lbl_Correct", "Lbl_Wrong", "Lbl_Total"})
-        EXPECT_EQ(h.child<QLabel>(counter)->text(), "0");
-    for (const char *hidden : {"Btn_StartStop", "btn_next", "btn_showcorrect"})
-        EXPECT_FALSE(h.child(hidden)->isVisible()) << hidden;
+    EXPECT_EQ(m().windowTitle(), "ZEL Quiz");
+    EXPECT_EQ(text("Lbl_Question"), "What Term means:\n\n" + subject());
+    EXPECT_EQ(spoken("Lbl_Question"), "What Term means: " + subject());
+    EXPECT_EQ(h.child("Lbl_Question")->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(text("Label4"), "Total Questions:");
+    EXPECT_EQ(text("btn_showcorrect"), "Show Correct Answer");
+    EXPECT_EQ(text("btn_next"), "Next > >");
+    EXPECT_EQ(counters(), (QStringList{"0", "0", "0"}));
+    EXPECT_TRUE(visible("Frame_Standard"));
+    for (const char *hidden : {"Frame_Timed", "Btn_StartStop", "btn_next", "btn_showcorrect"})
+        EXPECT_FALSE(visible(hidden)) << hidden;
     EXPECT_FALSE(h.countdown()->isActive());
-    for (AnswerButton *b : h.buttons())
-        EXPECT_TRUE(b->isEnabled());
+    for (int k = 1; k <= 6; ++k) {
+        AnswerButton *b = h.button(k);
+        EXPECT_EQ(b->toolTip(), QStringLiteral("Key %1").arg(k));
+        EXPECT_EQ(b->accessibleName(), QStringLiteral("Answer %1: ").arg(k) + b->caption());
+    }
+
+    EXPECT_EQ(menuTree(m().menuBar()), "&File(&Quiz Type(&Standard &Timed) - High &Scores - "
+                                       "E&xit) &Help(&About &Check for Update)");
+    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("Menu_Timed")->isChecked());
+    // Choosing Standard again keeps its mark and the question on screen.
+    const int entry = s().CurEntry;
+    choose("Menu_Standard");
+    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
+    EXPECT_EQ(s().CurEntry, entry);
 
     h.fakes.sound.commands.clear();
     h.main.reset();
     EXPECT_EQ(h.fakes.sound.commands, QStringList{"close"});
 }
+
+class ExitQuestion : public WindowTest, public ::testing::WithParamInterface<bool> {};
+
+// By the menu or the close box, in the middle of a game: No keeps the
+// window and everything in it as it was, the countdown running; Yes then
+// releases the sound and ends.
+TEST_P(ExitQuestion, NoKeepsTheGameGoingAndYesEnds)
+{
+    auto request = [this] {
+        h.fakes.sound.commands.clear();
+        GetParam() ? void(m().close()) : choose("Mnu_Exit");
+    };
+    startGame();
+    click(answerButton(2));
+    const QString question = text("Lbl_Question");
+    const QuizState before = s();
+    bool runningWhileOpen = false;
+    h.fakes.boxes.whileOpen = [&](const auto &) { runningWhileOpen = h.countdown()->isActive(); };
+    h.fakes.boxes.answers = {MessageBoxes::NoPressed};
+    request();
+
+    const FakeBoxes::Shown exitBox{"Are You Sure You Want To Exit?", "Exit ZEL Quiz?",
+                                   MessageBoxes::YesNo, MessageBoxes::NoIcon};
+    EXPECT_EQ(h.fakes.boxes.shown, Boxes{exitBox});
+    EXPECT_TRUE(runningWhileOpen);
+    EXPECT_TRUE(h.countdown()->isActive());
+    EXPECT_FALSE(h.fakes.end.ended);
+    EXPECT_TRUE(m().isVisible());
+    EXPECT_EQ(text("Lbl_Question"), question);
+    EXPECT_EQ(s().NumWrong, before.NumWrong);
+    EXPECT_EQ(s().CurEntry, before.CurEntry);
+    EXPECT_TRUE(h.fakes.sound.commands.isEmpty());
+
+    request();
+    EXPECT_EQ(h.fakes.boxes.shown, (Boxes{exitBox, exitBox}));
+    EXPECT_EQ(h.fakes.end.code, 0);
+    EXPECT_EQ(h.fakes.sound.commands, QStringList{"close"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ExitQuestion, ::testing::Values(false, true),
+                         [](const auto &info) { return info.param ? "close_box" : "menu"; });
 
 } // namespace

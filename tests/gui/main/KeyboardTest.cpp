@@ -1,0 +1,90 @@
+// The main window without a mouse, and under its modal windows.
+#include "WindowTest.h"
+#include "core/quiz/AnswerKeys.h"
+#include "support/ModalDriver.h"
+
+#include <QDialog>
+
+namespace {
+
+// Every kind of answer key presses its button like a click. Keys 0 and 7,
+// the key codes either side of the digit row's 1 to 6, and an answer key
+// held with Ctrl are no answer.
+TEST_F(WindowTest, AnswerKeysPressTheirButtonsLikeClicks)
+{
+    key(Qt::Key_0);
+    key(Qt::Key_7);
+    key(Qt::Key_Escape, 9);
+    key(Qt::Key_Minus, 16);
+    key(Qt::Key_1, 0, Qt::ControlModifier);
+    EXPECT_EQ(s().NumTotal, 0);
+
+    struct {
+        const char *name;
+        bool byCode; // by the native key code of the digit row, whatever the key
+        Qt::KeyboardModifiers modifiers;
+    } const kinds[] = {
+        {"digit row", false, Qt::NoModifier},
+        {"keypad", false, Qt::KeypadModifier},
+#if defined(Q_OS_LINUX)
+        // A French layout sends "&" for the key left of "2".
+        {"key code", true, Qt::NoModifier}
+#endif
+    };
+    for (const auto &c : kinds) {
+        SCOPED_TRACE(c.name);
+        auto press = [&](int b) {
+            c.byCode ? key(Qt::Key_Ampersand, 9 + b) : key(Qt::Key_0 + b, 0, c.modifiers);
+        };
+        const int total = s().NumTotal;
+        const int wrongButton = s().AnsPos[1];
+        press(wrongButton);
+        EXPECT_FALSE(h.button(wrongButton)->isEnabled());
+        press(wrongButton); // a disabled button takes no key
+        EXPECT_EQ(s().WrongTries, 1);
+        press(s().AnsPos[0]);
+        EXPECT_EQ(s().NumTotal, total + 1);
+        EXPECT_EQ(s().NumCorrect, 0); // the second try counts nothing
+        EXPECT_FALSE(visible("btn_next"));
+    }
+#if defined(Q_OS_LINUX)
+    EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_ParenLeft, 15), 6); // the row ends at 6
+#endif
+}
+
+// Help > About and Help > Check for Update open modally over the window. A
+// running countdown stands still while one is open, a stopped one stays
+// stopped, and the window takes no answer key meanwhile: the key comes
+// through the platform, as a real one does.
+TEST_F(WindowTest, HelpWindowsPauseTheCountdownAndKeepTheKeys)
+{
+    const auto rightKey = Qt::Key(Qt::Key_0 + s().AnsPos[0]);
+    bool stoppedWhileOpen = false;
+    ModalDriver driver;
+    for (const char *window : {"frmAbout", "frmChkUpdt"}) {
+        driver.on(window, [&](QWidget *w) {
+            stoppedWhileOpen = w->parentWidget() == &m() && !h.countdown()->isActive();
+            QTest::keyClick(m().windowHandle(), rightKey);
+            QApplication::processEvents();
+            static_cast<QDialog *>(w)->reject();
+        });
+    }
+    for (const char *entry : {"Mnu_About", "Mnu_CU"}) {
+        for (bool running : {true, false}) {
+            SCOPED_TRACE(std::string(entry) + (running ? ", running" : ", stopped"));
+            if (running)
+                h.countdown()->start();
+            stoppedWhileOpen = false;
+            choose(entry);
+            EXPECT_TRUE(stoppedWhileOpen);
+            EXPECT_EQ(h.countdown()->isActive(), running);
+            h.countdown()->stop();
+        }
+    }
+    EXPECT_EQ(driver.answered.size(), 4u);
+    EXPECT_EQ(s().NumTotal, 0);
+    QTest::keyClick(m().windowHandle(), rightKey);
+    EXPECT_EQ(s().NumTotal, 1);
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+// The Standard drill through the real window: clicks on the buttons, and
+// what the labels, colours, focus and a screen reader show afterwards.
+#include "WindowTest.h"
+
+namespace {
+
+class StandardDrill : public WindowTest {
+  protected:
+    QColor face() { return m().palette().color(QPalette::Button); }
+    bool focused(const char *name) { return m().focusWidget() == h.child(name); }
+};
+
+TEST_F(StandardDrill, AMissedQuestionOffersASecondTryAndShowsTheRightAnswer)
+{
+    AnswerButton *first = answerButton(2);
+    click(first);
+    for (AnswerButton *b : h.buttons())
+        EXPECT_EQ(b->isEnabled(), b != first);
+    EXPECT_EQ(text("Lbl_Question"), "Incorrect!!\nTry Once More Without "
+                                    "Affecting Score?\n\nWhat Term means:\n" +
+                                        subject());
+    EXPECT_EQ(colour("Lbl_Question"), kDarkRed);
+    EXPECT_TRUE(spoken("Lbl_Question").startsWith("Incorrect!! Try Once More Without"));
+    EXPECT_EQ(alerts, QStringList{"Lbl_Question"});
+    EXPECT_TRUE(visible("btn_next"));
+    EXPECT_TRUE(visible("btn_showcorrect"));
+    EXPECT_TRUE(focused("btn_showcorrect"));
+    // Counted at once, shown only with the next question.
+    EXPECT_EQ(s().NumTotal, 1);
+    EXPECT_EQ(counters(), (QStringList{"0", "0", "0"}));
+
+    const QString question = text("Lbl_Question");
+    click("btn_showcorrect");
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(answerButton(k)->background(), k == 1   ? QColor(128, 255, 128)
+                                                 : k == 2 ? kWrong
+                                                          : face());
+    for (AnswerButton *b : h.buttons())
+        EXPECT_FALSE(b->isEnabled());
+    EXPECT_FALSE(h.child("btn_showcorrect")->isEnabled());
+    EXPECT_TRUE(visible("btn_showcorrect"));
+    EXPECT_EQ(text("Lbl_Question"), question);
+
+    // On a fresh question a second miss spends it: every button is off.
+    click("btn_next");
+    EXPECT_EQ(alerts.size(), 1); // a new question is no warning
+    click(answerButton(2));
+    click(answerButton(6));
+    EXPECT_EQ(answerButton(6)->background(), kWrong);
+    for (AnswerButton *b : h.buttons())
+        EXPECT_FALSE(b->isEnabled());
+    EXPECT_EQ(text("Lbl_Question"), "Still Incorrect!!\nClick Show Answer To See Correct "
+                                    "Answer or Next To Continue.\n\nWhat Term means:\n" +
+                                        subject());
+    EXPECT_EQ(alerts.size(), 3);
+    EXPECT_TRUE(focused("btn_showcorrect"));
+}
+
+// Every way on to a fresh question (-1 Show Correct, 0 Next, k answer k)
+// brings every button back; a right first answer counts, a miss once. No
+// message and no sound either way: only the start-up cue.
+TEST_F(StandardDrill, EveryWayOnToAFreshQuestion)
+{
+    const std::vector<std::pair<std::vector<int>, QStringList>> ways = {
+        {{1}, {"1", "0", "1"}},        {{2, 0}, {"1", "1", "2"}},
+        {{2, 3, 0}, {"1", "2", "3"}},  {{2, 3, -1, 0}, {"1", "3", "4"}},
+        {{5, -1, 0}, {"1", "4", "5"}}, {{3, 1}, {"1", "5", "6"}}};
+    for (const auto &[clicks, expected] : ways) {
+        SCOPED_TRACE(expected.join(' ').toStdString());
+        const int entry = s().CurEntry;
+        for (int k : clicks)
+            k == -1  ? click("btn_showcorrect")
+            : k == 0 ? click("btn_next")
+                     : click(answerButton(k));
+        EXPECT_NE(s().CurEntry, entry);
+        EXPECT_EQ(counters(), expected);
+        EXPECT_EQ(text("Lbl_Question"), "What Term means:\n\n" + subject());
+        EXPECT_EQ(colour("Lbl_Question"), kNavy);
+        EXPECT_FALSE(visible("btn_next"));
+        EXPECT_FALSE(visible("btn_showcorrect"));
+        EXPECT_TRUE(focused("Btn_Answer1"));
+        for (AnswerButton *b : h.buttons()) {
+            EXPECT_TRUE(b->isEnabled());
+            EXPECT_EQ(b->background(), face());
+        }
+    }
+    EXPECT_EQ(spoken("Lbl_Wrong"), "Wrong: 5");
+    EXPECT_EQ(spoken("Lbl_Total"), "Total Questions: 6");
+    EXPECT_TRUE(h.fakes.boxes.shown.empty());
+    EXPECT_EQ(h.fakes.sound.commands.size(), 1);
+}
+
+// Bank texts are shown as written: no markup, no access keys.
+TEST_F(StandardDrill, BankTextsShowLiterally)
+{
+    h.dir.write("A.zel", "<b>x</b>\r\nSalt & pepper\r\nT3\r\nT4\r\nT5\r\nT6\r\n");
+    h.dir.write("AD.zel", QByteArray("4|2|1|3|4|5|6|\r\n").repeated(3));
+    ASSERT_TRUE(h.start());
+    for (int i = 0; i < 100 && s().CurEntry != 1; ++i)
+        m().btn_next_Click();
+    ASSERT_EQ(s().CurEntry, 1);
+    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(text("Lbl_Question"), "What Term means:\n\n<b>x</b>");
+    EXPECT_EQ(answerButton(1)->caption(), "Salt & pepper");
+    EXPECT_EQ(answerButton(1)->text(), "Salt && pepper");
+}
+
+} // namespace
