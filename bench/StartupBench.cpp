@@ -6,7 +6,9 @@
 // does not fall on one of them only.
 //
 // Run headless after building with -DZELQUIZ_BENCH=ON:
-//   QT_QPA_PLATFORM=offscreen bin/bench_startup [--runs N]
+//   QT_QPA_PLATFORM=offscreen bin/bench_startup [--runs N] [--baseline EXE]
+// --baseline adds another build of the program (an earlier commit, say) to
+// the same alternation, on both banks, for a before/after comparison.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -183,9 +185,12 @@ template <typename F> double medianOf(const Program &p, F value)
 int main(int argc, char **argv)
 {
     int runs = 15;
+    QString baseline;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0)
             runs = std::max(1, std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--baseline") == 0)
+            baseline = QFileInfo(QString::fromLocal8Bit(argv[i + 1])).absoluteFilePath();
     }
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -211,6 +216,13 @@ int main(int argc, char **argv)
         {"bundled bank", programFolder(root.path(), "bundled", zelquiz), {}},
         {"600-line bank", fullExe, {}},
     };
+    if (!baseline.isEmpty()) {
+        const QString fullBefore = programFolder(root.path(), "full-before", baseline);
+        writeFullBank(QFileInfo(fullBefore).absolutePath());
+        programs.push_back(
+            {"before, bundled", programFolder(root.path(), "bundled-before", baseline), {}});
+        programs.push_back({"before, 600", fullBefore, {}});
+    }
     const QString timesFile = root.filePath(QStringLiteral("times.txt"));
     g_childLog = root.filePath(QStringLiteral("stderr.txt"));
 
@@ -231,13 +243,13 @@ int main(int argc, char **argv)
     const double bareMem = medianOf(bare, [](const Run &r) { return r.peakMiB; });
     std::printf("%d runs each, QT_QPA_PLATFORM=%s; medians\n\n", runs,
                 std::getenv("QT_QPA_PLATFORM"));
-    std::printf("%-14s %12s %8s %12s %8s %10s %8s\n", "program", "on screen", "ratio", "whole run",
+    std::printf("%-16s %12s %8s %12s %8s %10s %8s\n", "program", "on screen", "ratio", "whole run",
                 "ratio", "peak RSS", "ratio");
     for (const Program &p : programs) {
         const double shown = medianOf(p, [](const Run &r) { return r.toShownMs; });
         const double exit = medianOf(p, [](const Run &r) { return r.toExitMs; });
         const double mem = medianOf(p, [](const Run &r) { return r.peakMiB; });
-        std::printf("%-14s %9.1f ms %8.2f %9.1f ms %8.2f %6.1f MiB %8.2f\n", p.label, shown,
+        std::printf("%-16s %9.1f ms %8.2f %9.1f ms %8.2f %6.1f MiB %8.2f\n", p.label, shown,
                     shown / bareShown, exit, exit / bareExit, mem, mem / bareMem);
     }
 
