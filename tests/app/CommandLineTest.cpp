@@ -3,16 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 // The mode asked for, then what it carries: the times file of the window,
 // the folder of the bank check, or the problem found.
 QString parsed(const QString &arguments)
 {
+    using M = CommandLine::Mode;
+    static const std::map<M, QString> modes = {{M::Window, "window"},
+                                               {M::Help, "help"},
+                                               {M::Version, "version"},
+                                               {M::CheckBank, "check"},
+                                               {M::Invalid, "invalid:"}};
     const CommandLine line = CommandLine::parse(arguments.split(' ', Qt::SkipEmptyParts));
-    const char *modes[] = {"window", "help", "version", "check", "invalid:"};
-    return (modes[int(line.mode())] +
-            (' ' + line.startupTimeFile() + line.bankFolder() + line.problem()))
+    return (modes.at(line.mode()) + ' ' + line.startupTimeFile() + line.bankFolder() +
+            line.problem())
         .trimmed();
 }
 

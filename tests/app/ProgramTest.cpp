@@ -11,10 +11,7 @@
 
 namespace {
 
-QString program()
-{
-    return qEnvironmentVariable("ZELQUIZ_EXE");
-}
+const QString kProgram = qEnvironmentVariable("ZELQUIZ_EXE");
 
 struct Outcome {
     int status = -1;
@@ -46,23 +43,23 @@ Outcome run(const QString &exe, const QStringList &args)
 TEST(Program, ModesWithoutAWindowNeedNoDisplay)
 {
     TempDir linked, own;
-    ASSERT_TRUE(QFile::link(program(), linked.file("zelquiz")));
-    const QString bundled = QFileInfo(program()).absolutePath();
+    ASSERT_TRUE(QFile::link(kProgram, linked.file("zelquiz")));
+    const QString bundled = QFileInfo(kProgram).absolutePath();
     const QString bundledReport = BankCheck::ofFolder(bundled).report(bundled);
     EXPECT_TRUE(bundledReport.endsWith(" 0 errors, 0 warnings: the program starts on this bank\n"));
     own.write("A.zel", "T1\r\nT2\r\n");
     own.write("AD.zel", "4|1|2|0|0|0|0|\r\n5|12|\r\n");
-    ASSERT_TRUE(QFile::copy(program(), own.file("zelquiz")));
+    ASSERT_TRUE(QFile::copy(kProgram, own.file("zelquiz")));
     const QString ownReport = BankCheck::ofFolder(own.path()).report(own.path());
     const struct {
         QString exe, arguments;
         int status;
         QString out, err;
-    } cases[] = {{program(), "--version", 0, "zelquiz 1.0.6\nZEL Quiz version 1.6\n", ""},
-                 {program(), "--help", 0, CommandLine::helpText(), ""},
-                 {program(), "--frobnicate", 2, "",
+    } cases[] = {{kProgram, "--version", 0, "zelquiz 1.0.6\nZEL Quiz version 1.6\n", ""},
+                 {kProgram, "--help", 0, CommandLine::helpText(), ""},
+                 {kProgram, "--frobnicate", 2, "",
                   "zelquiz: unknown option '--frobnicate'\n" + CommandLine::usageText()},
-                 {program(), "--check-bank /nonexistent/bank", 1, "",
+                 {kProgram, "--check-bank /nonexistent/bank", 1, "",
                   "zelquiz: '/nonexistent/bank' is not a folder\n"},
                  {linked.file("zelquiz"), "--check-bank", 0, bundledReport, ""},
                  {own.file("zelquiz"), "--check-bank", 1, ownReport, ""}};
@@ -81,7 +78,7 @@ TEST(Program, StartupTimeWritesEveryStageInOrderAndEnds)
 {
     TempDir dir;
     const QStringList offscreen = {"-platform", "offscreen", "--startuptime"};
-    const Outcome o = run(program(), offscreen + QStringList{dir.file("times.txt")});
+    const Outcome o = run(kProgram, offscreen + QStringList{dir.file("times.txt")});
     ASSERT_EQ(o.status, 0) << o.err.toStdString();
     QStringList stages;
     double previous = -1;
@@ -97,7 +94,7 @@ TEST(Program, StartupTimeWritesEveryStageInOrderAndEnds)
                                    "bank loaded", "first question on screen", "window shown"}));
 
     // A file that cannot be written is a failure.
-    EXPECT_EQ(run(program(), offscreen + QStringList{dir.file("no/such/folder/t.txt")}).status, 1);
+    EXPECT_EQ(run(kProgram, offscreen + QStringList{dir.file("no/such/folder/t.txt")}).status, 1);
 }
 
 } // namespace

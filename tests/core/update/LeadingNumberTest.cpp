@@ -15,17 +15,6 @@
 
 namespace {
 
-// The value read, or nullopt for the overflow failure.
-std::optional<double> read(const QString &text)
-{
-    try {
-        return LeadingNumber(text);
-    } catch (const RunTimeError &e) {
-        EXPECT_EQ(e.number(), RunTimeError::Overflow);
-        return std::nullopt;
-    }
-}
-
 // The conversion must not follow the user's regional settings: every case
 // runs under a German locale, whose decimal separator is a comma, both for
 // the C library and for Qt. A machine without the German locale gets one
@@ -75,7 +64,12 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartWhateverTheLocale)
          std::initializer_list<std::span<const Case>>{plain, exponentsAndLimits})
         for (const Case &c : table) {
             SCOPED_TRACE(c.text.toStdString());
-            const std::optional<double> value = read(c.text);
+            std::optional<double> value;
+            try {
+                value = LeadingNumber(c.text);
+            } catch (const RunTimeError &e) {
+                EXPECT_EQ(e.number(), RunTimeError::Overflow);
+            }
             EXPECT_EQ(value.has_value(), c.value.has_value());
             EXPECT_DOUBLE_EQ(value.value_or(0), c.value.value_or(0));
             EXPECT_EQ(beginsWithNumber(c.text), c.begins);
@@ -100,12 +94,9 @@ TEST(VersionDecide, ComparesTheLeadingNumbers)
         {"1.9", "1.2", "1.10", "1.2", O::Current},
         {"1.9", "1.2", "1.10", "1.3", O::DataUpgrade},
         {"1.6", "1.2", "1.7", "1.3", O::ProgramUpgrade}, // newer data waits for the program
-        {"1.9", "1.2", "2", "9", O::ProgramUpgrade},
-        {"1.6", "1.2", "", "1.3", O::Unreachable},
-        {"1.6", "1.2", "1.7", "", O::Unreachable},
+        {"1.6", "1.2", "", "1.3", O::Unreachable},       // nothing fetched
         {"1.6", "1.2", "<html><body>Oops</body></html>", "<!DOCTYPE html>", O::Current},
         {"1.6", "", "1.6", "1.3", O::DataUpgrade}, // no installed version is 0
-        {"1.6", "<none>", "1.6", "0.1", O::DataUpgrade},
     };
     for (const auto &c : cases)
         EXPECT_EQ(VersionCheck::decide({c.program, c.data, c.newProgram, c.newData}), c.outcome)
