@@ -118,8 +118,8 @@ TEST_F(TimedGameTest, AWrongLastAnswerEndsTheLevelWithoutBonusAndItsPenalty)
 
 // 144 right answers: level L asks 12, 13, 14 and then 15 questions at 2L
 // points each, and every clean level adds 2 x the ticks left (61 at the
-// start of every level after the first). After the cheer the question area keeps the
-// closing message and only the counters are brought up to date.
+// start of every level after the first). After the cheer the question
+// area keeps the closing message; only the counters are brought up to date.
 TEST_F(TimedGameTest, WholeGameOfTenLevels)
 {
     start();
