@@ -5,55 +5,49 @@
 #include "core/sysinfo/WindowsSystemInfo.h"
 #include "support/TempDir.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <vector>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 // The value as the buffer holds it after a query: the data, then zeros.
-struct ValueCase {
-    const char *name;
-    QByteArray data;
-    std::uint32_t type;
-    QString passedIn;
-    QString expected;
-};
-
-class KeyValue : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(KeyValue, DecodesTheBuffer)
+TEST(RegistryValue, DecodesTheBuffer)
 {
-    char buffer[RegistryValue::BufferSize] = {};
-    std::memcpy(buffer, GetParam().data.constData(), std::size_t(GetParam().data.size()));
-    QString KeyVal = GetParam().passedIn;
-    RegistryValue::decode(buffer, std::uint32_t(GetParam().data.size()), GetParam().type, KeyVal);
-    EXPECT_EQ(KeyVal, GetParam().expected);
+    const struct {
+        const char *name;
+        QByteArray data;
+        std::uint32_t type;
+        QString passedIn, expected;
+    } cases[] = {
+        {"text_with_terminator", QByteArray("C:\\Tools\\info.exe\0", 18), 1, "old",
+         "C:\\Tools\\info.exe"},
+        {"text_without_terminator", "C:\\Tools", 1, "old", "C:\\Tools"},
+        {"empty_text", QByteArray("\0", 1), 1, "old", ""},
+        {"no_bytes", QByteArray(), 1, "old", ""},
+        {"text_filling_the_buffer", QByteArray(1024, 'x'), 1, "", QString(1024, 'x')},
+        // A number replaces whatever text was passed in.
+        {"number_small", QByteArray("\x05\x01\0\0", 4), 4, "stale", "&h105"},
+        {"number_zero", QByteArray(4, '\0'), 4, "", "&h0"},
+        {"number_high_bytes", QByteArray("\xEF\xBE\xAD\xDE", 4), 4, "", "&hDEADBEEF"},
+        {"other_types_untouched", "%SystemRoot%", 2, "kept", "kept"},
+    };
+    for (const auto &c : cases) {
+        char buffer[RegistryValue::BufferSize] = {};
+        std::memcpy(buffer, c.data.constData(), std::size_t(c.data.size()));
+        QString KeyVal = c.passedIn;
+        RegistryValue::decode(buffer, std::uint32_t(c.data.size()), c.type, KeyVal);
+        EXPECT_EQ(KeyVal, c.expected) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, KeyValue,
-    ::testing::Values(
-        ValueCase{"text_with_terminator", QByteArray("C:\\Tools\\info.exe\0", 18), 1, "old",
-                  "C:\\Tools\\info.exe"},
-        ValueCase{"text_without_terminator", "C:\\Tools", 1, "old", "C:\\Tools"},
-        ValueCase{"empty_text", QByteArray("\0", 1), 1, "old", ""},
-        ValueCase{"no_bytes", QByteArray(), 1, "old", ""},
-        ValueCase{"text_filling_the_buffer", QByteArray(1024, 'x'), 1, "", QString(1024, 'x')},
-        ValueCase{"number_small", QByteArray("\x05\x01\0\0", 4), 4, "", "&h105"},
-        ValueCase{"number_zero", QByteArray(4, '\0'), 4, "", "&h0"},
-        ValueCase{"number_high_bytes", QByteArray("\xEF\xBE\xAD\xDE", 4), 4, "", "&hDEADBEEF"},
-        ValueCase{"number_ignores_passed_text", QByteArray("\x0A\0\0\0", 4), 4, "stale", "&hA"},
-        ValueCase{"expandable_text_untouched", "%SystemRoot%", 2, "kept", "kept"},
-        ValueCase{"binary_untouched", "\x01\x02", 3, "kept", "kept"}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 // A registry in memory, keyed "key|value"; it copies data as the platform
 // does and fails a value longer than the buffer.
@@ -66,7 +60,6 @@ class FakeRegistry final : public RegistryValue::Api {
         EXPECT_EQ(root, RegistryValue::LocalMachine);
         EXPECT_EQ(access, 0x2003Fu);
         EXPECT_EQ(size, 1024u);
-        queried << QString::fromLatin1(keyName + "|" + valueName);
         const auto it = values.find(keyName + "|" + valueName);
         if (it == values.end() || it->size() > qsizetype(size))
             return false;
@@ -76,30 +69,7 @@ class FakeRegistry final : public RegistryValue::Api {
         return true;
     }
     QMap<QByteArray, QByteArray> values;
-    QStringList queried;
 };
-
-const QByteArray kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH";
-const QByteArray kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO";
-
-TEST(GetKeyValue, MissingOrTooLongGivesFalseAndEmptyText)
-{
-    FakeRegistry registry;
-    registry.values["K|long"] = QByteArray(1025, 'x');
-    registry.values["K|short"] = QByteArray("abc\0", 4);
-    std::uint32_t root = RegistryValue::LocalMachine;
-    QString key = "K";
-    QString KeyVal = "before";
-
-    for (QString value : {QString("absent"), QString("long")}) {
-        KeyVal = "before";
-        EXPECT_FALSE(GetKeyValue(registry, root, key, value, KeyVal)) << value.toStdString();
-        EXPECT_EQ(KeyVal, "");
-    }
-    QString value = "short";
-    EXPECT_TRUE(GetKeyValue(registry, root, key, value, KeyVal));
-    EXPECT_EQ(KeyVal, "abc");
-}
 
 TEST(WindowsLookup, PathValueFirstThenTheFolderOfTheTool)
 {
@@ -108,130 +78,90 @@ TEST(WindowsLookup, PathValueFirstThenTheFolderOfTheTool)
     EXPECT_EQ(lookup.configuredProgram(), std::nullopt);
     EXPECT_EQ(lookup.programCandidates(), std::nullopt);
 
-    registry.values[kFolderKey] = QByteArray("C:\\Tools\0", 9);
+    registry.values["SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO"] =
+        QByteArray("C:\\Tools\0", 9);
     EXPECT_EQ(lookup.programCandidates(), QStringList{"C:\\Tools\\MSINFO32.EXE"});
-    registry.values[kPathKey] = QByteArray("C:\\Info\\info.exe\0", 17);
+    // A value longer than the buffer is as good as none.
+    const QByteArray path = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH";
+    registry.values[path] = QByteArray(1025, 'x');
+    EXPECT_EQ(lookup.configuredProgram(), std::nullopt);
+    registry.values[path] = QByteArray("C:\\Info\\info.exe\0", 17);
     EXPECT_EQ(lookup.configuredProgram(), QString("C:\\Info\\info.exe"));
 }
 
-// A lookup with fixed answers (names of files in a real folder: "tool" is
-// a file, "folder" a folder, "missing" nothing) and a starter that records
-// what it was asked.
-struct Lookup {
-    const char *name;
-    const char *configured; // nullptr: none configured
-    std::vector<const char *> candidates;
-    bool noCandidates;
-    bool startSucceeds;
-    const char *started; // nullptr: nothing started
-    bool result;
-};
-
-class StartSysInfo : public ::testing::TestWithParam<Lookup>, SystemInfoLookup, ProgramStarter {
-  protected:
-    std::optional<QString> configuredProgram() override
-    {
-        if (!GetParam().configured)
-            return std::nullopt;
-        return dir.file(GetParam().configured);
-    }
-    std::optional<QStringList> programCandidates() override
-    {
-        if (GetParam().noCandidates)
-            return std::nullopt;
-        QStringList out;
-        for (const char *c : GetParam().candidates)
-            out << dir.file(c);
-        return out;
-    }
+// Records what it is asked to start.
+struct RecordingStarter final : ProgramStarter {
     bool startDetached(const QString &path) override
     {
         started << path;
-        return GetParam().startSucceeds;
+        return succeeds;
     }
-    bool run()
-    {
-        dir.write("tool", "#!/bin/sh\n");
-        QDir(dir.path()).mkdir("folder");
-        return startSystemInfo(*this, *this);
-    }
-    TempDir dir;
+    bool succeeds = true;
     QStringList started;
 };
 
-// The configured program is started untested and is the only try; a
-// candidate only when it is a file; a failed start is a failure.
-TEST_P(StartSysInfo, StartsWhatTheLookupsFind)
-{
-    EXPECT_EQ(run(), GetParam().result);
-    QStringList expected;
-    if (GetParam().started)
-        expected << dir.file(GetParam().started);
-    EXPECT_EQ(started, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StartSysInfo,
-    ::testing::Values(
-        Lookup{"configured_untested", "missing", {"tool"}, false, true, "missing", true},
-        Lookup{"configured_fails_no_fallback", "tool", {"tool"}, false, false, "tool", false},
-        Lookup{"first_existing_candidate",
-               nullptr,
-               {"missing", "folder", "tool"},
-               false,
-               true,
-               "tool",
-               true},
-        Lookup{"no_candidate_exists", nullptr, {"missing", "folder"}, false, true, nullptr, false},
-        Lookup{"nothing_recorded", nullptr, {}, true, true, nullptr, false},
-        Lookup{"found_but_fails_to_start", nullptr, {"tool"}, false, false, "tool", false}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(DesktopLookup, ConfiguredProgramFromTheSystemSettingsFile)
+// The configured program is started untested and is the only try; else
+// each known tool in every absolute folder of PATH in turn, a candidate
+// only when it is a file (a relative or empty entry would search the
+// folder the program was started from); a failed start is a failure.
+TEST(StartSysInfo, StartsWhatTheDesktopLookupFinds)
 {
     TempDir dir;
-    dir.write("system.conf", "[sysinfo]\nprogram=/opt/tools/info viewer\n");
-    DesktopSystemInfo configured(dir.file("system.conf"), "/usr/bin");
-    EXPECT_EQ(configured.configuredProgram(), QString("/opt/tools/info viewer"));
-
+    ASSERT_TRUE(QDir(dir.path()).mkpath("a/kinfocenter") && QDir(dir.path()).mkpath("b"));
+    dir.write("a/hardinfo", "");
+    dir.write("b/kinfocenter", "");
+    const QString a = dir.file("a"), b = dir.file("b"), none = dir.file("no such tool");
+    dir.write("tool.conf", "[sysinfo]\nprogram=" + none.toUtf8() + "\n");
     dir.write("empty.conf", "[sysinfo]\nprogram=\n");
-    EXPECT_EQ(DesktopSystemInfo(dir.file("empty.conf"), "").configuredProgram(), std::nullopt);
-    EXPECT_EQ(DesktopSystemInfo(dir.file("absent.conf"), "").configuredProgram(), std::nullopt);
+    const QString mixed = none + ":relative:" + a + "::" + b;
+    const struct {
+        const char *name, *settings;
+        QString path;
+        bool succeeds;
+        QStringList started;
+    } cases[] = {
+        {"configured_untested", "tool.conf", b, true, {none}},
+        {"configured_fails_no_fallback", "tool.conf", b, false, {none}},
+        {"tools_before_folders", "empty.conf", mixed, true, {b + "/kinfocenter"}},
+        {"no_candidate_exists", "absent.conf", none, true, {}},
+        {"no_absolute_folder", "absent.conf", "relative:", true, {}},
+        {"found_but_fails_to_start", "absent.conf", a, false, {a + "/hardinfo"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DesktopSystemInfo lookup(dir.file(c.settings), c.path);
+        RecordingStarter starter;
+        starter.succeeds = c.succeeds;
+        EXPECT_EQ(startSystemInfo(lookup, starter), c.succeeds && !c.started.isEmpty());
+        EXPECT_EQ(starter.started, c.started);
+    }
     EXPECT_TRUE(DesktopSystemInfo::systemSettingsFile().endsWith("ZELQuiz/ZELQuiz.conf"));
 }
 
-TEST(DesktopLookup, PathFoldersSearchedForTheKnownToolsInTurn)
-{
-    DesktopSystemInfo lookup("", "/usr/local/bin::relative/bin:/usr/bin");
-    const QStringList known = DesktopSystemInfo::knownPrograms();
-    const std::optional<QStringList> candidates = lookup.programCandidates();
-    ASSERT_TRUE(candidates);
-    ASSERT_EQ(candidates->size(), 2 * known.size());
-    EXPECT_EQ(candidates->at(0), "/usr/local/bin/" + known[0]);
-    EXPECT_EQ(candidates->at(1), "/usr/bin/" + known[0]);
-    EXPECT_EQ(candidates->at(2), "/usr/local/bin/" + known[1]);
-    EXPECT_EQ(DesktopSystemInfo("", "").programCandidates(), std::nullopt);
-    EXPECT_EQ(DesktopSystemInfo("", "relative:").programCandidates(), std::nullopt);
-}
-
 // The real starter: a path with a blank and shell characters is one
-// program, and a path that names nothing fails.
+// program, and a path that names nothing fails. The program reports its
+// start through a pipe, which the test waits on without a sleep.
 TEST(DetachedStart, StartsTheProgramItselfAndReportsFailure)
 {
     TempDir dir;
-    const QString marker = dir.file("started");
+    const QString pipe = dir.file("started");
     const QString tool = dir.file("info tool; touch x");
-    dir.write("info tool; touch x", ("#!/bin/sh\necho yes > '" + marker + "'\n").toUtf8());
+    dir.write("info tool; touch x", ("#!/bin/sh\necho yes > '" + pipe + "'\n").toUtf8());
     QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const int fd = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
 
     DetachedStarter starter;
     EXPECT_FALSE(starter.startDetached(dir.file("nothing here")));
     EXPECT_FALSE(starter.startDetached(""));
-    ASSERT_TRUE(starter.startDetached(tool));
-    QDeadlineTimer deadline(10000);
-    while (!QFile::exists(marker) && !deadline.hasExpired())
-        QThread::msleep(10);
-    EXPECT_TRUE(QFile::exists(marker));
+    EXPECT_TRUE(starter.startDetached(tool));
+    pollfd ready{fd, POLLIN, 0};
+    EXPECT_EQ(poll(&ready, 1, 30000), 1) << "the program did not report within 30 s";
+    char said[8] = {};
+    EXPECT_EQ(::read(fd, said, sizeof said), 4);
+    EXPECT_STREQ(said, "yes\n");
+    ::close(fd);
     EXPECT_FALSE(QFile::exists(dir.file("x")));
 }
 

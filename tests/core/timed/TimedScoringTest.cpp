@@ -1,62 +1,18 @@
 // The timed game's rules on the quiz session alone: scoring, penalties,
 // levels, the countdown and how a game ends.
-#include "core/common/NumberText.h"
-#include "core/quiz/BankLoader.h"
-#include "core/session/QuizSession.h"
-#include "support/CoreFakes.h"
+#include "../SessionFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QuestionBank tenEntryBank()
-{
-    QStringList a, ad;
-    for (int i = 1; i <= 10; ++i) {
-        a << QStringLiteral("T%1").arg(i);
-        ad << QStringLiteral("4|%1|%2|%2|%2|%2|%2|").arg(i).arg(i % 10 + 1);
-    }
-    return BankLoader::buildBank(a, ad, standardWordings());
-}
+using TimedGameTest = SessionTest;
 
-class TimedGameTest : public ::testing::Test {
-  protected:
-    TimedGameTest() : bank(tenEntryBank()), session(bank, random, effects)
-    {
-        session.startUp();
-        session.NextQuestion();
-        effects.onHighScores = [this] { checkscoreSeen.push_back(session.state().checkscore); };
-    }
-
-    void start()
-    {
-        session.timedChosen();
-        session.startStopClicked();
-    }
-    void right() { session.answerClicked(s().AnsPos[0]); }
-    void wrong() { session.answerClicked(s().AnsPos[1]); }
-    void ticks(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            session.tick();
-    }
-    QuizState &s() { return session.state(); }
-    const MainView &v() { return session.view(); }
-
-    QuestionBank bank;
-    SeededRandom random;
-    FakeEffects effects;
-    QuizSession session;
-    std::vector<int> checkscoreSeen;
-};
-
+// Points for right answers in a clean level, after one and after two
+// wrong ones, points lost per wrong answer, and the questions a wrong
+// answer adds (NumLevel - 1) for a level.
 struct PenaltyRow {
-    int level;
-    int rightClean;
-    int rightAfterOne;
-    int rightAfterTwo;
-    int wrong;
-    int remainingAfterWrong; // a wrong answer adds NumLevel - 1 questions
+    int level, rightClean, rightAfterOne, rightAfterTwo, wrong, remainingAfterWrong;
 };
 
 class PenaltyTable : public TimedGameTest, public ::testing::WithParamInterface<PenaltyRow> {};
@@ -68,20 +24,13 @@ TEST_P(PenaltyTable, PointsPerAnswerAndQuestionsRemaining)
     s().NumLevel = row.level;
     s().NumTotal = 50; // no level end in this test
     s().NumScore = 10000;
-
-    auto delta = [this](auto answer) {
-        const int before = s().NumScore;
-        answer();
-        return s().NumScore - before;
-    };
-    EXPECT_EQ(delta([this] { right(); }), row.rightClean);
-    EXPECT_EQ(delta([this] { wrong(); }), row.wrong);
+    EXPECT_EQ(right(), row.rightClean);
+    EXPECT_EQ(wrong(), row.wrong);
     EXPECT_EQ(s().NumTotal, 49 + row.remainingAfterWrong);
-    EXPECT_EQ(v().lblTotalT, QStringLiteral("Questions\rRemaining: ") + SignedText(s().NumTotal));
-    EXPECT_EQ(delta([this] { right(); }), row.rightAfterOne);
-    EXPECT_EQ(delta([this] { wrong(); }), row.wrong);
-    EXPECT_EQ(delta([this] { right(); }), row.rightAfterTwo);
-    EXPECT_EQ(delta([this] { right(); }), row.rightAfterTwo);
+    EXPECT_EQ(right(), row.rightAfterOne);
+    EXPECT_EQ(wrong(), row.wrong);
+    EXPECT_EQ(right(), row.rightAfterTwo);
+    EXPECT_EQ(right(), row.rightAfterTwo);
     EXPECT_EQ(s().NumWrong, 2);
 }
 
@@ -92,26 +41,11 @@ INSTANTIATE_TEST_SUITE_P(Levels, PenaltyTable,
                                            PenaltyRow{5, 10, 4, 3, -25, 3},
                                            PenaltyRow{10, 20, 9, 8, -100, 8}));
 
-TEST_F(TimedGameTest, WrongAnswerAtZeroKeepsZeroAndTheNextRightEarnsOne)
-{
-    start();
-    wrong();
-    EXPECT_EQ(s().NumScore, 0);
-    right();
-    EXPECT_EQ(s().NumScore, 1);
-}
-
 TEST_F(TimedGameTest, ChoosingTimedShowsTheIdleState)
 {
-    EXPECT_EQ(v().lblCorrectT, "Correct: 0"); // the design text, before any choice
     session.timedChosen();
-    EXPECT_EQ(v().lblCorrectT, "Correct:  0");
-    EXPECT_EQ(v().lblWrongT, "Wrong:  0");
-    EXPECT_EQ(v().lblTotalT, "Questions\rRemaining:  12");
-    EXPECT_EQ(v().lblScore, "SCORE:  0");
-    EXPECT_EQ(v().lblLevel, "Level:  1");
-    EXPECT_EQ(v().timeRemain, "");
-    EXPECT_EQ(v().startStopCaption, "Start Quiz");
+    EXPECT_EQ(labels(), (QStringList{"Correct:  0", "Wrong:  0", "Questions\rRemaining:  12",
+                                     "SCORE:  0", "Level:  1", "", "Start Quiz"}));
     EXPECT_TRUE(v().question.startsWith("You Have Selected the Timed Quiz.\rIn This Mode"));
     EXPECT_TRUE(v().question.endsWith("Will Increase.\r\rPress Start To Begin."));
     for (const auto &b : v().answers) {
@@ -124,7 +58,8 @@ TEST_F(TimedGameTest, ChoosingTimedShowsTheIdleState)
 TEST_F(TimedGameTest, TimeOutEndsTheGameWithTheBadCueAndTheScoreOffer)
 {
     start();
-    right();
+    EXPECT_EQ(wrong(), 0); // the score stays at 0
+    EXPECT_EQ(right(), 1); // and the penalty still counts
     right();
     ticks(59);
     EXPECT_TRUE(checkscoreSeen.empty());
@@ -132,7 +67,7 @@ TEST_F(TimedGameTest, TimeOutEndsTheGameWithTheBadCueAndTheScoreOffer)
     ticks(1);
 
     EXPECT_EQ(v().timeRemain, "0");
-    EXPECT_EQ(v().question, "Time's Up!!.\rYour Final Score Is:  4\r\rPress Start To Begin A New "
+    EXPECT_EQ(v().question, "Time's Up!!.\rYour Final Score Is:  2\r\rPress Start To Begin A New "
                             "Timed Quiz.");
     EXPECT_EQ(effects.log, (QStringList{"timer off", "cue bad.wav", "high scores"}));
     EXPECT_EQ(checkscoreSeen, std::vector<int>{1});
@@ -143,23 +78,25 @@ TEST_F(TimedGameTest, TimeOutEndsTheGameWithTheBadCueAndTheScoreOffer)
         EXPECT_FALSE(b.enabled);
 }
 
-// End Quiz, or a switch to Standard, drops the game: no cue, no offer.
+// End Quiz, or a switch to Standard, drops the game: no cue, no offer; a
+// new game starts from nothing.
 TEST_F(TimedGameTest, EndingOrLeavingAGameIsSilentAndOffersNothing)
 {
     start();
     right();
+    wrong();
     effects.log.clear();
     session.startStopClicked();
-    EXPECT_EQ(v().question, "You Have Ended the Timed Quiz.\rYour Ending Score Is:  2\r\rPress "
+    EXPECT_EQ(v().question, "You Have Ended the Timed Quiz.\rYour Ending Score Is:  1\r\rPress "
                             "Start To Begin A New Timed Quiz.");
-    EXPECT_EQ(v().lblScore, "SCORE:  2");
+    EXPECT_EQ(v().lblScore, "SCORE:  1");
 
-    session.startStopClicked();
-    right();
+    session.startStopClicked(); // a new game: level 1, no score, no penalty
+    EXPECT_EQ(v().lblLevel, "Level:  1");
+    EXPECT_EQ(right(), 2);
     session.standardChosen();
     EXPECT_EQ(effects.log, (QStringList{"timer off", "timer on", "timer off"}));
     EXPECT_EQ(s().QuizType, QuizState::Standard);
-    EXPECT_EQ(s().NumScore, 0);
     EXPECT_EQ(v().lblTotal, "0");
     EXPECT_TRUE(v().standardFrameVisible);
     EXPECT_FALSE(v().timedFrameVisible);
@@ -168,57 +105,44 @@ TEST_F(TimedGameTest, EndingOrLeavingAGameIsSilentAndOffersNothing)
     EXPECT_TRUE(checkscoreSeen.empty());
 }
 
-TEST_F(TimedGameTest, CleanFirstLevelEarnsTheTimeBonus)
-{
-    start();
-    ticks(37); // 23 ticks left
-    bool timerOffDuringBox = false;
-    effects.onMessage = [&] { timerOffDuringBox = !effects.timerOn; };
-    for (int i = 0; i < 12; ++i)
-        right();
-    EXPECT_EQ(s().NumScore, 24 + 46);
-    EXPECT_TRUE(effects.log.contains(
-        "box Level  1 Complete | Level  1 Completed.\rPress OK To Start Level  2"));
-    EXPECT_TRUE(timerOffDuringBox);
-    EXPECT_TRUE(effects.timerOn);
-    EXPECT_EQ(s().NumLevel, 2);
-    EXPECT_EQ(s().NumTotal, 13);
-    EXPECT_EQ(s().TimeLeft, 61);
-    EXPECT_EQ(v().lblLevel, "Level:  2");
-    EXPECT_EQ(v().lblCorrectT, "Correct:  0");
-    ticks(1);
-    EXPECT_EQ(v().timeRemain, "60");
-}
-
-TEST_F(TimedGameTest, WrongLastAnswerEndsTheLevelWithoutBonus)
+TEST_F(TimedGameTest, AWrongLastAnswerEndsTheLevelWithoutBonusAndItsPenalty)
 {
     start();
     for (int i = 0; i < 11; ++i)
         right();
     wrong();
-    EXPECT_EQ(s().NumLevel, 2);
+    ASSERT_EQ(s().NumLevel, 2);
     EXPECT_EQ(s().NumScore, 22 - 1);
+    EXPECT_EQ(right(), 4); // the penalty of level 1 is gone
 }
 
-TEST_F(TimedGameTest, PenaltyStartsAfreshInEachLevelAndEachGame)
+// 144 right answers: level L asks 12, 13, 14 and then 15 questions at 2L
+// points each, and every clean level adds 2 x the ticks left (61 at the
+// start of every level after the first). After the cheer the question
+// area keeps the closing message; only the counters are brought up to date.
+TEST_F(TimedGameTest, WholeGameOfTenLevels)
 {
     start();
-    wrong(); // level 1: 12 - 1 = 11 left, penalty 1
-    for (int i = 0; i < 11; ++i)
+    ticks(37); // 23 ticks left in level 1
+    int answers = 0;
+    for (; s().TimedRunning == 1 && answers < 500; ++answers)
         right();
-    ASSERT_EQ(s().NumLevel, 2);
-    EXPECT_EQ(s().PenaltyCarry, 0);
-    int before = s().NumScore;
-    right();
-    EXPECT_EQ(s().NumScore - before, 4);
-
-    wrong();                    // level 2 penalty
-    session.startStopClicked(); // end
-    session.startStopClicked(); // a new game
-    EXPECT_EQ(s().NumLevel, 1);
-    EXPECT_EQ(s().NumScore, 0);
-    right();
-    EXPECT_EQ(s().NumScore, 2);
+    EXPECT_EQ(answers, 144);
+    EXPECT_EQ(v().question, "Congradulations!!.\rYou Have Finished the Timed Quiz!\r\rYour Final "
+                            "Score is:  2774\r\rPress Start To Begin A New Timed Quiz.");
+    // The countdown stands still while a level's box is open.
+    EXPECT_EQ(
+        effects.log.mid(effects.log.size() - 6),
+        (QStringList{"timer off",
+                     "box Level  9 Complete | Level  9 Completed.\rPress OK To Start Level  10",
+                     "timer on", "timer off", "cue yea.wav", "high scores"}));
+    EXPECT_EQ(checkscoreSeen, std::vector<int>{1});
+    EXPECT_EQ(labels(), (QStringList{"Correct:  15", "Wrong:  0", "Questions\rRemaining:  0",
+                                     "SCORE:  2774", "Level:  10", "61", "Start Quiz"}));
+    for (const auto &b : v().answers) {
+        EXPECT_FALSE(b.enabled);
+        EXPECT_TRUE(b.caption.isEmpty());
+    }
 }
 
 } // namespace

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/quiz/BankLoader.h"
+#include "core/session/QuizSession.h"
+#include "support/CoreFakes.h"
+
+#include <gtest/gtest.h>
+
+// A bank from lines: texts "T1".."Tn" and the given entry lines.
+inline QuestionBank bankOf(int texts, const QStringList &entries)
+{
+    QStringList a;
+    for (int i = 1; i <= texts; ++i)
+        a << QStringLiteral("T%1").arg(i);
+    return BankLoader::buildBank(a, entries, standardWordings());
+}
+
+// The quiz rules on the session alone, as the main window drives them: a
+// seeded draw, and the window's side effects recorded. The bank has ten
+// questions of one wording unless a test gives its own.
+class SessionTest : public ::testing::Test {
+  protected:
+    SessionTest()
+    {
+        QStringList entries;
+        for (int i = 1; i <= 10; ++i)
+            entries << QStringLiteral("4|%1|%2|%2|%2|%2|%2|").arg(i).arg(i % 10 + 1);
+        useBank(10, entries);
+        effects.onHighScores = [this] { checkscoreSeen.push_back(s().checkscore); };
+    }
+    void useBank(int texts, const QStringList &entries)
+    {
+        bank = bankOf(texts, entries);
+        session.startUp();
+        session.NextQuestion();
+    }
+
+    void start()
+    {
+        session.timedChosen();
+        session.startStopClicked();
+    }
+    // An answer on the right or a wrong button; gives the points it earned.
+    int answer(int k)
+    {
+        const int before = s().NumScore;
+        session.answerClicked(s().AnsPos[k]);
+        return s().NumScore - before;
+    }
+    int right() { return answer(0); }
+    int wrong() { return answer(1); }
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            session.tick();
+    }
+    QuizState &s() { return session.state(); }
+    const MainView &v() { return session.view(); }
+    QStringList labels()
+    {
+        return {v().lblCorrectT, v().lblWrongT,  v().lblTotalT,       v().lblScore,
+                v().lblLevel,    v().timeRemain, v().startStopCaption};
+    }
+
+    QuestionBank bank;
+    SeededRandom random{7};
+    FakeEffects effects;
+    QuizSession session{bank, random, effects};
+    std::vector<int> checkscoreSeen;
+};
