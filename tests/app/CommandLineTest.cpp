@@ -12,11 +12,10 @@ namespace {
 QString parsed(const QString &arguments)
 {
     using M = CommandLine::Mode;
-    static const std::map<M, QString> modes = {{M::Window, "window"},
-                                               {M::Help, "help"},
-                                               {M::Version, "version"},
-                                               {M::CheckBank, "check"},
-                                               {M::Invalid, "invalid:"}};
+    static const std::map<M, QString> modes = {
+        {M::Window, "window"},        {M::Help, "help"},
+        {M::Version, "version"},      {M::CheckBank, "check"},
+        {M::CheckModules, "modules"}, {M::Invalid, "invalid:"}};
     const CommandLine line = CommandLine::parse(arguments.split(' ', Qt::SkipEmptyParts));
     return (modes.at(line.mode()) + ' ' + line.startupTimeFile() + line.bankFolder() +
             line.problem())
@@ -37,6 +36,7 @@ TEST(CommandLine, Parse)
         {"--startuptime=", "invalid: '--startuptime' needs a FILE"},
         {"--startuptime=a --startuptime=b", "invalid: '--startuptime' is given twice"},
         {"--check-bank", "check"},
+        {"--check-modules", "modules"},
         {"--check-bank dir", "check dir"},
         {"--check-bank=dir", "check dir"},
         {"--check-bank -- -dir", "check -dir"},

@@ -39,7 +39,7 @@ Outcome run(const QString &exe, const QStringList &args)
 // Without a folder the bank beside the program is checked, also when the
 // program is started through a symbolic link, as the launcher on PATH is.
 // The bundled bank is clean, a broken one fails; the report is the bank
-// check's own.
+// check's own. The modules load from beside the program, or say why not.
 TEST(Program, ModesWithoutAWindowNeedNoDisplay)
 {
     TempDir linked, own;
@@ -55,14 +55,23 @@ TEST(Program, ModesWithoutAWindowNeedNoDisplay)
         QString exe, arguments;
         int status;
         QString out, err;
-    } cases[] = {{kProgram, "--version", 0, "zelquiz 1.0.6\nZEL Quiz version 1.6\n", ""},
-                 {kProgram, "--help", 0, CommandLine::helpText(), ""},
-                 {kProgram, "--frobnicate", 2, "",
-                  "zelquiz: unknown option '--frobnicate'\n" + CommandLine::usageText()},
-                 {kProgram, "--check-bank /nonexistent/bank", 1, "",
-                  "zelquiz: '/nonexistent/bank' is not a folder\n"},
-                 {linked.file("zelquiz"), "--check-bank", 0, bundledReport, ""},
-                 {own.file("zelquiz"), "--check-bank", 1, ownReport, ""}};
+    } cases[] = {
+        {kProgram, "--version", 0, "zelquiz 1.0.6\nZEL Quiz version 1.6\n", ""},
+        {kProgram, "--help", 0, CommandLine::helpText(), ""},
+        {kProgram, "--frobnicate", 2, "",
+         "zelquiz: unknown option '--frobnicate'\n" + CommandLine::usageText()},
+        {kProgram, "--check-bank /nonexistent/bank", 1, "",
+         "zelquiz: '/nonexistent/bank' is not a folder\n"},
+        {linked.file("zelquiz"), "--check-bank", 0, bundledReport, ""},
+        {own.file("zelquiz"), "--check-bank", 1, ownReport, ""},
+        {kProgram, "--check-modules", 0,
+         "sound: " + bundled + "/zelquiz_sound.so\nnetwork: " + bundled + "/zelquiz_network.so\n",
+         ""},
+        {own.file("zelquiz"), "--check-modules", 1,
+         "sound: not loaded: " + own.file("zelquiz_sound.so") +
+             ": The shared library was not found.\nnetwork: not loaded: " +
+             own.file("zelquiz_network.so") + ": The shared library was not found.\n",
+         ""}};
     for (const auto &c : cases) {
         SCOPED_TRACE((c.exe + ' ' + c.arguments).toStdString());
         const Outcome o = run(c.exe, c.arguments.split(' '));
