@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QFile>
 #include <QTemporaryDir>
 

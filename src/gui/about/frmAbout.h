@@ -24,7 +24,13 @@ class frmAbout : public QDialog {
     void cmdSysInfo_Click() { StartSysInfo(); }
     void StartSysInfo();
 
-    // The controls, by their names.
+  protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+  private:
+    void buildWidgets();
+
+    // The controls; each carries its name as its objectName.
     QLabel *picIcon = nullptr;
     QLabel *lblTitle = nullptr;
     QLabel *lblVersion = nullptr;
@@ -40,12 +46,6 @@ class frmAbout : public QDialog {
     QGroupBox *Frame1 = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdSysInfo = nullptr;
-
-  protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
-  private:
-    void buildWidgets();
 
     SystemInfoLookup &m_lookup;
     ProgramStarter &m_starter;

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 frmSplash::frmSplash(const QString &appPath, QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), m_appPath(appPath)
@@ -31,10 +32,11 @@ frmSplash::frmSplash(const QString &appPath, QWidget *owner)
     DesignWidgets::setTextColour(lblVersion, Qt::white);
     lblVersion->installEventFilter(this);
 
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-    Timer1.start();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Timer1->start();
 
     const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen)
@@ -60,7 +62,7 @@ void frmSplash::Timer1_Timer()
 {
     ++Ticks;
     if (Ticks == 10) {
-        Timer1.stop();
+        Timer1->stop();
         close();
     }
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
 
 class QLabel;
+class QTimer;
 
 // The start-up picture with the program's version, borderless and above
 // the main window. It closes itself at the tenth one-second tick, or at
@@ -28,10 +28,6 @@ class frmSplash : public QWidget {
     void lblVersion_Click() { close(); }
     void Form_KeyPress() { close(); }
 
-    std::int16_t Ticks = 0;
-    QLabel *lblVersion = nullptr;
-    QTimer Timer1;
-
   protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -39,6 +35,12 @@ class frmSplash : public QWidget {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    // The seconds shown so far.
+    std::int16_t Ticks = 0;
+    // The controls; each carries its name as its objectName.
+    QLabel *lblVersion = nullptr;
+    QTimer *Timer1 = nullptr;
+
     QString m_appPath;
     QPixmap m_picture;
 };

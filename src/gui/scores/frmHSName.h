@@ -19,11 +19,13 @@ class frmHSName : public QDialog {
     // The name entered, readable after the window has closed.
     QString HSNamenew;
 
-    QLabel *Label1 = nullptr;
-    QLineEdit *HSName = nullptr;
-    QPushButton *Command1 = nullptr;
-
     // Escape and the window manager's close take the name as it stands,
     // like OK: the high score it belongs to must not be lost.
     void reject() override { Command1_Click(); }
+
+  private:
+    // The controls; each carries its name as its objectName.
+    QLabel *Label1 = nullptr;
+    QLineEdit *HSName = nullptr;
+    QPushButton *Command1 = nullptr;
 };

@@ -33,20 +33,21 @@ class frmHighScore : public QDialog {
 
     const HighScoreTable &table() const { return m_table; }
 
-    std::array<QLabel *, HighScoreTable::Places> HS{};
-    std::array<QLabel *, HighScoreTable::Places> HSN{};
-    QPushButton *btnClearScores = nullptr;
-    QPushButton *btnOK = nullptr;
-
-    static QString askWithNameWindow(QWidget *owner);
-
     // Every way out stores the table as OK does, so that a new high score
     // is never lost to Escape or the window manager. Once a store has
     // failed and the user has been told, a close leaves without trying again.
     void reject() override;
 
   private:
+    static QString askWithNameWindow(QWidget *owner);
     void render();
+
+    // The controls; each carries its name as its objectName ("HS1" to
+    // "HS10", "HSN1" to "HSN10" for the places).
+    std::array<QLabel *, HighScoreTable::Places> HS{};
+    std::array<QLabel *, HighScoreTable::Places> HSN{};
+    QPushButton *btnClearScores = nullptr;
+    QPushButton *btnOK = nullptr;
 
     const std::int16_t &m_checkscore;
     const std::int32_t &m_numScore;

@@ -35,6 +35,15 @@ class frmChkUpdt : public QDialog {
 
     const UpdateView &view() const { return m_view; }
 
+  protected:
+    // Escape presses the Cancel button that is shown.
+    void keyPressEvent(QKeyEvent *event) override;
+
+  private:
+    void buildWidgets();
+    void render();
+    QString pageAddress() const;
+
     // Window-level values.
     QString ProgramVersion;
     QString VersionURL;
@@ -48,7 +57,7 @@ class frmChkUpdt : public QDialog {
     QString APath;
     QString ADPath;
 
-    // The controls, by their names.
+    // The controls; each carries its name as its objectName.
     QLabel *Label1 = nullptr;
     QPushButton *Command1 = nullptr;
     QGroupBox *Frame1 = nullptr;
@@ -59,15 +68,6 @@ class frmChkUpdt : public QDialog {
     QPushButton *dlbtn = nullptr;
     QPushButton *dbtn = nullptr;
     QPushButton *cbtn = nullptr;
-
-  protected:
-    // Escape presses the Cancel button that is shown.
-    void keyPressEvent(QKeyEvent *event) override;
-
-  private:
-    void buildWidgets();
-    void render();
-    QString pageAddress() const;
 
     QString m_appPath;
     HttpFetcher &m_fetcher;

@@ -1,5 +1,5 @@
 // The two high-score windows, alone and opened by the main window.
-#include "gui/scores/frmHSName.h"
+#include "gui/Controls.h"
 #include "gui/scores/frmHighScore.h"
 #include "support/MainHarness.h"
 #include "support/ModalDriver.h"
@@ -13,214 +13,171 @@
 
 namespace {
 
-class HighScoreWindow : public ::testing::Test {
+// The first places of the table as shown, each "score name".
+QStringList places(const QWidget *w, int count = 10)
+{
+    QStringList out;
+    for (int p = 1; p <= count; ++p)
+        out << control<QLabel>(w, qPrintable(QStringLiteral("HS%1").arg(p)))->text() + " " +
+                   control<QLabel>(w, qPrintable(QStringLiteral("HSN%1").arg(p)))->text();
+    return out;
+}
+
+struct Case {
+    const char *name;
+    std::int16_t checkscore;
+    std::int32_t score;
+    bool failFirst = false;       // the first store fails
+    Qt::Key key = Qt::Key_Return; // what closes the window then
+};
+
+// The table window over a stored table of three places, with a name asker
+// that always answers "Zed".
+class HighScoreWindow : public ::testing::TestWithParam<Case> {
   protected:
-    std::unique_ptr<frmHighScore> open(std::int16_t check, std::int32_t score,
-                                       const QString &name = QStringLiteral("Zed"))
+    void SetUp() override
     {
-        checkscore = check;
-        numScore = score;
-        auto w = std::make_unique<frmHighScore>(checkscore, numScore, store, boxes, nullptr,
-                                                [this, name](QWidget *) {
-                                                    ++namesAsked;
-                                                    return name;
-                                                });
+        store.values = {{"highscore/s1", "100"}, {"highscore/n1", "Ann"}, {"highscore/s2", "90"},
+                        {"highscore/n2", "Bob"}, {"highscore/s3", "80"},  {"highscore/n3", "Cy"}};
+        store.failCommits = GetParam().failFirst;
+        w = std::make_unique<frmHighScore>(GetParam().checkscore, GetParam().score, store, boxes,
+                                           nullptr, [this](QWidget *) {
+                                               ++namesAsked;
+                                               return QStringLiteral("Zed");
+                                           });
         w->Form_Load();
         w->show();
         QApplication::setActiveWindow(w.get());
-        return w;
-    }
-    void storeTable(std::initializer_list<std::pair<int, const char *>> places)
-    {
-        int p = 1;
-        for (const auto &[score, name] : places) {
-            store.values.insert(QStringLiteral("highscore/s%1").arg(p), QString::number(score));
-            store.values.insert(QStringLiteral("highscore/n%1").arg(p), QString::fromUtf8(name));
-            ++p;
-        }
-    }
-    void expectStoredEmpty()
-    {
-        for (int p = 1; p <= 10; ++p) {
-            EXPECT_EQ(store.values.value(QStringLiteral("highscore/s%1").arg(p)), "0") << p;
-            EXPECT_EQ(store.values.value(QStringLiteral("highscore/n%1").arg(p)), "") << p;
-        }
-    }
-    QStringList column(const std::array<QLabel *, 10> &labels)
-    {
-        QStringList out;
-        for (QLabel *l : labels)
-            out << l->text();
-        return out;
     }
 
-    std::int16_t checkscore = 0;
-    std::int32_t numScore = 0;
     MemorySettings store;
     FakeBoxes boxes;
     int namesAsked = 0;
+    std::unique_ptr<frmHighScore> w;
 };
 
-TEST_F(HighScoreWindow, FromTheMenuWithAnEmptyStore)
-{
-    auto w = open(0, 500);
-    EXPECT_EQ(w->windowTitle(), "High Scores");
-    EXPECT_EQ(column(w->HS), QStringList(10, "0"));
-    EXPECT_EQ(column(w->HSN), QStringList(10, ""));
-    EXPECT_EQ(namesAsked, 0);
-    EXPECT_EQ(w->focusWidget(), w->btnOK);
-    QTest::keyClick(w.get(), Qt::Key_Tab);
-    EXPECT_EQ(w->focusWidget(), w->btnClearScores);
-    QTest::keyClick(w.get(), Qt::Key_Tab);
-    EXPECT_EQ(w->focusWidget(), w->btnOK);
+// Opened from the menu, or with a game score that ties a place, the window
+// asks no name. OK has the focus, then Clear Scores; Clear Scores empties
+// the window, and only OK stores the empty table.
+using HighScoreShown = HighScoreWindow;
 
-    QTest::mouseClick(w->btnOK, Qt::LeftButton);
+TEST_P(HighScoreShown, AsksNothingAndClearEmptiesTheTable)
+{
+    EXPECT_EQ(w->windowTitle(), "High Scores");
+    EXPECT_EQ(namesAsked, 0);
+    EXPECT_EQ(places(w.get(), 4), (QStringList{"100 Ann", "90 Bob", "80 Cy", "0 "}));
+    auto *ok = control<QPushButton>(w.get(), "btnOK");
+    auto *clear = control<QPushButton>(w.get(), "btnClearScores");
+    for (QWidget *next : {ok, clear, ok}) {
+        EXPECT_EQ(w->focusWidget(), next);
+        QTest::keyClick(w.get(), Qt::Key_Tab);
+    }
+    QTest::mouseClick(clear, Qt::LeftButton);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(places(w.get()), QStringList(10, "0 "));
+    EXPECT_TRUE(store.writes.isEmpty());
+    QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(w->isVisible());
+    // Keys in order: the ten names, then the ten scores.
+    EXPECT_EQ(store.values.values(), QStringList(10, "") + QStringList(10, "0"));
     EXPECT_EQ(store.writes.size(), 20);
-    expectStoredEmpty();
 }
+
+INSTANTIATE_TEST_SUITE_P(Scores, HighScoreShown,
+                         ::testing::Values(Case{"menu", 0, 500}, Case{"tie", 1, 90}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // A game score that earns a place asks the name first and is stored only
-// when the window closes. Escape (and the window manager's close) stores
-// like Enter: the new high score is not lost.
-TEST_F(HighScoreWindow, AGameScoreThatEarnsAPlaceAsksTheNameFirst)
-{
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        store.values.clear();
-        store.writes.clear();
-        namesAsked = 0;
-        storeTable({{100, "Ann"}, {90, "Bob"}, {80, "Cy"}});
-        auto w = open(1, 95);
-        EXPECT_EQ(namesAsked, 1);
-        EXPECT_EQ(column(w->HS).mid(0, 5), (QStringList{"100", "95", "90", "80", "0"}));
-        EXPECT_EQ(column(w->HSN).mid(0, 4), (QStringList{"Ann", "Zed", "Bob", "Cy"}));
-        EXPECT_TRUE(store.writes.isEmpty());
-        QTest::keyClick(w.get(), key);
-        EXPECT_FALSE(w->isVisible());
-        EXPECT_EQ(store.values.value("highscore/n2"), "Zed");
-        EXPECT_EQ(store.values.value("highscore/s2"), "95");
-    }
-}
+// when the window closes; Escape (and the window manager's close) stores
+// like Enter, so the new high score is not lost. A failed store is told
+// and the table stays for another try; Escape then leaves without one.
+using HighScorePlaced = HighScoreWindow;
 
-// A tie or a zero asks nothing. Clear Scores empties the window, and only
-// OK stores the empty table.
-TEST_F(HighScoreWindow, ATieOrAZeroAsksNothingAndClearEmptiesTheTable)
+TEST_P(HighScorePlaced, AsksTheNameAndStoresOnClose)
 {
-    storeTable({{100, "Ann"}});
-    auto tie = open(1, 100);
-    auto w = open(1, 0);
-    EXPECT_EQ(namesAsked, 0);
-    EXPECT_EQ(column(tie->HSN).mid(0, 2), (QStringList{"Ann", ""}));
-    EXPECT_EQ(column(w->HSN).mid(0, 2), (QStringList{"Ann", ""}));
-
-    QTest::mouseClick(w->btnClearScores, Qt::LeftButton);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(column(w->HS), QStringList(10, "0"));
-    EXPECT_EQ(column(w->HSN), QStringList(10, ""));
+    EXPECT_EQ(namesAsked, 1);
+    EXPECT_EQ(places(w.get(), 5), (QStringList{"100 Ann", "95 Zed", "90 Bob", "80 Cy", "0 "}));
     EXPECT_TRUE(store.writes.isEmpty());
-    QTest::mouseClick(w->btnOK, Qt::LeftButton);
-    expectStoredEmpty();
-}
-
-// A failed save is told and the table stays for another try, which may
-// succeed; Escape after a failure leaves without trying again.
-TEST_F(HighScoreWindow, AFailedSaveIsToldAndTheWindowStays)
-{
-    for (bool escape : {false, true}) {
-        store.failCommits = true;
-        boxes.shown.clear();
-        auto w = open(1, 70);
-        QTest::mouseClick(w->btnOK, Qt::LeftButton);
+    if (GetParam().failFirst) {
+        QTest::keyClick(w.get(), Qt::Key_Return);
         ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_TRUE(boxes.shown[0].text.startsWith("The high scores could not be saved."));
+        EXPECT_EQ(boxes.shown[0].text, "The high scores could not be saved.\r"
+                                       "The settings file could not be written:\rmemory");
+        EXPECT_EQ(boxes.shown[0].title, "High Scores");
+        EXPECT_EQ(boxes.shown[0].icon, MessageBoxes::Information);
         EXPECT_TRUE(w->isVisible());
-        EXPECT_EQ(w->result(), QDialog::Rejected);
-
         store.failCommits = false;
-        const int commits = store.commits;
-        if (escape)
-            QTest::keyClick(w.get(), Qt::Key_Escape);
-        else
-            QTest::mouseClick(w->btnOK, Qt::LeftButton);
-        EXPECT_FALSE(w->isVisible());
-        EXPECT_EQ(w->result(), escape ? QDialog::Rejected : QDialog::Accepted);
-        EXPECT_EQ(store.commits, commits + (escape ? 0 : 1));
-        EXPECT_EQ(boxes.shown.size(), 1u);
     }
+    QTest::keyClick(w.get(), GetParam().key);
+    EXPECT_FALSE(w->isVisible());
+    const bool stored = !(GetParam().failFirst && GetParam().key == Qt::Key_Escape);
+    EXPECT_EQ(w->result(), stored ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_EQ(store.commits, GetParam().failFirst + int(stored));
+    EXPECT_EQ(store.values.value("highscore/n2"), "Zed");
+    EXPECT_EQ(boxes.shown.size(), GetParam().failFirst ? 1u : 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Closes, HighScorePlaced,
+                         ::testing::Values(Case{"enter", 1, 95, false, Qt::Key_Return},
+                                           Case{"escape", 1, 95, false, Qt::Key_Escape},
+                                           Case{"retry", 1, 95, true, Qt::Key_Return},
+                                           Case{"escape_after_failure", 1, 95, true,
+                                                Qt::Key_Escape}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct NameCase {
     const char *name;
     const char *typed;
-    bool escape;
+    Qt::Key key;
     const char *result;
 };
 
-class NameWindow : public ::testing::TestWithParam<NameCase> {};
+class HighScoreFromTheGame : public ::testing::TestWithParam<NameCase> {};
 
-TEST_P(NameWindow, AlwaysLeavesAName)
-{
-    frmHSName w(nullptr);
-    w.show();
-    QApplication::setActiveWindow(&w);
-    EXPECT_EQ(w.windowTitle(), "High Score!!");
-    EXPECT_EQ(w.Label1->text(),
-              "Congradulations!! You have a new high score!\nEnter your name below");
-    EXPECT_EQ(w.focusWidget(), w.HSName);
-    EXPECT_TRUE(w.HSName->text().isEmpty());
-    QTest::keyClicks(w.HSName, QString::fromUtf8(GetParam().typed));
-    QTest::keyClick(w.HSName, GetParam().escape ? Qt::Key_Escape : Qt::Key_Return);
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(w.HSNamenew, QString::fromUtf8(GetParam().result));
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, NameWindow,
-                         ::testing::Values(NameCase{"empty", "", false, "J. Doe"},
-                                           NameCase{"typed", "Ann Lee", false, "Ann Lee"},
-                                           NameCase{"blanks", "   ", false, "   "},
-                                           NameCase{"escape_empty", "", true, "J. Doe"},
-                                           NameCase{"escape_typed", "Bo", true, "Bo"}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-// The real windows, opened by a time-out: the name window comes first,
-// then the table with the new place, then the store.
-TEST(HighScoreFromTheGame, TimeOutOpensTheNameWindowThenTheTable)
+// The real windows, opened by a time-out: the name window comes first and
+// always leaves a name, then the table shows it in its place, then the
+// store has it.
+TEST_P(HighScoreFromTheGame, TimeOutAsksTheNameThenShowsTheTable)
 {
     MainHarness h;
     h.writeBank(10);
     ASSERT_TRUE(h.start());
     h.show();
-    Main &m = *h.main;
     h.child<QAction>("Menu_Timed")->trigger();
     h.child<QPushButton>("Btn_StartStop")->click();
-    h.button(m.state().AnsPos[0])->click();
+    h.button(h.main->state().AnsPos[0])->click();
 
     ModalDriver driver;
     QStringList tableSeen;
-    bool tableVisibleDuringName = true;
     driver.on("frmHSName", [&](QWidget *w) {
-        tableVisibleDuringName = false;
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top->objectName() == "frmHighScore" && top->isVisible())
-                tableVisibleDuringName = true;
-        auto *name = static_cast<frmHSName *>(w);
-        QTest::keyClicks(name->HSName, "Winner");
-        QTest::mouseClick(name->Command1, Qt::LeftButton);
+        EXPECT_EQ(w->windowTitle(), "High Score!!");
+        EXPECT_EQ(control<QLabel>(w, "Label1")->text(),
+                  "Congradulations!! You have a new high score!\nEnter your name below");
+        auto *name = control<QLineEdit>(w, "HSName");
+        EXPECT_EQ(w->focusWidget(), name);
+        EXPECT_TRUE(name->text().isEmpty());
+        QTest::keyClicks(name, QString::fromUtf8(GetParam().typed));
+        QTest::keyClick(name, GetParam().key);
     });
     driver.on("frmHighScore", [&](QWidget *w) {
-        auto *table = static_cast<frmHighScore *>(w);
-        tableSeen << table->HSN[0]->text() << table->HS[0]->text();
-        QTest::mouseClick(table->btnOK, Qt::LeftButton);
+        tableSeen = places(w, 2);
+        QTest::mouseClick(control(w, "btnOK"), Qt::LeftButton);
     });
     for (int i = 0; i < 60; ++i)
-        m.Timer_Timer();
+        h.main->Timer_Timer();
 
     EXPECT_FALSE(driver.timedOut);
     EXPECT_EQ(driver.answered, (std::vector<QString>{"frmHSName", "frmHighScore"}));
-    EXPECT_FALSE(tableVisibleDuringName);
-    EXPECT_EQ(tableSeen, (QStringList{"Winner", "2"}));
-    EXPECT_EQ(h.fakes.settings.values.value("highscore/n1"), "Winner");
-    EXPECT_EQ(m.state().checkscore, 0);
+    EXPECT_EQ(tableSeen, (QStringList{"2 " + QString::fromUtf8(GetParam().result), "0 "}));
+    EXPECT_EQ(h.fakes.settings.values.value("highscore/n1"), GetParam().result);
 }
+
+INSTANTIATE_TEST_SUITE_P(Names, HighScoreFromTheGame,
+                         ::testing::Values(NameCase{"empty", "", Qt::Key_Return, "J. Doe"},
+                                           NameCase{"typed", "Ann Lee", Qt::Key_Return, "Ann Lee"},
+                                           NameCase{"blanks", "   ", Qt::Key_Return, "   "},
+                                           NameCase{"escape_empty", "", Qt::Key_Escape, "J. Doe"},
+                                           NameCase{"escape_typed", "Bo", Qt::Key_Escape, "Bo"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

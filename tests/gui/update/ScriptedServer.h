@@ -40,14 +40,13 @@ class ScriptedServer : public QObject {
                 socket->setParent(this);
                 connect(socket, &QTcpSocket::readyRead, socket,
                         [this, socket, request = QByteArray()]() mutable {
-                            if (request.contains("\r\n\r\n"))
-                                return; // answered already
+                            const bool answered = request.contains("\r\n\r\n");
                             request += socket->readAll();
-                            if (!request.contains("\r\n\r\n"))
+                            if (answered || !request.contains("\r\n\r\n"))
                                 return;
-                            const QByteArray path = request.split(' ').value(1);
                             if (onRequest)
                                 onRequest();
+                            const QByteArray path = request.split(' ').value(1);
                             answer(socket, m_replies.value(path, error("404 Not Found")));
                         });
             }
@@ -64,7 +63,7 @@ class ScriptedServer : public QObject {
     std::function<void()> onRequest;
 
   private:
-    void answer(QTcpSocket *socket, const Reply &r)
+    static void answer(QTcpSocket *socket, const Reply &r)
     {
         QByteArray head = "HTTP/1.1 " + r.status + "\r\n";
         if (r.length != -2)
@@ -72,16 +71,21 @@ class ScriptedServer : public QObject {
                 "Content-Length: " + QByteArray::number(r.length >= 0 ? r.length : r.body.size()) +
                 "\r\n";
         socket->write(head + "Connection: close\r\n\r\n");
-        switch (r.end) {
-        case Reply::Close:
+        if (r.end == Reply::Close) {
             socket->write(r.body);
             socket->disconnectFromHost();
-            break;
-        case Reply::Stall:
+        } else if (r.end == Reply::Trickle) {
+            // One byte every 50 ms: each byte is progress, none is the end.
+            auto *timer = new QTimer(socket);
+            connect(timer, &QTimer::timeout, socket, [socket, body = r.body, pos = 0]() mutable {
+                if (socket->state() == QAbstractSocket::ConnectedState && pos < body.size())
+                    socket->write(body.mid(pos++, 1));
+            });
+            timer->start(50);
+        } else {
             socket->write(r.body.left(r.sent));
-            break;
-        case Reply::Reset:
-            socket->write(r.body.left(r.sent));
+        }
+        if (r.end == Reply::Reset) {
             socket->flush();
             // Long enough for the bytes to be on their way; a zero linger
             // time makes the close a reset instead of an orderly end.
@@ -91,17 +95,6 @@ class ScriptedServer : public QObject {
                              sizeof hard);
                 socket->abort();
             });
-            break;
-        case Reply::Trickle: {
-            // One byte every 50 ms: each byte is progress, none is the end.
-            auto *timer = new QTimer(socket);
-            connect(timer, &QTimer::timeout, socket, [socket, body = r.body, pos = 0]() mutable {
-                if (socket->state() == QAbstractSocket::ConnectedState && pos < body.size())
-                    socket->write(body.mid(pos++, 1));
-            });
-            timer->start(50);
-            break;
-        }
         }
     }
 
