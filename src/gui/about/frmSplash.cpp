@@ -48,8 +48,14 @@ void frmSplash::Form_Load()
     const QString path = m_appPath + QStringLiteral("/zel2.jpg");
     if (!QFileInfo(path).isFile())
         throw RunTimeError(RunTimeError::FileNotFound);
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    // Named as a JPEG, read as one first: guessing the format from the
+    // content loads every image plugin Qt has. Another kind of picture
+    // under the name still loads.
+    QImageReader jpeg(path, "jpeg");
+    jpeg.setAutoDetectImageFormat(false);
+    QImage image = jpeg.read();
+    if (image.isNull())
+        image = QImageReader(path).read();
     if (image.isNull())
         throw RunTimeError(RunTimeError::InvalidPicture);
     m_picture = QPixmap::fromImage(image);
