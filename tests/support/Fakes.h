@@ -33,8 +33,18 @@ class FakeBoxes final : public MessageBoxes {
                 << b.buttons << " icon " << b.icon;
         }
     };
-    int show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
-             Icon icon) override;
+    int show(QWidget *, const QString &text, const QString &title, Buttons buttons,
+             Icon icon) override
+    {
+        shown.push_back({text, title, buttons, icon});
+        if (whileOpen)
+            whileOpen(shown.back());
+        if (answers.empty())
+            return buttons == YesNo ? YesPressed : OkPressed;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 
     std::vector<Shown> shown;
     std::deque<int> answers;

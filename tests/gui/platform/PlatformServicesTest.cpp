@@ -1,8 +1,6 @@
 // The real platform services, driven without a person.
 #include "gui/platform/QtMessageBoxes.h"
-#include "gui/sound/QtCuePlayer.h"
 #include "support/ModalDriver.h"
-#include "support/TempDir.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -57,22 +55,5 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"no", MessageBoxes::YesNo, QMessageBox::No, 7},
                       BoxCase{"escape_is_no", MessageBoxes::YesNo, QMessageBox::NoButton, 7}),
     [](const auto &info) { return std::string(info.param.name); });
-
-// Without a sound card (as on build machines) and with files that are
-// missing or not sound at all, cues stay silent and nothing fails.
-TEST(QtCuePlayer, CarriesOnWithoutDeviceOrFile)
-{
-    TempDir dir;
-    dir.write("noise.wav", "not a wave file");
-    QtCuePlayer player;
-    player.close(); // before anything was opened
-    for (const QString &file :
-         {dir.file("missing.wav"), dir.file("noise.wav"), sampleDataDir() + "/bad.wav"}) {
-        player.play(file);
-        QCoreApplication::processEvents();
-    }
-    player.close();
-    player.close();
-}
 
 } // namespace
