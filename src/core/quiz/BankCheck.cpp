@@ -166,6 +166,9 @@ BankCheck BankCheck::check(const FileLines &a, const FileLines &ad)
     // lines still serve to check the entries against.
     const QStringList texts = a.lines ? a.lines->mid(0, QuestionBank::MaxLines) : QStringList();
     const int aCount = int(texts.size());
+    BankLoader::Texts byNumber;
+    for (int i = 0; i < aCount; ++i)
+        byNumber[i + 1] = texts[i];
     const QStringList entries = ad.lines ? *ad.lines : QStringList();
     result.m_entries = int(entries.size());
     if (a.lines && ad.lines)
@@ -176,7 +179,8 @@ BankCheck BankCheck::check(const FileLines &a, const FileLines &ad)
     int askable = std::max(0, aCount - int(entries.size()));
     int brokenInRange = 0;
     for (int j = 1; j <= int(entries.size()); ++j) {
-        const EntryStatus status = result.checkEntry(j, entries[j - 1], texts, a.lines.has_value());
+        const EntryStatus status =
+            result.checkEntry(j, entries[j - 1], byNumber, aCount, a.lines.has_value());
         if (j > aCount)
             continue;
         brokenInRange += status == EntryStatus::Broken ? 1 : 0;
@@ -237,7 +241,8 @@ void BankCheck::checkLineCounts(int aCount, int adCount)
     }
 }
 
-BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const QStringList &texts,
+BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line,
+                                             const BankLoader::Texts &texts, int textCount,
                                              bool textsKnown)
 {
     static const Wordings kWordings = standardWordings();
@@ -245,7 +250,7 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
     // the one the start-up would stop at.
     BankEntry entry;
     try {
-        entry = BankLoader::buildBank(texts, QStringList{line}, kWordings).Bank[1];
+        entry = BankLoader::readEntry(line, texts, kWordings);
     } catch (const RunTimeError &e) {
         addError(entriesFile(), j, e.number(), e.description());
         return EntryStatus::Broken;
@@ -258,7 +263,7 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
     // what they hold cannot be a visible mistake.
     if (entry.isSkip())
         return EntryStatus::Skip;
-    if (textsKnown && j > int(texts.size()))
+    if (textsKnown && j > textCount)
         return EntryStatus::Asked;
 
     if (entry.Wording.isEmpty()) {
@@ -279,13 +284,13 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
         return EntryStatus::Asked;
     for (int k = 0; k < 6; ++k) {
         const qlonglong n = acceptedNumber(QLatin1Char(kAnswerLetters[k]), line);
-        if (n > texts.size())
+        if (n > textCount)
             addWarning(entriesFile(), j,
                        QStringLiteral("%1 is text %2, above the last line of A.zel (%3), so it "
                                       "is empty")
                            .arg(answerName(k))
                            .arg(n)
-                           .arg(texts.size()));
+                           .arg(textCount));
     }
 
     // Two buttons with the same caption: the player cannot tell the right

@@ -107,6 +107,28 @@ QStringList readLines(const QString &path)
     return lines;
 }
 
+BankEntry readEntry(const QString &line, const Texts &texts, const Wordings &wordings)
+{
+    BankEntry entry;
+    const Fields fields = splitFields(line);
+    const QStringView category = fields[0];
+    if (!category.trimmed().isEmpty()) {
+        const std::int64_t c = toWholeNumber(category);
+        if ((c >= 1 && c <= 8) || c == 10)
+            entry.Wording = wordings[c];
+        else if (c == 9)
+            entry.Wording = BankEntry::skipWording();
+        // 22 and every other number: no wording.
+    }
+    for (int k = 0; k < 6; ++k) {
+        const std::int64_t n = toWholeNumber(fields[k + 1]);
+        if (n < 0 || n > QuestionBank::MaxLines)
+            throw RunTimeError(RunTimeError::SubscriptOutOfRange);
+        entry.Answer[k] = texts[n];
+    }
+    return entry;
+}
+
 QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
                        const Wordings &wordings)
 {
@@ -119,28 +141,8 @@ QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
     for (int i = 0; i < bank.ACount; ++i)
         bank.ALines[i + 1] = aLines[i];
 
-    for (int j = 1; j <= bank.ADCount; ++j) {
-        const QString &line = adLines[j - 1];
-        BankEntry &entry = bank.Bank[j];
-
-        const Fields fields = splitFields(line);
-        const QStringView category = fields[0];
-        if (!category.trimmed().isEmpty()) {
-            const std::int64_t c = toWholeNumber(category);
-            if ((c >= 1 && c <= 8) || c == 10)
-                entry.Wording = wordings[c];
-            else if (c == 9)
-                entry.Wording = BankEntry::skipWording();
-            // 22 and every other number: no wording.
-        }
-
-        for (int k = 0; k < 6; ++k) {
-            const std::int64_t n = toWholeNumber(fields[k + 1]);
-            if (n < 0 || n > QuestionBank::MaxLines)
-                throw RunTimeError(RunTimeError::SubscriptOutOfRange);
-            entry.Answer[k] = bank.ALines[n];
-        }
-    }
+    for (int j = 1; j <= bank.ADCount; ++j)
+        bank.Bank[j] = readEntry(adLines[j - 1], bank.ALines, wordings);
     return bank;
 }
 

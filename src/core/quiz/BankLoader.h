@@ -17,6 +17,14 @@ QuestionBank LoadBank(const QString &AFile, const QString &ADFile, const Wording
 QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
                        const Wordings &wordings);
 
+// The texts by number, as an entry's fields name them: 0 and every number
+// past the last line stand for an empty text.
+using Texts = std::array<QString, QuestionBank::MaxLines + 1>;
+
+// One line of "AD.zel" over those texts, judged exactly as the start-up
+// judges it (the bank checker asks the same question line by line).
+BankEntry readEntry(const QString &line, const Texts &texts, const Wordings &wordings);
+
 // The lines of one bank file; throws 53 when it is missing, 9 past 600 lines.
 QStringList readLines(const QString &path);
 
