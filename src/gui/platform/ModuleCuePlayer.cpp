@@ -23,8 +23,13 @@ bool ModuleCuePlayer::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint && watched == m_window) {
         watched->removeEventFilter(this);
-        // After the paint has reached the screen, not during it.
-        QTimer::singleShot(0, this, &ModuleCuePlayer::release);
+        // After the paint has reached the screen, not during it, and one
+        // turn of the event loop later still: a start-up measurement ends
+        // the loop on the turn after the first paint, and must not leave
+        // the sound library loading a cue as the process exits (its exit
+        // handlers would wait for that load for ever).
+        QTimer::singleShot(0, this,
+                           [this] { QTimer::singleShot(0, this, &ModuleCuePlayer::release); });
     }
     return QObject::eventFilter(watched, event);
 }
