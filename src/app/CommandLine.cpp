@@ -132,9 +132,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             if (timesGiven)
                 return invalid(QStringLiteral("'--startuptime' is given twice"));
             timesGiven = true;
+            // The next argument is the file unless it is an option: a file
+            // named like one is given as --startuptime=FILE.
             if (hasValue)
                 c.m_startupTimeFile = value;
-            else if (i + 1 < arguments.size())
+            else if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1Char('-')))
                 c.m_startupTimeFile = arguments[++i];
             if (c.m_startupTimeFile.isEmpty())
                 return invalid(QStringLiteral("'--startuptime' needs a FILE"));

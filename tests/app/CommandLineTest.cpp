@@ -34,6 +34,7 @@ TEST(CommandLine, Parse)
         {"--startuptime=t.txt", "window t.txt"},
         {"--startuptime", "invalid: '--startuptime' needs a FILE"},
         {"--startuptime=", "invalid: '--startuptime' needs a FILE"},
+        {"--startuptime --help", "invalid: '--startuptime' needs a FILE"},
         {"--startuptime=a --startuptime=b", "invalid: '--startuptime' is given twice"},
         {"--check-bank", "check"},
         {"--check-modules", "modules"},
