@@ -60,7 +60,7 @@ TEST(TextFile, SplitsLinesAsTheSequentialReaderDoes)
                  {"only_a_line_end", "\r\n", {""}},
                  {"blanks_kept", "  x  \r\n", {"  x  "}}};
     for (const auto &c : cases)
-        EXPECT_EQ(TextFile::splitLines(TextFile::decode(c.bytes)), c.lines) << c.name;
+        EXPECT_EQ(TextFile::lines(c.bytes), c.lines) << c.name;
 }
 
 // A version file's first line; a file in UTF-8 keeps its accents, any
