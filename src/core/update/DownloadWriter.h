@@ -6,15 +6,14 @@
 
 #include <vector>
 
-// Writes the files of a download all or nothing. Each file goes through a
-// QSaveFile, so a file is either wholly old or wholly new; all of them are
-// written out before the first replaces its old copy, and a replacement
-// that fails puts back the files already replaced.
+// Writes the files of a download all or nothing, through the bank journal:
+// whenever the program stops, the next start finds either all the old files
+// or all the new ones.
 class DownloadWriter {
   public:
     struct Result {
         QString failure;       // empty on success: the file and the system's description
-        bool unchanged = true; // false only when a replaced file could not be put back
+        bool unchanged = true; // false once a file may have been replaced
         bool ok() const { return failure.isEmpty(); }
     };
 

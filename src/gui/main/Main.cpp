@@ -10,6 +10,8 @@
 #include "core/quiz/AnswerKeys.h"
 #include "core/quiz/BankLoader.h"
 #include "core/timed/TimedGame.h"
+#include "core/update/BankJournal.h"
+#include "core/update/DownloadPlan.h"
 #include "gui/about/frmSplash.h"
 #include "gui/platform/CuePlayer.h"
 #include "gui/platform/MessageBoxes.h"
@@ -64,6 +66,15 @@ bool Main::Form_Load()
         AFile = appFile(QStringLiteral("A.zel"));
         ADFile = appFile(QStringLiteral("AD.zel"));
         m_session->startUp();
+
+        // A bank download the program did not live to finish is completed
+        // or undone before the bank is read: never a new "A.zel" beside an
+        // old "AD.zel". When that cannot be done the program does not start
+        // on whatever pair happens to be there.
+        const BankJournal::Recovery recovery =
+            BankJournal(AppPath, DownloadPlan::fileNames()).recover();
+        if (!recovery.ok())
+            throw RunTimeError(RunTimeError::FileAccess, recovery.failure);
 
         *m_bank = BankLoader::LoadBank(AFile, ADFile, wordingTable);
         // Two askable entries are the least the draw needs: it never repeats
