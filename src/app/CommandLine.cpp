@@ -2,8 +2,12 @@
 
 #include "core/common/AppInfo.h"
 #include "core/quiz/BankCheck.h"
+#include "core/update/BankDownload.h"
+#include "core/update/BankJournal.h"
+#include "core/update/DownloadPlan.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -79,6 +83,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     bool folderGiven = false;
     bool timesGiven = false;
     bool optionsEnded = false;
+    bool updateBank = false;
 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments[i];
@@ -114,6 +119,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         if (!hasValue && name == QLatin1String("--check-modules")) {
             c.m_mode = Mode::CheckModules;
             return c;
+        }
+        if (!hasValue && name == QLatin1String("--update-bank")) {
+            updateBank = true;
+            continue;
         }
         if (name == QLatin1String("--check-bank")) {
             if (checkBank)
@@ -158,6 +167,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (checkBank && timesGiven)
         return invalid(QStringLiteral("'--check-bank' opens no window, so '--startuptime' "
                                       "cannot go with it"));
+    // A download is not started on a command line that asks for more.
+    if (updateBank && (checkBank || timesGiven))
+        return invalid(QStringLiteral("'--update-bank' cannot go with other options"));
+    if (updateBank)
+        c.m_mode = Mode::UpdateBank;
     if (checkBank)
         c.m_mode = Mode::CheckBank;
     return c;
@@ -178,6 +192,10 @@ QString CommandLine::helpText()
         "  --check-modules        load the sound and the network module from the\n"
         "                         program's folder and say which file each is;\n"
         "                         exit status 1 if one does not load\n"
+        "  --update-bank          download the question bank and the data version\n"
+        "                         from the update server into the program's folder,\n"
+        "                         as the update window's Download Data Files does;\n"
+        "                         exit status 1 if the bank was not replaced\n"
         "  --startuptime FILE     start as usual, write the time of each start-up\n"
         "                         stage to FILE, and end once the first question is\n"
         "                         on screen\n"
@@ -198,8 +216,8 @@ QString CommandLine::versionText()
 QString CommandLine::usageText()
 {
     return QStringLiteral(
-        "Usage: zelquiz [--check-bank [FOLDER] | --check-modules | --startuptime FILE | --help |\n"
-        "               --version]\n"
+        "Usage: zelquiz [--check-bank [FOLDER] | --check-modules | --update-bank |\n"
+        "               --startuptime FILE | --help | --version]\n"
         "Try 'zelquiz --help' for more information.\n");
 }
 
@@ -222,12 +240,24 @@ int CommandLine::run(const QString &programFolder, QString &out, QString &err) c
             err += kProgram + QStringLiteral(": '%1' is not a folder\n").arg(folder);
             return 1;
         }
+        // The check reads the files as they are; it leaves an interrupted
+        // download to the program's next start, but says what that will do.
+        const auto pending = BankJournal(folder, DownloadPlan::fileNames()).pending();
+        if (pending != BankJournal::Outcome::Nothing)
+            out += QDir(folder).filePath(BankJournal::recordName()) +
+                   (pending == BankJournal::Outcome::Completed
+                        ? QStringLiteral(": an interrupted download is pending; the program "
+                                         "completes it at its next start, replacing the files "
+                                         "checked here\n")
+                        : QStringLiteral(": an interrupted download is pending; the program "
+                                         "undoes it at its next start\n"));
         const BankCheck check = BankCheck::ofFolder(folder);
         out += check.report(folder);
         return check.wouldStart() ? 0 : 1;
     }
     case Mode::Window:
     case Mode::CheckModules:
+    case Mode::UpdateBank:
         break;
     }
     err += kProgram + QStringLiteral(": the window is not started from here\n");
@@ -257,4 +287,14 @@ int CommandLine::runWithoutWindow(int argc, char **argv) const
     }
     writeAll(stderr, err);
     return status;
+}
+
+int CommandLine::updateBank(HttpFetcher &fetcher, const QString &baseUrl,
+                            const QString &programFolder, QString &out)
+{
+    UpdateView view = UpdateView::loaded();
+    const bool replaced = BankDownload::run(fetcher, baseUrl, programFolder, view);
+    // The window separates its lines with single carriage returns.
+    out += QString(view.Text2).replace(QLatin1Char('\r'), QLatin1Char('\n')) + QLatin1Char('\n');
+    return replaced ? 0 : 1;
 }

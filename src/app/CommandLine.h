@@ -3,14 +3,16 @@
 #include <QString>
 #include <QStringList>
 
+class HttpFetcher;
+
 // What the program was asked to do on its command line. Without arguments
 // it opens its window as it always has; the options serve bank authors
 // (--check-bank), packagers (--help, --version) and the start-up benchmark
-// (--startuptime). Everything but the window runs without a display, so
-// the command line is read before any application object exists.
+// (--startuptime) and administrators (--update-bank). Everything but the window runs without a
+// display, so the command line is read before any application object exists.
 class CommandLine {
   public:
-    enum class Mode { Window, Help, Version, CheckBank, CheckModules, Invalid };
+    enum class Mode { Window, Help, Version, CheckBank, CheckModules, UpdateBank, Invalid };
 
     // The arguments after the program name.
     static CommandLine parse(const QStringList &arguments);
@@ -24,8 +26,13 @@ class CommandLine {
     // Invalid: what was wrong, in a few words.
     const QString &problem() const { return m_problem; }
 
-    // CheckModules is run by the program itself, which has the modules'
-    // loader; run() leaves it alone.
+    // CheckModules and UpdateBank are run by the program itself, which has
+    // the modules' loader; run() leaves them alone.
+
+    // UpdateBank: the window's download of the bank files, through fetcher
+    // from baseUrl into programFolder; out receives the window's texts.
+    static int updateBank(HttpFetcher &fetcher, const QString &baseUrl,
+                          const QString &programFolder, QString &out);
 
     // Runs a mode that needs no window, writing what standard output and
     // standard error would show; returns the exit status.

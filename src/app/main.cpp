@@ -4,7 +4,9 @@
 #include "core/common/StartupTrace.h"
 #include "core/quiz/RandomSource.h"
 #include "core/scores/QtSettingsStore.h"
+#include "core/update/UpdateBaseUrl.h"
 #include "gui/platform/ModuleCuePlayer.h"
+#include "gui/platform/ModuleHttpFetcher.h"
 #include "gui/platform/Modules.h"
 #include "gui/platform/ProgramEnd.h"
 #include "gui/platform/QtMessageBoxes.h"
@@ -39,6 +41,22 @@ int checkModules(int argc, char **argv)
     return std::fflush(stdout) == 0 ? status : 1;
 }
 
+// The window's bank download from the configured update server, for an
+// administrator or a script; the texts are the window's.
+int updateBank(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    // The settings that may name the update server are the window's.
+    QCoreApplication::setOrganizationName(QStringLiteral("ZELQuiz"));
+    QCoreApplication::setApplicationName(QStringLiteral("ZELQuiz"));
+    const QString folder = QCoreApplication::applicationDirPath();
+    ModuleHttpFetcher fetcher(folder);
+    QString out;
+    const int status = CommandLine::updateBank(fetcher, updateBaseUrl().toString(), folder, out);
+    std::fputs(qPrintable(out), stdout);
+    return std::fflush(stdout) == 0 ? status : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -48,6 +66,8 @@ int main(int argc, char *argv[])
     const CommandLine commandLine = CommandLine::parse(argc, argv);
     if (commandLine.mode() == CommandLine::Mode::CheckModules)
         return checkModules(argc, argv);
+    if (commandLine.mode() == CommandLine::Mode::UpdateBank)
+        return updateBank(argc, argv);
     if (commandLine.mode() != CommandLine::Mode::Window)
         return commandLine.runWithoutWindow(argc, argv);
     StartupTrace trace(commandLine.startupTimeFile());

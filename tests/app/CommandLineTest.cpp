@@ -15,7 +15,8 @@ QString parsed(const QString &arguments)
     static const std::map<M, QString> modes = {
         {M::Window, "window"},        {M::Help, "help"},
         {M::Version, "version"},      {M::CheckBank, "check"},
-        {M::CheckModules, "modules"}, {M::Invalid, "invalid:"}};
+        {M::CheckModules, "modules"}, {M::UpdateBank, "update"},
+        {M::Invalid, "invalid:"}};
     const CommandLine line = CommandLine::parse(arguments.split(' ', Qt::SkipEmptyParts));
     return (modes.at(line.mode()) + ' ' + line.startupTimeFile() + line.bankFolder() +
             line.problem())
@@ -38,6 +39,10 @@ TEST(CommandLine, Parse)
         {"--startuptime=a --startuptime=b", "invalid: '--startuptime' is given twice"},
         {"--check-bank", "check"},
         {"--check-modules", "modules"},
+        {"--update-bank", "update"},
+        {"--update-bank --check-bank", "invalid: '--update-bank' cannot go with other options"},
+        {"--startuptime=t --update-bank", "invalid: '--update-bank' cannot go with other options"},
+        {"--update-bank --bogus", "invalid: unknown option '--bogus'"},
         {"--check-bank dir", "check dir"},
         {"--check-bank=dir", "check dir"},
         {"--check-bank -- -dir", "check -dir"},
