@@ -15,7 +15,7 @@ PACKAGES="build-essential cmake pkg-config git \
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins \
   libqt6svg6 libgl-dev \
   libgtest-dev libbenchmark-dev \
-  fonts-liberation python3 util-linux locales \
+  fonts-liberation python3 util-linux locales strace \
   at-spi2-core python3-pyatspi dbus xvfb xauth imagemagick"
 
 for extra in "$@"; do
