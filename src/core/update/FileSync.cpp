@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 
 #ifdef Q_OS_WIN
 #include <io.h>

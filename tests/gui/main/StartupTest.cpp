@@ -2,6 +2,8 @@
 // exit question.
 #include "WindowTest.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -63,6 +65,31 @@ const std::vector<BrokenStart> kBrokenStarts = {
 
 INSTANTIATE_TEST_SUITE_P(Banks, StartupFailure, ::testing::ValuesIn(kBrokenStarts),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// A bank download the program did not live to finish, which cannot be
+// completed now (a folder stands where its file goes): the program says so
+// and does not start on the files as they happen to be.
+TEST(StartupAfterADownload, AReplacementThatCannotBeCompletedStopsTheStart)
+{
+    MainHarness h;
+    h.writeBank(10);
+    const QByteArray version = "9.9\r\n";
+    h.dir.write("DV.ZEL.new", version);
+    h.dir.write("bank-update.journal",
+                "zelquiz bank update 1\n" +
+                    QCryptographicHash::hash(version, QCryptographicHash::Sha256).toHex() +
+                    " DV.ZEL\n");
+    ASSERT_TRUE(QDir(h.dir.path()).mkdir("DV.ZEL"));
+
+    EXPECT_FALSE(h.start());
+    EXPECT_EQ(h.fakes.boxes.shown,
+              (Boxes{{"Error occured!\r\n#75: " + h.dir.file("bank-update.journal") +
+                          ": an interrupted update of the question bank could not be completed "
+                          "(DV.ZEL: Is a directory)",
+                      "Program Error!!", MessageBoxes::Ok, MessageBoxes::Information}}));
+    EXPECT_EQ(h.fakes.end.code, 1);
+    EXPECT_EQ(h.dir.read("DV.ZEL.new"), version);
+}
 
 using Startup = WindowTest;
 
