@@ -26,6 +26,8 @@ def run(args, env):
 def main(exe):
     if not shutil.which("strace"):
         sys.exit("strace is not installed (scripts/install-deps.sh)")
+    if subprocess.run(["strace", "-o", "/dev/null", "true"], stderr=subprocess.PIPE).returncode:
+        sys.exit("strace cannot trace here (is ptrace forbidden?)")
     bundled = os.path.dirname(os.path.abspath(exe))
     tmp = tempfile.mkdtemp()
     server = None
