@@ -4,6 +4,7 @@
 #include "core/common/DisplayText.h"
 #include "core/common/RunTimeError.h"
 #include "core/common/TextFile.h"
+#include "core/update/BankSignatures.h"
 #include "core/update/DownloadPlan.h"
 #include "core/update/DownloadWriter.h"
 #include "core/update/HttpFetcher.h"
@@ -201,6 +202,15 @@ void frmChkUpdt::dlbtn_Click()
     ADPath = m_appPath + QStringLiteral("/AD.zel");
 
     try {
+        // A key beside the program means the bank must come signed; a key
+        // file that cannot be used stops the download rather than letting
+        // unsigned files through.
+        const BankSignatures::Key key = BankSignatures::readKey(m_appPath);
+        if (!key.failure.isEmpty()) {
+            DownloadPlan::failed(m_view, key.failure);
+            render();
+            return;
+        }
         // Everything is received and checked before the first byte is
         // written, so a failure anywhere leaves the installed bank alone.
         const auto &names = DownloadPlan::fileNames();
@@ -215,9 +225,15 @@ void frmChkUpdt::dlbtn_Click()
             }
             bodies.push_back(std::move(r.body));
         }
-        const DownloadPlan plan = DownloadPlan::check(m_appPath, bodies);
-        if (!plan.ok()) {
-            DownloadPlan::failed(m_view, plan.failure());
+        // The signatures first: nothing unsigned is even read as a bank.
+        const QString refused =
+            key.key ? BankSignatures::fetchAndCheck(m_fetcher, pageAddress() + QLatin1Char('/'),
+                                                    *key.key, bodies)
+                    : QString();
+        const DownloadPlan plan =
+            refused.isEmpty() ? DownloadPlan::check(m_appPath, bodies) : DownloadPlan();
+        if (!refused.isEmpty() || !plan.ok()) {
+            DownloadPlan::failed(m_view, refused.isEmpty() ? plan.failure() : refused);
             render();
             return;
         }
