@@ -30,8 +30,9 @@ QString splitLines(const QByteArray &file, qsizetype count, QList<QByteArray> &l
     if (lines.size() != count)
         return QStringLiteral("%1 lines instead of %2").arg(lines.size()).arg(count);
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        // A CR belongs to the line end only when an LF follows it.
         QByteArray &line = lines[i];
-        if (line.endsWith('\r'))
+        if (line.endsWith('\r') && (i + 1 < lines.size() || file.endsWith('\n')))
             line.chop(1);
         const bool control = std::any_of(line.begin(), line.end(), [](char c) {
             return static_cast<unsigned char>(c) < 0x20 && c != '\t';
