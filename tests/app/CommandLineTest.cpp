@@ -74,6 +74,7 @@ TEST(CommandLine, CheckBankChecksTheSignaturesBesideTheBank)
         bool signatures, bankKey, programKey;
         QString line; // "BANK" and "PROGRAM" stand for the folders
         int status;
+        bool programsOwn = false; // the bank checked is the program's own
     } cases[] = {
         {true, true, true,
          "signatures: A.zel, AD.zel and DV.ZEL are signed by BANK/update.pub for data version 1.3",
@@ -85,6 +86,7 @@ TEST(CommandLine, CheckBankChecksTheSignaturesBesideTheBank)
         {true, false, false, "signatures: not checked: no update.pub in BANK or PROGRAM", 0},
         {false, true, false, "signatures: BANK/A.zel.minisig: missing", 1},
         {false, false, true, "", 0},
+        {false, true, false, "", 0, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line.toStdString());
@@ -99,8 +101,8 @@ TEST(CommandLine, CheckBankChecksTheSignaturesBesideTheBank)
         if (c.programKey)
             program.write("update.pub", testData("signatures/update.pub"));
         QString out, err;
-        const int status =
-            CommandLine::parse({"--check-bank", bank.path()}).run(program.path(), out, err);
+        const int status = CommandLine::parse({"--check-bank", bank.path()})
+                               .run(c.programsOwn ? bank.path() : program.path(), out, err);
         QString line = c.line;
         line.replace("BANK", bank.path()).replace("PROGRAM", program.path());
         EXPECT_EQ(out, BankCheck::ofFolder(bank.path()).report(bank.path()) +

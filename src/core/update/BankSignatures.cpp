@@ -146,7 +146,12 @@ std::optional<BankSignatures::Report> BankSignatures::ofFolder(const QString &fo
         key = readKey(programFolder);
         keyFolder = programFolder;
     }
-    if (!signatures && (!key.present || keyFolder != folder))
+    // A key in the author's folder asks for signatures; the program's key,
+    // also when the bank checked is the program's own, checks only those
+    // that are there: an installed bank has none.
+    const bool programsFolder =
+        QFileInfo(folder).canonicalFilePath() == QFileInfo(programFolder).canonicalFilePath();
+    if (!signatures && (!key.present || keyFolder != folder || programsFolder))
         return std::nullopt;
 
     const QString lead = QStringLiteral("signatures: ");
