@@ -30,8 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The libraries the executable and its two modules link (Qt Core, Gui,
 # Widgets; Multimedia for the sound module, Network for the network module;
-# the C++ runtime) come from dpkg-shlibdeps, which reads every ELF file of
-# the package. What it cannot
+# libsodium23 for the signed bank updates; the C++ runtime) come from
+# dpkg-shlibdeps, which reads every ELF file of the package. What it cannot
 # see are plugins that Qt loads at run time; on Debian 12 those the program
 # needs ship inside the library packages it already depends on:
 #   - the X11 (xcb) and offscreen window-system plugins and the JPEG reader

@@ -6,7 +6,7 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # SECONDS per target (default 60); TARGETs among bank, scores,
-# leading_number (default all). Each run starts from the seeds in
+# leading_number, signature (default all). Each run starts from the seeds in
 # fuzz/corpus/TARGET and the kept cases in fuzz/regressions/TARGET, and
 # grows its working corpus in build-fuzz/corpus/TARGET. An input that
 # breaks a property or crashes is written to build-fuzz/artifacts/TARGET/;
@@ -18,7 +18,7 @@ scripts/install-deps.sh fuzz
 
 seconds="${1:-60}"
 [ $# -gt 0 ] && shift
-targets="${*:-bank scores leading_number}"
+targets="${*:-bank scores leading_number signature}"
 
 cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz --parallel "$(nproc)"
@@ -34,6 +34,8 @@ for t in $targets; do
   mkdir -p "build-fuzz/corpus/$t" "build-fuzz/artifacts/$t"
   case "$t" in
     bank) max_len=16384 ;;
+    # Past the signature files' size limit, so that it is reached.
+    signature) max_len=5000 ;;
     *) max_len=4096 ;;
   esac
   # New inputs go to the first folder only; the kept ones are read.

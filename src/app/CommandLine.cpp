@@ -4,6 +4,7 @@
 #include "core/quiz/BankCheck.h"
 #include "core/update/BankDownload.h"
 #include "core/update/BankJournal.h"
+#include "core/update/BankSignatures.h"
 #include "core/update/DownloadPlan.h"
 
 #include <QCoreApplication>
@@ -188,7 +189,10 @@ QString CommandLine::helpText()
         "                         program's folder) without opening a window: list\n"
         "                         every problem as FILE:LINE: message, then a summary;\n"
         "                         exit status 0 if the program starts on the bank,\n"
-        "                         1 if it does not\n"
+        "                         1 if it does not; signatures beside the files\n"
+        "                         (A.zel.minisig, ...) are checked with update.pub\n"
+        "                         from FOLDER or the program's folder, and one that\n"
+        "                         fails gives exit status 1 too\n"
         "  --check-modules        load the sound and the network module from the\n"
         "                         program's folder and say which file each is;\n"
         "                         exit status 1 if one does not load\n"
@@ -253,7 +257,12 @@ int CommandLine::run(const QString &programFolder, QString &out, QString &err) c
                                          "undoes it at its next start\n"));
         const BankCheck check = BankCheck::ofFolder(folder);
         out += check.report(folder);
-        return check.wouldStart() ? 0 : 1;
+        // An author's signatures are checked as the download would check
+        // them; a bank that is not signed is reported as before.
+        const auto signatures = BankSignatures::ofFolder(folder, programFolder);
+        if (signatures)
+            out += signatures->line + QLatin1Char('\n');
+        return check.wouldStart() && (!signatures || signatures->ok) ? 0 : 1;
     }
     case Mode::Window:
     case Mode::CheckModules:
@@ -271,7 +280,7 @@ int CommandLine::runWithoutWindow(int argc, char **argv) const
     int appArgc = argc;
     std::unique_ptr<QCoreApplication> app;
     QString programFolder;
-    if (m_mode == Mode::CheckBank && m_bankFolder.isEmpty()) {
+    if (m_mode == Mode::CheckBank) {
         app = std::make_unique<QCoreApplication>(appArgc, argv);
         programFolder = QCoreApplication::applicationDirPath();
     }
@@ -293,6 +302,7 @@ int CommandLine::updateBank(HttpFetcher &fetcher, const QString &baseUrl,
                             const QString &programFolder, QString &out)
 {
     UpdateView view = UpdateView::loaded();
+    DownloadPlan::start(view);
     const bool replaced = BankDownload::run(fetcher, baseUrl, programFolder, view);
     // The window separates its lines with single carriage returns.
     out += QString(view.Text2).replace(QLatin1Char('\r'), QLatin1Char('\n')) + QLatin1Char('\n');

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
+#include "core/quiz/BankCheck.h"
 #include "support/QtPrinters.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -65,3 +67,51 @@ TEST(CommandLine, Parse)
 }
 
 } // namespace
+
+// A bank author's folder with signatures: one more line after the summary,
+// with the folder's key or else the program's, and exit status 1 when a
+// signature fails. Without signatures and a key of its own the report is
+// as before.
+TEST(CommandLine, CheckBankChecksTheSignaturesBesideTheBank)
+{
+    const QString names[] = {"A.zel", "AD.zel", "DV.ZEL"};
+    const struct {
+        bool signatures, bankKey, programKey;
+        QString line; // "BANK" and "PROGRAM" stand for the folders
+        int status;
+        bool programsOwn = false; // the bank checked is the program's own
+    } cases[] = {
+        {true, true, true,
+         "signatures: A.zel, AD.zel and DV.ZEL are signed by BANK/update.pub for data version 1.3",
+         0},
+        {true, false, true,
+         "signatures: A.zel, AD.zel and DV.ZEL are signed by "
+         "PROGRAM/update.pub for data version 1.3",
+         0},
+        {true, false, false, "signatures: not checked: no update.pub in BANK or PROGRAM", 0},
+        {false, true, false, "signatures: BANK/A.zel.minisig: missing", 1},
+        {false, false, true, "", 0},
+        {false, true, false, "", 0, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        TempDir bank, program;
+        for (const QString &name : names) {
+            bank.write(name, testData("signatures/" + name));
+            if (c.signatures)
+                bank.write(name + ".minisig", testData("signatures/" + name + ".minisig"));
+        }
+        if (c.bankKey)
+            bank.write("update.pub", testData("signatures/update.pub"));
+        if (c.programKey)
+            program.write("update.pub", testData("signatures/update.pub"));
+        QString out, err;
+        const int status = CommandLine::parse({"--check-bank", bank.path()})
+                               .run(c.programsOwn ? bank.path() : program.path(), out, err);
+        QString line = c.line;
+        line.replace("BANK", bank.path()).replace("PROGRAM", program.path());
+        EXPECT_EQ(out, BankCheck::ofFolder(bank.path()).report(bank.path()) +
+                           (line.isEmpty() ? "" : line + '\n'));
+        EXPECT_EQ(status, c.status);
+    }
+}

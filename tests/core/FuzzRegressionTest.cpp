@@ -3,6 +3,7 @@
 #include "fuzz/BankProperty.h"
 #include "fuzz/LeadingNumberProperty.h"
 #include "fuzz/ScoresProperty.h"
+#include "fuzz/SignatureProperty.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,8 @@ TEST(FuzzCases, HoldTheProperty)
         QString (*check)(const QByteArray &);
     } targets[] = {{"bank", BankProperty::check},
                    {"scores", ScoresProperty::check},
-                   {"leading_number", LeadingNumberProperty::check}};
+                   {"leading_number", LeadingNumberProperty::check},
+                   {"signature", SignatureProperty::check}};
     for (const auto &target : targets) {
         int replayed = 0;
         for (const char *kind : {"corpus", "regressions"}) {

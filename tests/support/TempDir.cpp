@@ -23,3 +23,10 @@ void TempDir::copyData(const QString &name) const
     ASSERT_TRUE(QFile::copy(sampleDataDir() + QLatin1Char('/') + name, file(name)))
         << name.toStdString();
 }
+
+QByteArray testData(const QString &name)
+{
+    QFile f(qEnvironmentVariable("ZELQUIZ_TEST_DATA_DIR") + QLatin1Char('/') + name);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+    return f.readAll();
+}

@@ -32,3 +32,6 @@ inline QString sampleDataDir()
 {
     return qEnvironmentVariable("ZELQUIZ_DATA_DIR");
 }
+
+// A fixture file of tests/data, such as "signatures/A.zel".
+QByteArray testData(const QString &name);

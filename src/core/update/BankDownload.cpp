@@ -1,5 +1,6 @@
 #include "BankDownload.h"
 
+#include "BankSignatures.h"
 #include "DownloadPlan.h"
 #include "DownloadWriter.h"
 #include "HttpFetcher.h"
@@ -11,34 +12,56 @@
 
 namespace BankDownload {
 
+namespace {
+
+// Everything is received and checked before the first byte is written, so
+// a failure anywhere leaves the installed bank alone. Empty text on success.
+QString download(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath,
+                 bool *unchanged)
+{
+    // A key beside the program means the bank must come signed; a key file
+    // that cannot be used stops the download rather than letting unsigned
+    // files through.
+    const BankSignatures::Key key = BankSignatures::readKey(appPath);
+    if (!key.failure.isEmpty())
+        return key.failure;
+    const QString zelUrl = baseUrl + QStringLiteral("zel/");
+    std::vector<QByteArray> bodies;
+    for (const QString &name : DownloadPlan::fileNames()) {
+        FetchResult r = fetcher.get(QUrl(zelUrl + name));
+        if (!r.ok)
+            return DownloadPlan::fetchFailure(name, r);
+        bodies.push_back(std::move(r.body));
+    }
+    // The signatures first: nothing unsigned is even read as a bank.
+    if (key.key) {
+        if (QString refused = BankSignatures::fetchAndCheck(fetcher, zelUrl, *key.key, bodies);
+            !refused.isEmpty())
+            return refused;
+    }
+    const DownloadPlan plan = DownloadPlan::check(appPath, bodies);
+    if (!plan.ok())
+        return plan.failure();
+    const DownloadWriter::Result written = DownloadWriter::write(plan.files());
+    *unchanged = written.unchanged;
+    return written.failure;
+}
+
+} // namespace
+
 bool run(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath, UpdateView &view)
 {
-    DownloadPlan::start(view);
+    QString failure;
+    bool unchanged = true;
     try {
-        std::vector<QByteArray> bodies;
-        for (const QString &name : DownloadPlan::fileNames()) {
-            FetchResult r = fetcher.get(QUrl(baseUrl + QStringLiteral("zel/") + name));
-            if (!r.ok) {
-                DownloadPlan::failed(view, DownloadPlan::fetchFailure(name, r));
-                return false;
-            }
-            bodies.push_back(std::move(r.body));
-        }
-        const DownloadPlan plan = DownloadPlan::check(appPath, bodies);
-        if (!plan.ok()) {
-            DownloadPlan::failed(view, plan.failure());
-            return false;
-        }
-        const DownloadWriter::Result written = DownloadWriter::write(plan.files());
-        if (!written.ok()) {
-            DownloadPlan::failed(view, written.failure, written.unchanged);
-            return false;
-        }
+        failure = download(fetcher, baseUrl, appPath, &unchanged);
     } catch (const RunTimeError &e) {
-        DownloadPlan::failed(view, e.description());
-        return false;
+        failure = e.description();
     } catch (const std::bad_alloc &) {
-        DownloadPlan::failed(view, RunTimeError::describe(RunTimeError::OutOfMemory));
+        failure = RunTimeError::describe(RunTimeError::OutOfMemory);
+    }
+    if (!failure.isEmpty()) {
+        DownloadPlan::failed(view, failure, unchanged);
         return false;
     }
     DownloadPlan::succeeded(view);

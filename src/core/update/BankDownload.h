@@ -11,8 +11,8 @@ class HttpFetcher;
 // bank journal. Also run from the command line, without a window.
 namespace BankDownload {
 
-// baseUrl ends with "/"; view receives the texts the window shows. True when
-// the bank was replaced.
+// baseUrl ends with "/"; view, as DownloadPlan::start left it, receives the
+// texts the window shows. True when the bank was replaced.
 bool run(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath, UpdateView &view);
 
 } // namespace BankDownload

@@ -4,8 +4,8 @@
 #include "core/common/DisplayText.h"
 #include "core/common/RunTimeError.h"
 #include "core/common/TextFile.h"
+#include "core/update/BankDownload.h"
 #include "core/update/DownloadPlan.h"
-#include "core/update/DownloadWriter.h"
 #include "core/update/HttpFetcher.h"
 #include "core/update/UpdateBaseUrl.h"
 #include "core/update/VersionCheck.h"
@@ -200,35 +200,8 @@ void frmChkUpdt::dlbtn_Click()
     APath = m_appPath + QStringLiteral("/A.zel");
     ADPath = m_appPath + QStringLiteral("/AD.zel");
 
-    try {
-        // Everything is received and checked before the first byte is
-        // written, so a failure anywhere leaves the installed bank alone.
-        const auto &names = DownloadPlan::fileNames();
-        const std::array<const QString *, 3> urls{&AURL, &ADURL, &DataVersionURL};
-        std::vector<QByteArray> bodies;
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            FetchResult r = m_fetcher.get(QUrl(*urls[i]));
-            if (!r.ok) {
-                DownloadPlan::failed(m_view, DownloadPlan::fetchFailure(names[i], r));
-                render();
-                return;
-            }
-            bodies.push_back(std::move(r.body));
-        }
-        const DownloadPlan plan = DownloadPlan::check(m_appPath, bodies);
-        if (!plan.ok()) {
-            DownloadPlan::failed(m_view, plan.failure());
-            render();
-            return;
-        }
-        const DownloadWriter::Result written = DownloadWriter::write(plan.files());
-        if (!written.ok())
-            DownloadPlan::failed(m_view, written.failure, written.unchanged);
-        else
-            DownloadPlan::succeeded(m_view);
-    } catch (const std::exception &e) {
-        DownloadPlan::failed(m_view, describe(e));
-    }
+    // The window shows "Downloading Files..." while the files are fetched.
+    BankDownload::run(m_fetcher, m_baseUrl, m_appPath, m_view);
     render();
 }
 

@@ -335,6 +335,63 @@ TEST_F(UpdateWindow, AFailedDownloadLeavesTheBankAsItWasAndSaysWhatFailed)
     }
 }
 
+// With the author's key beside the program, the files as the author signed
+// and published them are installed, and nothing else is: each refusal says
+// which file and why, and leaves the bank as it was.
+TEST_F(UpdateWindow, WithAKeyOnlyTheSignedBankIsInstalled)
+{
+    const auto signedFile = [](const QString &name) { return testData("signatures/" + name); };
+    const QStringList files = {"A.zel", "AD.zel", "DV.ZEL"};
+    const auto serveSigned = [&] {
+        for (const QString &name : files) {
+            server.on("/zel/" + name.toLatin1(), {signedFile(name)});
+            server.on("/zel/" + name.toLatin1() + ".minisig", {signedFile(name + ".minisig")});
+        }
+    };
+    const struct {
+        const char *key; // empty: a folder of that name
+        QByteArray path;
+        R reply;
+        QString says;
+    } cases[] = {
+        {"update.pub",
+         "/zel/A.zel",
+         {signedFile("A.zel") + "\r\n"},
+         "A.zel.minisig: the signature does not match A.zel"},
+        {"update.pub", "/zel/DV.ZEL.minisig", ScriptedServer::error("404 Not Found"),
+         "DV.ZEL.minisig: "},
+        {"update.pub",
+         "/zel/AD.zel.minisig",
+         {QByteArray(5000, 'x')},
+         "AD.zel.minisig: larger than 4096 bytes"},
+        {"other.pub", "", {}, "A.zel.minisig: made with the key "},
+        {"A.zel", "", {}, "update.pub: not a public key: "},
+        {"", "", {}, "update.pub: not a file"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.says.toStdString());
+        serveSigned();
+        if (!c.path.isEmpty())
+            server.on(c.path, c.reply);
+        TempDir folder;
+        install(folder);
+        if (*c.key)
+            folder.write("update.pub", signedFile(c.key));
+        else
+            ASSERT_TRUE(QDir(folder.path()).mkdir("update.pub"));
+        expectUnchanged(folder.path(), c.says);
+    }
+
+    serveSigned();
+    dir.write("update.pub", signedFile("update.pub"));
+    auto w = open();
+    EXPECT_TRUE(press(*w, "dlbtn").endsWith("Please restart ZEL Quiz to finish upgrade."));
+    QStringList installed = {"A.zel", "AD.zel", "DV.ZEL", "update.pub"};
+    for (const QString &name : files)
+        installed << QString::fromLatin1(signedFile(name) + "\r\n");
+    EXPECT_EQ(folderState(dir.path()), installed);
+}
+
 // A program folder the download cannot write. Root passes every permission
 // check, so as root the test runs itself again as an unprivileged user.
 constexpr const char *kSticky = "ZELQUIZ_UPDATE_TEST_STICKY_FOLDER";
