@@ -153,10 +153,15 @@ BankCheck BankCheck::check(const FileRead &a, const FileRead &ad)
                             RunTimeError::describe(RunTimeError::Overflow));
     }
 
-    // A file whose reading stopped early has already failed; the lines
-    // before the failure still serve to check the entries against.
-    const bool textsKnown = a.error == 0 || a.errorLine > 0;
-    const bool entriesKnown = ad.error == 0 || ad.errorLine > 0;
+    // A file that stopped at its line too many has already failed; its
+    // first 600 lines still serve to check the entries against. One that
+    // stopped at the byte limit is known only in part: its lines are
+    // checked, but nothing is said of what it lacks.
+    const auto whole = [](const FileRead &f) {
+        return f.error == 0 || f.error == RunTimeError::SubscriptOutOfRange;
+    };
+    const bool textsKnown = whole(a);
+    const bool entriesKnown = whole(ad);
     const QStringList &texts = a.lines;
     const int aCount = int(texts.size());
     BankLoader::Texts byNumber;
