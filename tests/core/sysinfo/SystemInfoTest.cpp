@@ -129,6 +129,7 @@ TEST(StartSysInfo, StartsWhatTheDesktopLookupFinds)
         // A configured bare name is looked for in the absolute folders only.
         {"configured_name_in_path", "bare.conf", ".:" + a, true, {a + "/hardinfo"}},
         {"configured_name_not_found", "bare.conf", ".:" + b, true, {}},
+        {"configured_name_no_absolute_folder", "bare.conf", ".:relative", true, {}},
         {"configured_relative_path", "relative.conf", a, true, {}},
         {"tools_before_folders", "empty.conf", mixed, true, {b + "/kinfocenter"}},
         {"no_candidate_exists", "absent.conf", none, true, {}},
