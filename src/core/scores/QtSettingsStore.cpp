@@ -5,6 +5,8 @@
 #include <QLockFile>
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 QString path(const QString &section, const QString &key)
 {
@@ -50,18 +52,32 @@ bool QtSettingsStore::commit()
     return fresh.status() == QSettings::NoError;
 }
 
+bool QtSettingsStore::inRegistry() const
+{
+#ifdef Q_OS_WIN
+    // The registry has no file to put a lock beside; it orders the writes
+    // of the keys itself.
+    return m_settings.format() == QSettings::NativeFormat;
+#else
+    return false;
+#endif
+}
+
 bool QtSettingsStore::update(const std::function<void()> &change)
 {
     // Not QSettings' own "<file>.lock", which it takes while it writes: a
     // lock file cannot be taken twice, even by the same process.
     const QString file = m_settings.fileName();
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QLockFile lock(file + QStringLiteral(".update.lock"));
-    // Another copy holds the lock for the moment of one save; a lock that
-    // cannot be had (a folder without write access, a copy that hangs)
-    // does not stop this save, which then goes ahead as it always has.
-    constexpr int kWaitMs = 5000;
-    lock.tryLock(kWaitMs);
+    std::optional<QLockFile> lock;
+    if (!inRegistry()) {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        lock.emplace(file + QStringLiteral(".update.lock"));
+        // Another copy holds the lock for the moment of one save; a lock
+        // that cannot be had (a folder without write access, a copy that
+        // hangs) does not stop this save, which goes ahead as it always has.
+        constexpr int kWaitMs = 5000;
+        lock->tryLock(kWaitMs);
+    }
     m_settings.sync(); // takes in what another copy wrote meanwhile
     change();
     return commit();

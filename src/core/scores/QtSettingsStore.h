@@ -20,5 +20,7 @@ class QtSettingsStore final : public SettingsStore {
     QString location() const override { return m_settings.fileName(); }
 
   private:
+    bool inRegistry() const;
+
     mutable QSettings m_settings;
 };
