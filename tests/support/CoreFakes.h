@@ -79,6 +79,11 @@ class MemorySettings final : public SettingsStore {
         ++commits;
         return !failCommits;
     }
+    bool update(const std::function<void()> &change) override
+    {
+        change();
+        return commit();
+    }
     QString location() const override { return QStringLiteral("memory"); }
 
     QMap<QString, QString> values;

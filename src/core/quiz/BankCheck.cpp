@@ -4,10 +4,8 @@
 #include "QuestionBank.h"
 #include "core/common/ErrorReport.h"
 #include "core/common/RunTimeError.h"
-#include "core/common/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <array>
@@ -115,33 +113,21 @@ QString BankCheck::report(const QString &folder) const
     return out + summary() + QLatin1Char('\n');
 }
 
-BankCheck::FileLines BankCheck::readFile(const QString &path)
+BankCheck::FileRead BankCheck::readFile(const QString &path)
 {
+    // Each file is read once, as far as the start-up would read it.
     try {
-        return {BankLoader::readLines(path), 0, QString()};
-    } catch (const RunTimeError &e) {
-        // Too many lines is reported at the first line too many, and the
-        // lines before it are still worth checking; every other failure
-        // leaves nothing to read.
-        if (e.number() != RunTimeError::SubscriptOutOfRange)
-            return {std::nullopt, e.number(), e.description()};
+        return BankLoader::readFile(path);
     } catch (const std::bad_alloc &) {
-        return {std::nullopt, RunTimeError::OutOfMemory,
-                RunTimeError::describe(RunTimeError::OutOfMemory)};
+        return {{}, RunTimeError::OutOfMemory, 0};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, RunTimeError::FileAccess,
-                RunTimeError::describe(RunTimeError::FileAccess)};
-    return {TextFile::lines(file.readAll()), 0, QString()};
 }
 
-BankCheck::FileLines BankCheck::fromContents(const std::optional<QByteArray> &bytes)
+BankCheck::FileRead BankCheck::fromContents(const std::optional<QByteArray> &bytes)
 {
     if (!bytes)
-        return {std::nullopt, RunTimeError::FileNotFound,
-                RunTimeError::describe(RunTimeError::FileNotFound)};
-    return {TextFile::lines(*bytes), 0, QString()};
+        return {{}, RunTimeError::FileNotFound, 0};
+    return BankLoader::linesOf(*bytes);
 }
 
 BankCheck BankCheck::ofFolder(const QString &folder)
@@ -156,23 +142,35 @@ BankCheck BankCheck::ofContents(const std::optional<QByteArray> &aFile,
     return check(fromContents(aFile), fromContents(adFile));
 }
 
-BankCheck BankCheck::check(const FileLines &a, const FileLines &ad)
+BankCheck BankCheck::check(const FileRead &a, const FileRead &ad)
 {
     BankCheck result;
     result.checkFile(textsFile(), a);
     result.checkFile(entriesFile(), ad);
+    for (int i = 0; i < int(a.lines.size()); ++i) {
+        if (a.lines[i].size() > QuestionBank::MaxTextLength)
+            result.addError(textsFile(), i + 1, RunTimeError::Overflow,
+                            RunTimeError::describe(RunTimeError::Overflow));
+    }
 
-    // A text table that is too long has already failed; its first 600
-    // lines still serve to check the entries against.
-    const QStringList texts = a.lines ? a.lines->mid(0, QuestionBank::MaxLines) : QStringList();
+    // A file that stopped at its line too many has already failed; its
+    // first 600 lines still serve to check the entries against. One that
+    // stopped at the byte limit is known only in part: its lines are
+    // checked, but nothing is said of what it lacks.
+    const auto whole = [](const FileRead &f) {
+        return f.error == 0 || f.error == RunTimeError::SubscriptOutOfRange;
+    };
+    const bool textsKnown = whole(a);
+    const bool entriesKnown = whole(ad);
+    const QStringList &texts = a.lines;
     const int aCount = int(texts.size());
     BankLoader::Texts byNumber;
     for (int i = 0; i < aCount; ++i)
         byNumber[i + 1] = texts[i];
-    const QStringList entries = ad.lines ? *ad.lines : QStringList();
+    const QStringList &entries = ad.lines;
     result.m_entries = int(entries.size());
-    if (a.lines && ad.lines)
-        result.checkLineCounts(int(a.lines->size()), int(entries.size()));
+    if (a.error == 0 && ad.error == 0)
+        result.checkLineCounts(aCount, int(entries.size()));
 
     // The draw picks from the texts' line numbers; an entry line without a
     // text is never asked, a text without an entry line is asked bare.
@@ -180,7 +178,7 @@ BankCheck BankCheck::check(const FileLines &a, const FileLines &ad)
     int brokenInRange = 0;
     for (int j = 1; j <= int(entries.size()); ++j) {
         const EntryStatus status =
-            result.checkEntry(j, entries[j - 1], byNumber, aCount, a.lines.has_value());
+            result.checkEntry(j, entries[j - 1], byNumber, aCount, textsKnown);
         if (j > aCount)
             continue;
         brokenInRange += status == EntryStatus::Broken ? 1 : 0;
@@ -190,7 +188,7 @@ BankCheck BankCheck::check(const FileLines &a, const FileLines &ad)
 
     // Counted as if every broken entry could be asked once fixed, so that
     // this is reported only when fixing the other errors will not help.
-    if (a.lines && ad.lines && askable + brokenInRange < 2)
+    if (textsKnown && entriesKnown && askable + brokenInRange < 2)
         result.addError(entriesFile(), 0, RunTimeError::TooFewQuestions,
                         RunTimeError::describe(RunTimeError::TooFewQuestions));
 
@@ -205,15 +203,10 @@ BankCheck BankCheck::check(const FileLines &a, const FileLines &ad)
     return result;
 }
 
-void BankCheck::checkFile(const QString &name, const FileLines &file)
+void BankCheck::checkFile(const QString &name, const FileRead &file)
 {
-    if (!file.lines) {
-        addError(name, 0, file.errorNumber, file.errorDescription);
-        return;
-    }
-    if (file.lines->size() > QuestionBank::MaxLines)
-        addError(name, QuestionBank::MaxLines + 1, RunTimeError::SubscriptOutOfRange,
-                 RunTimeError::describe(RunTimeError::SubscriptOutOfRange));
+    if (file.error != 0)
+        addError(name, file.errorLine, file.error, RunTimeError::describe(file.error));
 }
 
 void BankCheck::checkLineCounts(int aCount, int adCount)

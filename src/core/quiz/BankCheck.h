@@ -54,20 +54,15 @@ class BankCheck {
     static QString entriesFile() { return QStringLiteral("AD.zel"); }
 
   private:
-    // A file as read: its lines, or the error that kept it from being read.
-    struct FileLines {
-        std::optional<QStringList> lines;
-        int errorNumber = 0;
-        QString errorDescription;
-    };
+    using FileRead = BankLoader::FileRead;
 
     enum class EntryStatus { Broken, Skip, Asked };
 
-    static FileLines readFile(const QString &path);
-    static FileLines fromContents(const std::optional<QByteArray> &bytes);
-    static BankCheck check(const FileLines &a, const FileLines &ad);
+    static FileRead readFile(const QString &path);
+    static FileRead fromContents(const std::optional<QByteArray> &bytes);
+    static BankCheck check(const FileRead &a, const FileRead &ad);
 
-    void checkFile(const QString &name, const FileLines &file);
+    void checkFile(const QString &name, const FileRead &file);
     void checkLineCounts(int aCount, int adCount);
     EntryStatus checkEntry(int j, const QString &line, const BankLoader::Texts &texts,
                            int textCount, bool textsKnown);

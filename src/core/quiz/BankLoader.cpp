@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -83,6 +84,46 @@ Fields splitFields(QStringView line)
     return fields;
 }
 
+// Finds where line MaxLines + 1 begins, fed the bytes of a file in order.
+// Line ends are CR and CR LF, and a line end at the very end of the file
+// starts no further line: the first byte after the last allowed line end
+// (its LF aside) begins the line too many.
+class LineScan {
+  public:
+    // Scans the bytes not yet seen; the offset of the line too many, or -1.
+    qsizetype feed(QByteArrayView bytes)
+    {
+        for (; m_pos < bytes.size(); ++m_pos) {
+            const char b = bytes[m_pos];
+            if (m_afterCr && b == '\n') {
+                m_afterCr = false;
+                continue;
+            }
+            m_afterCr = false;
+            if (m_lineEnds == QuestionBank::MaxLines)
+                return m_pos;
+            if (m_lineStart < 0)
+                m_lineStart = m_pos;
+            if (b == '\r') {
+                ++m_lineEnds;
+                m_afterCr = true;
+                m_lineStart = -1;
+            }
+        }
+        return -1;
+    }
+    // The line being read, from 1, and where it began (the end of the
+    // bytes seen when none has begun).
+    int line() const { return m_lineEnds + 1; }
+    qsizetype lineStart() const { return m_lineStart < 0 ? m_pos : m_lineStart; }
+
+  private:
+    qsizetype m_pos = 0;
+    qsizetype m_lineStart = -1;
+    int m_lineEnds = 0;
+    bool m_afterCr = false;
+};
+
 } // namespace
 
 QString GetField(QChar letter, const QString &line)
@@ -94,17 +135,55 @@ QString GetField(QChar letter, const QString &line)
     return fields[l - u'A'].toString();
 }
 
+FileRead linesOf(const QByteArray &bytes)
+{
+    LineScan scan;
+    const QByteArrayView view(bytes);
+    const qsizetype limit = qsizetype(QuestionBank::MaxFileBytes);
+    const qsizetype tooMany = scan.feed(view.first(std::min(view.size(), limit + 1)));
+    if (tooMany >= 0)
+        return {TextFile::lines(bytes.first(tooMany)), RunTimeError::SubscriptOutOfRange,
+                QuestionBank::MaxLines + 1};
+    if (view.size() > limit)
+        return {TextFile::lines(bytes.first(scan.lineStart())), RunTimeError::Overflow,
+                scan.line()};
+    return {TextFile::lines(bytes), 0, 0};
+}
+
+FileRead readFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, RunTimeError::FileNotFound, 0};
+    // Opening a pipe waits for a writer, and a device may never end.
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {{}, RunTimeError::FileAccess, 0};
+
+    // Read in pieces, so that a file of endless empty lines is given up at
+    // its 601st and a huge one at the byte limit, not read whole.
+    QByteArray bytes;
+    LineScan scan;
+    constexpr qint64 kPiece = 1 << 16;
+    while (bytes.size() <= QuestionBank::MaxFileBytes) {
+        const QByteArray piece = file.read(kPiece);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        if (scan.feed(bytes) >= 0)
+            break;
+    }
+    if (file.error() != QFileDevice::NoError)
+        return {{}, RunTimeError::FileAccess, 0};
+    return linesOf(bytes);
+}
+
 QStringList readLines(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo::exists(path))
-        throw RunTimeError(RunTimeError::FileNotFound);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RunTimeError(RunTimeError::FileAccess);
-    QStringList lines = TextFile::lines(file.readAll());
-    if (lines.size() > QuestionBank::MaxLines)
-        throw RunTimeError(RunTimeError::SubscriptOutOfRange);
-    return lines;
+    FileRead read = readFile(path);
+    if (read.error != 0)
+        throw RunTimeError(read.error);
+    return std::move(read.lines);
 }
 
 BankEntry readEntry(const QString &line, const Texts &texts, const Wordings &wordings)
@@ -134,6 +213,11 @@ QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
 {
     if (aLines.size() > QuestionBank::MaxLines || adLines.size() > QuestionBank::MaxLines)
         throw RunTimeError(RunTimeError::SubscriptOutOfRange);
+
+    for (const QString &text : aLines) {
+        if (text.size() > QuestionBank::MaxTextLength)
+            throw RunTimeError(RunTimeError::Overflow);
+    }
 
     QuestionBank bank;
     bank.ACount = int(aLines.size());

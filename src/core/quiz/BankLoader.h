@@ -13,7 +13,8 @@ namespace BankLoader {
 QuestionBank LoadBank(const QString &AFile, const QString &ADFile, const Wordings &wordings);
 
 // The same from lines already read (the download checks a bank it has
-// received before it writes anything).
+// received before it writes anything). A text longer than
+// QuestionBank::MaxTextLength is an overflow.
 QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
                        const Wordings &wordings);
 
@@ -25,7 +26,24 @@ using Texts = std::array<QString, QuestionBank::MaxLines + 1>;
 // judges it (the bank checker asks the same question line by line).
 BankEntry readEntry(const QString &line, const Texts &texts, const Wordings &wordings);
 
-// The lines of one bank file; throws 53 when it is missing, 9 past 600 lines.
+// One bank file as read: its lines, and the failure that ended the reading
+// early or kept the file from being read at all.
+struct FileRead {
+    QStringList lines; // the lines before the failure
+    int error = 0;     // 0: the whole file was read
+    int errorLine = 0; // the line at fault; 0: the file as a whole
+};
+
+// Reads no further than a bank can reach: a 601st line is error 9 and
+// reading stops where it begins; past QuestionBank::MaxFileBytes it is
+// error 6 at the line being read. A missing file is 53, anything that is
+// not a plain file (a folder, a pipe, a device) 75, without opening it.
+FileRead readFile(const QString &path);
+
+// The same limits over a file's bytes already in memory.
+FileRead linesOf(const QByteArray &bytes);
+
+// The lines of one bank file; throws the failure of readFile.
 QStringList readLines(const QString &path);
 
 // One field of an "AD.zel" line: 'A' the category, 'B' the right answer's

@@ -18,6 +18,14 @@ struct BankEntry {
 // or above the last line stands for.
 struct QuestionBank {
     static constexpr int MaxLines = 600;
+    // The longest text: the entry reader counts positions in a line with a
+    // 16-bit signed counter, and a text longer than any line it can read
+    // would only stall the window that lays it out.
+    static constexpr qsizetype MaxTextLength = 32767;
+    // The largest bank file read: the most lines, each as long as the
+    // longest text plus CR LF at one byte per character, and the line end
+    // the download adds to what it received. Reading stops there.
+    static constexpr qint64 MaxFileBytes = qint64{MaxLines} * (MaxTextLength + 2) + 2;
 
     std::array<QString, MaxLines + 1> ALines;
     int ACount = 0;

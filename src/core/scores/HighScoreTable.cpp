@@ -3,7 +3,9 @@
 #include "SettingsStore.h"
 #include "core/common/NumberText.h"
 
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 QString scoreKey(int p)
@@ -42,6 +44,7 @@ void HighScoreTable::Load(const SettingsStore &store)
         place.score = score.isEmpty() ? 0 : scoreFromText(score);
         place.name = store.read(section(), nameKey(p));
     }
+    m_loaded = m_places;
 }
 
 std::optional<int> HighScoreTable::PlaceOf(std::int32_t x) const
@@ -68,13 +71,37 @@ void HighScoreTable::Clear()
         m_places[std::size_t(p - 1)] = HighScorePlace{};
 }
 
-bool HighScoreTable::Save(SettingsStore &store) const
+void HighScoreTable::merge(const HighScorePlace &added)
 {
-    for (int p = 1; p <= Places; ++p)
-        store.write(section(), scoreKey(p), scoreText(m_places[std::size_t(p - 1)].score));
-    for (int p = 1; p <= Places; ++p)
-        store.write(section(), nameKey(p), m_places[std::size_t(p - 1)].name);
-    return store.commit();
+    const auto below = std::find_if(m_places.begin(), m_places.end(),
+                                    [&](const HighScorePlace &p) { return added.score > p.score; });
+    if (below == m_places.end())
+        return;
+    std::move_backward(below, m_places.end() - 1, m_places.end());
+    *below = added;
+}
+
+bool HighScoreTable::Save(SettingsStore &store)
+{
+    return store.update([&] {
+        HighScoreTable onStore;
+        onStore.Load(store);
+        std::vector<HighScorePlace> known(m_loaded.begin(), m_loaded.end());
+        for (const HighScorePlace &place : onStore.m_places) {
+            const auto it = std::find(known.begin(), known.end(), place);
+            if (it != known.end())
+                known.erase(it);
+            else if (place != HighScorePlace{})
+                merge(place);
+        }
+        for (int p = 1; p <= Places; ++p)
+            store.write(section(), scoreKey(p), scoreText(m_places[std::size_t(p - 1)].score));
+        for (int p = 1; p <= Places; ++p)
+            store.write(section(), nameKey(p), m_places[std::size_t(p - 1)].name);
+        // Written, even if not yet committed: a second try must not merge
+        // this table's own places into it again.
+        m_loaded = m_places;
+    });
 }
 
 bool HighScoreTable::OfferScore(std::int16_t checkscore, std::int32_t NumScore,

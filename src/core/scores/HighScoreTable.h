@@ -12,6 +12,8 @@ class SettingsStore;
 struct HighScorePlace {
     std::int32_t score = 0;
     QString name;
+
+    bool operator==(const HighScorePlace &) const = default;
 };
 
 // The ten best timed-game scores with their players' names, place 1 best.
@@ -34,7 +36,10 @@ class HighScoreTable {
     void Clear();
 
     // Writes all twenty keys; false when they did not reach the store.
-    bool Save(SettingsStore &store) const;
+    // Another copy of the program may have saved since this table was
+    // loaded: the places it added are merged in first (an equal score goes
+    // below its peer), so that both copies' new scores are kept.
+    bool Save(SettingsStore &store);
 
     // Places a finished game's score when checkscore is 1 and the score
     // earns a place, asking the player's name first. True if placed.
@@ -51,5 +56,12 @@ class HighScoreTable {
     static QString section() { return QStringLiteral("highscore"); }
 
   private:
-    std::array<HighScorePlace, Places> m_places;
+    using PlaceArray = std::array<HighScorePlace, Places>;
+    // Puts a place another copy saved below every score at least as high.
+    void merge(const HighScorePlace &added);
+
+    PlaceArray m_places;
+    // What the store held as far as this table knows: whatever else it
+    // holds at a save was added by another copy.
+    PlaceArray m_loaded;
 };

@@ -16,8 +16,11 @@ class QtSettingsStore final : public SettingsStore {
     QString read(const QString &section, const QString &key) const override;
     void write(const QString &section, const QString &key, const QString &text) override;
     bool commit() override;
+    bool update(const std::function<void()> &change) override;
     QString location() const override { return m_settings.fileName(); }
 
   private:
+    bool inRegistry() const;
+
     mutable QSettings m_settings;
 };

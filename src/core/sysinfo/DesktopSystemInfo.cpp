@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 DesktopSystemInfo::DesktopSystemInfo()
     : DesktopSystemInfo(systemSettingsFile(), qEnvironmentVariable("PATH"))
@@ -28,18 +29,7 @@ QStringList DesktopSystemInfo::knownPrograms()
             QStringLiteral("gnome-system-monitor"), QStringLiteral("mate-system-monitor")};
 }
 
-std::optional<QString> DesktopSystemInfo::configuredProgram()
-{
-    if (m_settingsFile.isEmpty())
-        return std::nullopt;
-    const QSettings settings(m_settingsFile, QSettings::IniFormat);
-    const QString path = settings.value(QStringLiteral("sysinfo/program")).toString().trimmed();
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
-}
-
-std::optional<QStringList> DesktopSystemInfo::programCandidates()
+QStringList DesktopSystemInfo::searchFolders() const
 {
     QStringList folders;
     for (const QString &folder : m_searchPath.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
@@ -48,6 +38,32 @@ std::optional<QStringList> DesktopSystemInfo::programCandidates()
         if (QDir::isAbsolutePath(folder))
             folders << folder;
     }
+    return folders;
+}
+
+std::optional<QString> DesktopSystemInfo::configuredProgram()
+{
+    if (m_settingsFile.isEmpty())
+        return std::nullopt;
+    const QSettings settings(m_settingsFile, QSettings::IniFormat);
+    const QString path = settings.value(QStringLiteral("sysinfo/program")).toString().trimmed();
+    if (path.isEmpty())
+        return std::nullopt;
+    if (QDir::isAbsolutePath(path))
+        return path;
+    // A bare name is looked up as the built-in tools are; left to the
+    // process starter it would be found in the working folder through a
+    // "." in PATH. A relative path with a folder in it would be taken from
+    // the working folder too: it names nothing that can be started.
+    if (path.contains(QLatin1Char('/')))
+        return QString();
+    const QStringList folders = searchFolders();
+    return folders.isEmpty() ? QString() : QStandardPaths::findExecutable(path, folders);
+}
+
+std::optional<QStringList> DesktopSystemInfo::programCandidates()
+{
+    const QStringList folders = searchFolders();
     if (folders.isEmpty())
         return std::nullopt;
     QStringList candidates;

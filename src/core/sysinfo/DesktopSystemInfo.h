@@ -4,7 +4,9 @@
 
 // A Linux desktop has no system registry. The configured program comes
 // from the system-wide settings file (section "sysinfo", key "program"),
-// which an administrator or a distribution package writes; otherwise the
+// which an administrator or a distribution package writes: a full path, or
+// a bare name looked up in the absolute folders of PATH (an empty result
+// when it is not there, which fails to start); otherwise the
 // folders of PATH are searched for the information tools of the common
 // desktops, in the order of knownPrograms().
 class DesktopSystemInfo final : public SystemInfoLookup {
@@ -20,6 +22,8 @@ class DesktopSystemInfo final : public SystemInfoLookup {
     static QString systemSettingsFile();
 
   private:
+    QStringList searchFolders() const;
+
     QString m_settingsFile;
     QString m_searchPath;
 };

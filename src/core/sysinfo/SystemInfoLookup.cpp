@@ -10,7 +10,7 @@ bool isNormalFile(const QString &path)
 bool startSystemInfo(SystemInfoLookup &lookup, ProgramStarter &starter)
 {
     if (const std::optional<QString> path = lookup.configuredProgram())
-        return starter.startDetached(*path);
+        return !path->isEmpty() && starter.startDetached(*path);
     if (const std::optional<QStringList> candidates = lookup.programCandidates()) {
         for (const QString &path : *candidates) {
             if (isNormalFile(path))

@@ -12,7 +12,8 @@ class SystemInfoLookup {
     virtual ~SystemInfoLookup() = default;
 
     // The program's full path as the system names it. It is started
-    // without a test: whoever configured it knows where it is.
+    // without a test: whoever configured it knows where it is. An empty
+    // path stands for a configured program that names nothing to start.
     virtual std::optional<QString> configuredProgram() = 0;
 
     // Where the program is expected when none is configured: full paths,

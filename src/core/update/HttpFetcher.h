@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/quiz/QuestionBank.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -42,5 +44,14 @@ class HttpFetcher {
     static constexpr qint64 BodyCap = qint64{600} * (32767 + 2);
 
     virtual ~HttpFetcher() = default;
-    virtual FetchResult get(const QUrl &url) = 0;
+
+    // A body longer than maxBytes is a failure, and its transfer stops as
+    // soon as that is known: a version text needs a few hundred bytes, and
+    // a server that sends more is not giving one.
+    virtual FetchResult get(const QUrl &url, qint64 maxBytes) = 0;
+    FetchResult get(const QUrl &url) { return get(url, BodyCap); }
 };
+
+// The bank reader reads as much as the download may write: the largest
+// body and the line end added to it.
+static_assert(HttpFetcher::BodyCap + 2 == QuestionBank::MaxFileBytes);

@@ -8,6 +8,11 @@
 // outcomes the fetched texts give, and what the window then shows.
 namespace VersionCheck {
 
+// The longest version text taken, from the server or from the local
+// data-version file: a version is a few characters, and a longer text is
+// no version, however it begins.
+constexpr qint64 MaxVersionBytes = 256;
+
 enum class Outcome { Current, ProgramUpgrade, DataUpgrade, Unreachable, Failed };
 
 // The installed and the fetched version texts, as read and as received.

@@ -7,6 +7,8 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 enum class Abort { None, TimedOut, TooLarge };
@@ -25,8 +27,9 @@ QtHttpFetcher::QtHttpFetcher(std::chrono::milliseconds timeout, qint64 bodyCap)
     m_manager.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 
-FetchResult QtHttpFetcher::get(const QUrl &url)
+FetchResult QtHttpFetcher::get(const QUrl &url, qint64 maxBytes)
 {
+    const qint64 cap = std::min(maxBytes, m_bodyCap);
     const QString address = url.toDisplayString();
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
@@ -60,17 +63,17 @@ FetchResult QtHttpFetcher::get(const QUrl &url)
     QObject::connect(&deadline, &QTimer::timeout, reply, [&] { stop(Abort::TimedOut); });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
         body += reply->readAll();
-        if (body.size() > m_bodyCap)
+        if (body.size() > cap)
             stop(Abort::TooLarge);
     });
     // A server that announces too much is refused before it sends it.
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&] {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > m_bodyCap)
+        if (length.isValid() && length.toLongLong() > cap)
             stop(Abort::TooLarge);
     });
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [&](qint64, qint64 total) {
-        if (total > m_bodyCap)
+        if (total > cap)
             stop(Abort::TooLarge);
     });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
@@ -83,8 +86,11 @@ FetchResult QtHttpFetcher::get(const QUrl &url)
     }
     deadline.stop();
 
-    if (abort == Abort::None)
+    if (abort == Abort::None) {
         body += reply->readAll();
+        if (body.size() > cap)
+            abort = Abort::TooLarge;
+    }
     const QNetworkReply::NetworkError error = reply->error();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QString reason =
@@ -99,7 +105,7 @@ FetchResult QtHttpFetcher::get(const QUrl &url)
     }
     if (abort == Abort::TooLarge)
         return FetchResult::failure(
-            QStringLiteral("%1 is larger than %2 bytes").arg(address).arg(m_bodyCap), status);
+            QStringLiteral("%1 is larger than %2 bytes").arg(address).arg(cap), status);
     if (error != QNetworkReply::NoError) {
         // A body cut short still carries status 200 and its partial bytes:
         // only a reply without any error counts.

@@ -16,7 +16,9 @@ class QtHttpFetcher final : public HttpFetcher {
     explicit QtHttpFetcher(std::chrono::milliseconds timeout = RequestTimeout,
                            qint64 bodyCap = BodyCap);
 
-    FetchResult get(const QUrl &url) override;
+    using HttpFetcher::get;
+    // The smaller of maxBytes and the cap given at construction holds.
+    FetchResult get(const QUrl &url, qint64 maxBytes) override;
 
   private:
     QNetworkAccessManager m_manager;

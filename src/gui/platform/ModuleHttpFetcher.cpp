@@ -6,7 +6,7 @@ ModuleHttpFetcher::ModuleHttpFetcher(QString folder) : m_folder(std::move(folder
 
 ModuleHttpFetcher::~ModuleHttpFetcher() = default;
 
-FetchResult ModuleHttpFetcher::get(const QUrl &url)
+FetchResult ModuleHttpFetcher::get(const QUrl &url, qint64 maxBytes)
 {
     if (!m_fetcher && m_problem.isEmpty()) {
         const auto network = Modules::loadNetwork(m_folder);
@@ -18,5 +18,5 @@ FetchResult ModuleHttpFetcher::get(const QUrl &url)
     }
     if (!m_fetcher)
         return FetchResult::failure(m_problem);
-    return m_fetcher->get(url);
+    return m_fetcher->get(url, maxBytes);
 }

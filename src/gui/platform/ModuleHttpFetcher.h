@@ -13,7 +13,8 @@ class ModuleHttpFetcher final : public HttpFetcher {
     explicit ModuleHttpFetcher(QString folder);
     ~ModuleHttpFetcher() override;
 
-    FetchResult get(const QUrl &url) override;
+    using HttpFetcher::get;
+    FetchResult get(const QUrl &url, qint64 maxBytes) override;
 
   private:
     QString m_folder;

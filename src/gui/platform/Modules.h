@@ -25,7 +25,7 @@ class NetworkModule {
 };
 
 #define ZELQUIZ_SOUND_MODULE_IID "org.zelquiz.SoundModule/1"
-#define ZELQUIZ_NETWORK_MODULE_IID "org.zelquiz.NetworkModule/1"
+#define ZELQUIZ_NETWORK_MODULE_IID "org.zelquiz.NetworkModule/2"
 Q_DECLARE_INTERFACE(SoundModule, ZELQUIZ_SOUND_MODULE_IID)
 Q_DECLARE_INTERFACE(NetworkModule, ZELQUIZ_NETWORK_MODULE_IID)
 

@@ -56,9 +56,13 @@ QString readDataVersion(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return QString();
-    // A first line is a few characters; the limit only keeps a stray huge
-    // file from being read whole.
-    return TextFile::firstLine(TextFile::decode(file.read(HttpFetcher::BodyCap)));
+    // Whatever follows the first line is not read; a first line longer
+    // than a version can be is none.
+    const QByteArray head = file.read(VersionCheck::MaxVersionBytes + 1);
+    const qsizetype cr = head.indexOf('\r');
+    if (cr < 0 ? head.size() > VersionCheck::MaxVersionBytes : cr > VersionCheck::MaxVersionBytes)
+        return QString();
+    return TextFile::firstLine(TextFile::decode(head));
 }
 
 QString describe(const std::exception &e)
@@ -173,7 +177,7 @@ void frmChkUpdt::Command1_Click()
         // check always has; a failure of either ends the check.
         for (auto [url, text] : {std::pair{&VersionURL, &NewProgramVersion},
                                  std::pair{&DataVersionURL, &NewDataVersion}}) {
-            const FetchResult r = m_fetcher.get(QUrl(*url));
+            const FetchResult r = m_fetcher.get(QUrl(*url), VersionCheck::MaxVersionBytes);
             if (!r.ok) {
                 VersionCheck::finish(m_view, VersionCheck::Outcome::Failed, v, pageAddress(),
                                      r.errorString);

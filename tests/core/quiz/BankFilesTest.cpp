@@ -6,10 +6,14 @@
 #include "support/TempDir.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -84,6 +88,9 @@ TEST(LoadBank, FromRealFiles)
         {"exactly_600_lines", texts(600), lines(600, "4|600|0|0|0|0|0|"),
          "600 600 600 / What Term means:|T600|||||"},
         {"a_601st_text_line", texts(600) + "\r\n", "", "error 9"},
+        // A text is at most as long as a line the entry reader can count.
+        {"longest_text", QByteArray(32767, 'x'), "", "1 0 1"},
+        {"text_too_long", texts(1) + QByteArray(32768, 'x'), "", "error 6"},
         {"empty_files", "", "", "0 0 0"},
         {"extra_line_end_counts", texts(2) + "\r\n", "4|1|0|0|0|0|0|\r\n\r\n",
          "3 2 2 / What Term means:|T1||||| / Skip||||||"},
@@ -141,7 +148,8 @@ TEST(BankCheck, ListsEveryFindingInFileOrder)
                   "A.zel: Error Loading From File.\nAD.zel: Error Loading From File.\n"},
                  {"entries_without_texts_file", std::nullopt, "5|12|\r\n4|1|2|3|4|5|6|\r\n", false,
                   2, 0, "A.zel: Error Loading From File.\nAD.zel:1: Overflow.\n"},
-                 {"line_601", texts(601), lines(601, "4|1|2|3|4|5|6|"), false, 601, 600,
+                 // Reading stops where the line too many begins.
+                 {"line_601", texts(601), lines(601, "4|1|2|3|4|5|6|"), false, 600, 600,
                   "A.zel:601: Subscript out of Range.\nAD.zel:601: Subscript out of Range.\n"},
                  {"texts_past_entries", texts(9), kTwoQuestions + kSkips, true, 7, 4,
                   "A.zel:8: warning: A.zel has 9 lines but AD.zel only 7: texts 8 to 9 have no "
@@ -180,6 +188,8 @@ TEST(BankCheck, ListsEveryFindingInFileOrder)
                  {"skip_lines", texts(7),
                   kTwoQuestions + " 9|0|0|0|0|0|0|\r\n09|1|1|1|1|1|1|\r\nno bars\r\n\r\n9|x\r\n",
                   true, 7, 2, ""},
+                 {"text_too_long", texts(6) + QByteArray(32768, 'x') + "\r\n",
+                  kTwoQuestions + kSkips, false, 7, 2, "A.zel:7: Overflow.\n"},
                  {"too_few", texts(7), "3|2|3|4|5|6|7|\r\n" + lines(6, "9|0|0|0|0|0|0|"), false, 7,
                   1, kTooFew},
                  {"broken_second", texts(7), "3|2|3|4|5|6|7|\r\n4|1|3|4|5|6|x|\r\n" + kSkips, false,
@@ -202,17 +212,48 @@ TEST(BankCheckSummary, CountsAndVerdict)
                              "on this bank");
 }
 
+// What stands in place of AD.zel is judged at once, and read no further
+// than the start-up reads it: not a plain file, the line too many, the
+// byte limit. The check and the start-up give the same failure.
 TEST(BankCheckFolder, ReadsTheFilesAsTheStartupDoes)
 {
-    TempDir dir;
-    dir.write("A.zel", texts(7));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("AD.zel"));
-    const BankCheck check = BankCheck::ofFolder(dir.path());
-    // A folder in place of the file exists, but cannot be read.
-    EXPECT_EQ(check.report(dir.path()), dir.file("AD.zel") +
-                                            ": Error occured! #75: Path/File access error\n" +
-                                            check.summary() + "\n");
-    EXPECT_FALSE(check.wouldStart());
+    const QString access = ": Error occured! #75: Path/File access error";
+    const struct {
+        const char *name;
+        QByteArray ad; // "/": a folder, "|": a pipe
+        QString says;
+        int number, entries;
+    } cases[] = {
+        {"folder", "/", access, 75, 0},
+        {"pipe", "|", access, 75, 0},
+        {"a_million_line_ends", QByteArray(1 << 20, '\r'), ":601: Subscript out of Range.", 9, 600},
+        {"past_the_byte_limit", "9|" + QByteArray(QuestionBank::MaxFileBytes, 'x'), ":1: Overflow.",
+         6, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        dir.write("A.zel", texts(7));
+        const QByteArray ad = QFile::encodeName(dir.file("AD.zel"));
+        if (c.ad == "/")
+            ASSERT_EQ(::mkdir(ad.constData(), 0700), 0);
+        else if (c.ad == "|")
+            ASSERT_EQ(::mkfifo(ad.constData(), 0600), 0);
+        else
+            dir.write("AD.zel", c.ad);
+        ::alarm(60); // a reader that blocks ends the test program
+        const BankCheck check = BankCheck::ofFolder(dir.path());
+        EXPECT_EQ(check.report(dir.path()).section('\n', 0, 0), dir.file("AD.zel") + c.says);
+        EXPECT_EQ(check.entries(), c.entries);
+        EXPECT_FALSE(check.wouldStart());
+        try {
+            BankLoader::LoadBank(dir.file("A.zel"), dir.file("AD.zel"), standardWordings());
+            ADD_FAILURE() << "loaded";
+        } catch (const RunTimeError &e) {
+            EXPECT_EQ(e.number(), c.number);
+        }
+        ::alarm(0);
+    }
 }
 
 } // namespace

@@ -130,14 +130,42 @@ TEST_F(QtSettingsStoreTest, AFileThatCannotBeWrittenIsReported)
     EXPECT_FALSE(tableOf({5}).Save(store));
 }
 
-TEST_F(QtSettingsStoreTest, MalformedFileLoadsAsEmptyOrZero)
+// A malformed line loads as nothing, and does not make a save that reached
+// the file look failed.
+TEST_F(QtSettingsStoreTest, MalformedFileLoadsAsEmptyOrZeroAndSaves)
 {
     dir.write("ZELQuiz.conf", "[highscore]\ns1=12,5\nn1=Smith, J\ns2=\x01\x02garbage\n[[[\n");
+    QtSettingsStore store(file);
     HighScoreTable t;
-    t.Load(QtSettingsStore(file));
+    t.Load(store);
     EXPECT_EQ(t.place(1).score, 0);
     EXPECT_EQ(t.place(1).name, "Smith,J");
     EXPECT_EQ(t.place(2).score, 0);
+    EXPECT_TRUE(t.OfferScore(1, 40, [] { return QStringLiteral("New"); }));
+    EXPECT_TRUE(t.Save(store));
+    HighScoreTable saved;
+    saved.Load(QtSettingsStore(file));
+    EXPECT_EQ(saved.place(1).name, "New");
+}
+
+// Another copy of the program saved its new score while this one's window
+// was open: both are kept, and saving again adds nothing twice.
+TEST_F(QtSettingsStoreTest, ASaveKeepsWhatAnotherCopySavedMeanwhile)
+{
+    dir.write("ZELQuiz.conf", "[highscore]\ns1=90\nn1=Old\n");
+    QtSettingsStore store(file);
+    HighScoreTable mine;
+    mine.Load(store);
+    EXPECT_TRUE(mine.OfferScore(1, 70, [] { return QStringLiteral("Mine"); }));
+    dir.write("ZELQuiz.conf", "[highscore]\ns1=90\ns2=80\ns3=70\nn1=Old\nn2=Other\nn3=Tie\n");
+    ASSERT_TRUE(mine.Save(store));
+    ASSERT_TRUE(mine.Save(store));
+    HighScoreTable t;
+    t.Load(QtSettingsStore(file));
+    QStringList places;
+    for (int p = 1; p <= 5; ++p)
+        places << QString::number(t.place(p).score) + ' ' + t.place(p).name;
+    EXPECT_EQ(places, QStringList({"90 Old", "80 Other", "70 Mine", "70 Tie", "0 "}));
 }
 
 } // namespace

@@ -100,7 +100,8 @@ struct RecordingStarter final : ProgramStarter {
     QStringList started;
 };
 
-// The configured program is started untested and is the only try; else
+// The configured program is started untested and is the only try (a bare
+// name only from an absolute PATH folder, never the working folder); else
 // each known tool in every absolute folder of PATH in turn, a candidate
 // only when it is a file (a relative or empty entry would search the
 // folder the program was started from); a failed start is a failure.
@@ -113,6 +114,9 @@ TEST(StartSysInfo, StartsWhatTheDesktopLookupFinds)
     const QString a = dir.file("a"), b = dir.file("b"), none = dir.file("no such tool");
     dir.write("tool.conf", "[sysinfo]\nprogram=" + none.toUtf8() + "\n");
     dir.write("empty.conf", "[sysinfo]\nprogram=\n");
+    dir.write("bare.conf", "[sysinfo]\nprogram=hardinfo\n");
+    dir.write("relative.conf", "[sysinfo]\nprogram=a/hardinfo\n");
+    QFile::setPermissions(dir.file("a/hardinfo"), QFile::ReadOwner | QFile::ExeOwner);
     const QString mixed = none + ":relative:" + a + "::" + b;
     const struct {
         const char *name, *settings;
@@ -122,6 +126,11 @@ TEST(StartSysInfo, StartsWhatTheDesktopLookupFinds)
     } cases[] = {
         {"configured_untested", "tool.conf", b, true, {none}},
         {"configured_fails_no_fallback", "tool.conf", b, false, {none}},
+        // A configured bare name is looked for in the absolute folders only.
+        {"configured_name_in_path", "bare.conf", ".:" + a, true, {a + "/hardinfo"}},
+        {"configured_name_not_found", "bare.conf", ".:" + b, true, {}},
+        {"configured_name_no_absolute_folder", "bare.conf", ".:relative", true, {}},
+        {"configured_relative_path", "relative.conf", a, true, {}},
         {"tools_before_folders", "empty.conf", mixed, true, {b + "/kinfocenter"}},
         {"no_candidate_exists", "absent.conf", none, true, {}},
         {"no_absolute_folder", "absent.conf", "relative:", true, {}},

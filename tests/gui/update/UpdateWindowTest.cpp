@@ -161,6 +161,8 @@ TEST_F(UpdateWindow, CheckShowsEachOutcomeAndItsButtons)
         {"1.6", "1.3<b>new</b>", dataUpgrade("1.3<b>new</b>"), kUpgradeButtons},
         {"1.6", "1.3", dataUpgrade("1.3"), kUpgradeButtons, {}, ""},
         {"1.6", "1.3", dataUpgrade("1.3"), kUpgradeButtons, "/", ""},
+        // A first line longer than a version can be is none.
+        {"1.6", "1.3", dataUpgrade("1.3"), kUpgradeButtons, "1.2" + QByteArray(300, ' '), ""},
         {"", "1.3",
          "Unable to retrieve current version data from internet. " + CR +
              "Check Internet Connection." + CR +
@@ -185,7 +187,8 @@ TEST_F(UpdateWindow, CheckShowsEachOutcomeAndItsButtons)
 
 // A server without the version files answers 404 with an HTML page: that is
 // a failure of the check, not a version 0 that would read as "up to date";
-// so is a server that is not there.
+// so is a server that is not there, and a version text longer than a
+// version can be, refused as soon as its length is known.
 TEST_F(UpdateWindow, CheckFailuresSayWhatWentWrong)
 {
     QUrl closed;
@@ -193,12 +196,27 @@ TEST_F(UpdateWindow, CheckFailuresSayWhatWentWrong)
         ScriptedServer gone;
         closed = gone.baseUrl();
     }
-    for (const auto &[base, says] : {std::pair{server.baseUrl().resolved(QUrl("no/")), "Not Found"},
-                                     std::pair{closed, "refused"}}) {
-        auto w = open({}, base);
+    const QString tooLong = " is larger than 256 bytes";
+    const struct {
+        QUrl base;
+        QByteArray file;
+        R reply; // none: as served
+        QString says;
+    } cases[] = {
+        {server.baseUrl().resolved(QUrl("no/")), "zelq_ver.txt", {}, "Not Found"},
+        {closed, "zelq_ver.txt", {}, "refused"},
+        {server.baseUrl(), "zelq_ver.txt", {"1.7" + QByteArray(254, ' ')}, tooLong},
+        {server.baseUrl(), "DV.ZEL", {"1.3", R::Stall, 3, 19'000'000}, tooLong},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.says.toStdString());
+        serve("1.6", "1.3");
+        if (!c.reply.body.isNull())
+            server.on("/zel/" + c.file, c.reply);
+        auto w = open({}, c.base);
         const QString status = press(*w, "Command1");
         EXPECT_TRUE(status.startsWith("An error has occured! " + CR + CR) &&
-                    status.contains("zel/zelq_ver.txt") && status.contains(says))
+                    status.contains("zel/" + c.file) && status.contains(c.says))
             << status.toStdString();
         EXPECT_EQ(buttons(*w), kCurrentButtons);
     }
