@@ -4,6 +4,7 @@
 #include "DownloadPlan.h"
 #include "DownloadWriter.h"
 #include "HttpFetcher.h"
+#include "VersionCheck.h"
 #include "core/common/RunTimeError.h"
 
 #include <QUrl>
@@ -28,7 +29,10 @@ QString download(HttpFetcher &fetcher, const QString &baseUrl, const QString &ap
     const QString zelUrl = baseUrl + QStringLiteral("zel/");
     std::vector<QByteArray> bodies;
     for (const QString &name : DownloadPlan::fileNames()) {
-        FetchResult r = fetcher.get(QUrl(zelUrl + name));
+        // The data version is a few characters, like the one the check read.
+        const bool version = name == DownloadPlan::fileNames().back();
+        FetchResult r = fetcher.get(QUrl(zelUrl + name),
+                                    version ? VersionCheck::MaxVersionBytes : HttpFetcher::BodyCap);
         if (!r.ok)
             return DownloadPlan::fetchFailure(name, r);
         bodies.push_back(std::move(r.body));

@@ -124,7 +124,7 @@ QString BankSignatures::fetchAndCheck(HttpFetcher &fetcher, const QString &zelUr
 {
     std::vector<std::optional<QByteArray>> signatures;
     for (const QString &name : DownloadPlan::fileNames()) {
-        FetchResult r = fetcher.get(QUrl(zelUrl + signatureName(name)));
+        FetchResult r = fetcher.get(QUrl(zelUrl + signatureName(name)), Minisign::MaxFileSize);
         if (!r.ok)
             return DownloadPlan::fetchFailure(signatureName(name), r);
         signatures.push_back(std::move(r.body));

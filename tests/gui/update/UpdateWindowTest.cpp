@@ -381,7 +381,7 @@ TEST_F(UpdateWindow, WithAKeyOnlyTheSignedBankIsInstalled)
         {"update.pub",
          "/zel/AD.zel.minisig",
          {QByteArray(5000, 'x')},
-         "AD.zel.minisig: larger than 4096 bytes"},
+         "/zel/AD.zel.minisig is larger than 4096 bytes"},
         {"other.pub", "", {}, "A.zel.minisig: made with the key "},
         {"A.zel", "", {}, "update.pub: not a public key: "},
         {"", "", {}, "update.pub: not a file"},
