@@ -3,6 +3,7 @@
 #include "core/common/AppInfo.h"
 #include "core/common/StartupTrace.h"
 #include "core/quiz/RandomSource.h"
+#include "core/record/LearningRecord.h"
 #include "core/scores/QtSettingsStore.h"
 #include "gui/platform/ModuleCuePlayer.h"
 #include "gui/platform/Modules.h"
@@ -68,9 +69,10 @@ int main(int argc, char *argv[])
     ImmediateProgramEnd end;
     MersenneRandom random;
     QtSettingsStore settings;
+    LearningRecord record(LearningRecord::defaultPath());
 
     Main window(QCoreApplication::applicationDirPath(),
-                AppServices{sound, boxes, end, random, settings});
+                AppServices{sound, boxes, end, random, settings, &record});
     trace.mark("window created");
     sound.holdUntilPainted(window);
     window.setStartupTrace(&trace);
@@ -80,5 +82,8 @@ int main(int argc, char *argv[])
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     trace.finishOnFirstPaint(window);
+    // Opened once the window is up, so the start-up does not wait for the
+    // disk; a problem with the file is told over the window.
+    QMetaObject::invokeMethod(&record, &LearningRecord::open, Qt::QueuedConnection);
     return QApplication::exec();
 }
