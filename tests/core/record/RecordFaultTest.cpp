@@ -16,6 +16,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -58,9 +59,17 @@ TEST(RecordChild, Run)
     if (mode.isEmpty())
         GTEST_SKIP() << "only run as a child of the record's fault tests";
     const QString path = qEnvironmentVariable("ZELQUIZ_RECORD_PATH");
-    if (mode == QLatin1String("open")) {
+    if (mode == QLatin1String("open") || mode == QLatin1String("full")) {
         LearningRecord record(path);
         record.open();
+        if (mode == QLatin1String("full")) {
+            // A disk that fills up: no file may grow past a few pages more.
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(QFileInfo(path).size() + 200000), RLIM_INFINITY};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            for (int i = 2; i < 400; ++i)
+                record.record(anAnswer(i));
+        }
         record.record(anAnswer(1));
         record.flush();
         QCoreApplication::processEvents();
@@ -171,6 +180,22 @@ TEST(RecordFaultTest, AFolderItCannotWriteLeavesTheQuizWithoutARecord)
         EXPECT_TRUE(out.endsWith(path + QLatin1Char('|'))) << "told once, with the path";
     }
     EXPECT_FALSE(QFileInfo::exists(locked + QStringLiteral("/record.sqlite")));
+}
+
+TEST(RecordFaultTest, AFullDiskIsToldOnceAndKeepsWhatWasWritten)
+{
+    TempDir dir;
+    const QString path = dir.file(QStringLiteral("record.sqlite"));
+    std::unique_ptr<QProcess> p(child(QStringLiteral("full"), path));
+    ASSERT_TRUE(p->waitForFinished(60000));
+    const QString out = QString::fromUtf8(p->readAllStandardError());
+    EXPECT_TRUE(out.startsWith(QLatin1String("The learning record cannot be written: ")))
+        << out.toStdString();
+    EXPECT_TRUE(out.endsWith(path + QLatin1Char('|'))) << "told once";
+    RecordStore store(path);
+    ASSERT_EQ(store.open().status, RecordStore::Status::Ready);
+    EXPECT_GT(store.answerCount(), 0);
+    EXPECT_EQ(store.record(anAnswer(1)), QString());
 }
 
 TEST(RecordFaultTest, AFileHeldByAnotherProgramIsNotMovedAndTheUserIsToldOnce)
