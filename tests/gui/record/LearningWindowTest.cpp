@@ -6,6 +6,7 @@
 #include "gui/record/ChartWidget.h"
 #include "gui/record/frmProgress.h"
 #include "support/MainHarness.h"
+#include "support/ModalDriver.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -23,9 +24,9 @@ class LearningWindowTest : public ::testing::Test {
         h.writeBank(6);
         if (!recordBytes.isNull())
             h.dir.write(QStringLiteral("record.sqlite"), recordBytes);
-        record.open();
+        record->open();
         AppServices services = h.fakes.services();
-        services.record = &record;
+        services.record = record.get();
         h.main = std::make_unique<Main>(h.dir.path(), services);
         h.main->setSplashShown(1);
         ASSERT_TRUE(h.main->Form_Load());
@@ -44,7 +45,8 @@ class LearningWindowTest : public ::testing::Test {
     }
 
     MainHarness h;
-    LearningRecord record{h.dir.file(QStringLiteral("record.sqlite"))};
+    std::unique_ptr<LearningRecord> record =
+        std::make_unique<LearningRecord>(h.dir.file(QStringLiteral("record.sqlite")));
 };
 
 TEST_F(LearningWindowTest, ReviewDrillsTheMissedQuestionAndStandardLeavesIt)
@@ -73,8 +75,28 @@ TEST_F(LearningWindowTest, ReviewDrillsTheMissedQuestionAndStandardLeavesIt)
     choose("Menu_Standard");
     EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
     EXPECT_FALSE(h.child<QAction>("Menu_Review")->isChecked());
-    record.flush();
-    EXPECT_EQ(record.store().answerCount(), 3);
+    record->flush();
+    EXPECT_EQ(record->store().answerCount(), 3);
+}
+
+TEST_F(LearningWindowTest, ProgressOpensFromTheMenuWhenTheRecordCanBeUsed)
+{
+    start();
+    ModalDriver driver;
+    driver.on(QStringLiteral("frmProgress"),
+              [](QWidget *w) { control<QPushButton>(w, "cmdClose")->click(); });
+    choose("Mnu_Progress");
+    EXPECT_EQ(driver.answered, std::vector<QString>{"frmProgress"});
+
+    h.main.reset();
+    record = std::make_unique<LearningRecord>(h.dir.file(QStringLiteral("no/record")));
+    h.dir.write(QStringLiteral("no"), "a file where the folder should be");
+    start();
+    h.fakes.boxes.shown.clear();
+    for (const char *entry : {"Mnu_Progress", "Menu_Review"})
+        choose(entry);
+    EXPECT_EQ(boxTexts(), QStringList(2, "The learning record is not available in this run, so "
+                                         "there is no history to review or show."));
 }
 
 TEST_F(LearningWindowTest, AnUnreadableRecordIsToldOnceOverTheWindow)
@@ -90,19 +112,19 @@ TEST_F(LearningWindowTest, AnUnreadableRecordIsToldOnceOverTheWindow)
 
 TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
 {
-    record.open();
+    record->open();
     const QString markup = QStringLiteral("<b>bold</b> & \"q\"");
     const std::array<QString, 6> answers = {QStringLiteral("=1+1")};
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (AnswerOutcome o :
          {AnswerOutcome::FirstWrong, AnswerOutcome::FirstRight, AnswerOutcome::FirstRight})
-        record.record({QuestionKey::of(QStringLiteral("What Term means:"), markup, answers),
-                       QStringLiteral("What Term means:"), markup, answers[0],
-                       RecordedQuiz::Standard, o, now, 900});
-    record.flush();
+        record->record({QuestionKey::of(QStringLiteral("What Term means:"), markup, answers),
+                        QStringLiteral("What Term means:"), markup, answers[0],
+                        RecordedQuiz::Standard, o, now, 900});
+    record->flush();
 
     FakeBoxes boxes;
-    frmProgress window(record, boxes);
+    frmProgress window(*record, boxes);
     EXPECT_EQ(control<QLabel>(&window, "Lbl_Today")->text(),
               "Today: 3 answered, 2 right at the first try (67 %)");
     EXPECT_EQ(control<QLabel>(&window, "Lbl_AllTime")->textFormat(), Qt::PlainText);
@@ -138,7 +160,7 @@ TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
         EXPECT_EQ(weakest->rowCount(), 1 - i);
     }
     EXPECT_EQ(boxes.shown[2].buttons, MessageBoxes::YesNo);
-    EXPECT_EQ(record.store().answerCount(), 0);
+    EXPECT_EQ(record->store().answerCount(), 0);
 }
 
 } // namespace
