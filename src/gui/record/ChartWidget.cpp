@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -27,7 +28,8 @@ void ChartWidget::setItems(std::vector<Item> items, double barMax, const QString
     for (const Item &item : m_items)
         spoken << item.spoken;
     setAccessibleDescription(spoken.join(QStringLiteral("; ")));
-    setToolTip(spoken.join(QLatin1Char('\n')));
+    // A tooltip may be read as markup; these texts are data.
+    setToolTip(Qt::convertFromPlainText(spoken.join(QLatin1Char('\n')), Qt::WhiteSpaceNoWrap));
     update();
 }
 

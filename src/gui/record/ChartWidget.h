@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QPainter;
+
 // A small chart drawn with QPainter: one bar per item, with an optional
 // line of percentages over the bars. Horizontal bars suit long labels (the
 // wordings), vertical ones a row of days. What it draws is also its
@@ -34,8 +36,8 @@ class ChartWidget : public QWidget {
     void paintEvent(QPaintEvent *event) override;
 
   private:
-    void paintHorizontal(class QPainter &p);
-    void paintVertical(class QPainter &p);
+    void paintHorizontal(QPainter &p);
+    void paintVertical(QPainter &p);
 
     Orientation m_orientation;
     std::vector<Item> m_items;
