@@ -16,6 +16,9 @@
 
 namespace {
 
+// The statistics select first tries by number.
+static_assert(int(AnswerOutcome::FirstRight) == 0 && int(AnswerOutcome::FirstWrong) == 1);
+
 // SQLite's primary result codes, as the driver reports them.
 constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADatabase = 26;
@@ -124,6 +127,8 @@ RecordStore::OpenResult RecordStore::open()
     OpenResult result =
         unreadable ? OpenResult{Status::Unavailable, QStringLiteral("the file cannot be read"), {}}
                    : openOnce(foreign);
+    if (result.status == Status::Newer)
+        close(); // a newer program's file is not touched again
     if (!foreign)
         return result;
     // The file holds something, but not a record this program can read. It

@@ -8,7 +8,8 @@
 #include <vector>
 
 // What one click on a question was. Only the first click on a question
-// says whether it was known; the rest show how the user went on.
+// says whether it was known; the rest show how the user went on. Both
+// enums are stored by number: new values go at the end.
 enum class AnswerOutcome { FirstRight, FirstWrong, SecondRight, SecondWrong, ShowCorrect, Next };
 
 enum class RecordedQuiz { Standard, Timed, Review };
