@@ -5,11 +5,13 @@
 
 #include <QAtomicInteger>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 
 #include <algorithm>
@@ -20,6 +22,8 @@ namespace {
 static_assert(int(AnswerOutcome::FirstRight) == 0 && int(AnswerOutcome::FirstWrong) == 1);
 
 // SQLite's primary result codes, as the driver reports them.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
 constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADatabase = 26;
 
@@ -123,10 +127,19 @@ RecordStore::OpenResult RecordStore::open()
     if (!QDir().mkpath(file.absolutePath()))
         return {Status::Unavailable, QStringLiteral("the folder cannot be created"), {}};
     const bool unreadable = file.exists() && (!file.isFile() || !file.isReadable());
-    bool foreign = unreadable;
+    QElapsedTimer waited;
+    waited.start();
+    int code = 0;
     OpenResult result =
         unreadable ? OpenResult{Status::Unavailable, QStringLiteral("the file cannot be read"), {}}
-                   : openOnce(foreign);
+                   : openOnce(code);
+    // Two programs setting up the same file at once can meet a lock that
+    // SQLite reports at once instead of waiting: wait for it here.
+    while ((code == SqliteBusy || code == SqliteLocked) && waited.elapsed() < BusyTimeoutMs) {
+        QThread::msleep(20);
+        result = openOnce(code);
+    }
+    const bool foreign = unreadable || code == SqliteNotADatabase || code == SqliteCorrupt;
     if (result.status == Status::Newer)
         close(); // a newer program's file is not touched again
     if (!foreign)
@@ -140,14 +153,14 @@ RecordStore::OpenResult RecordStore::open()
             Status::Unavailable, result.problem + QStringLiteral("; it cannot be moved aside"), {}};
     for (const char *suffix : {"-wal", "-shm"})
         QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
-    result = openOnce(foreign);
+    result = openOnce(code);
     result.keptAside = aside;
     return result;
 }
 
-RecordStore::OpenResult RecordStore::openOnce(bool &foreign)
+RecordStore::OpenResult RecordStore::openOnce(int &code)
 {
-    foreign = false;
+    code = 0;
     close();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     if (!db.isValid())
@@ -161,30 +174,44 @@ RecordStore::OpenResult RecordStore::openOnce(bool &foreign)
     QSqlQuery q(db);
     // The first statement reads the file: a file that is not a database
     // fails here, and only such a file is moved aside (a busy one is not).
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        const QSqlError e = q.lastError();
-        foreign = nativeCode(e) == SqliteNotADatabase || nativeCode(e) == SqliteCorrupt;
-        return {Status::Unavailable, describe(e), {}};
-    }
+    auto failed = [&q, &code] {
+        code = nativeCode(q.lastError());
+        return OpenResult{Status::Unavailable, describe(q.lastError()), {}};
+    };
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return failed();
     if (q.value(0).toInt() > SchemaVersion)
         return {Status::Newer, newerProblem(), {}};
     // WAL lets the progress window read while an answer is being written;
     // NORMAL still keeps every committed answer when the program is killed.
-    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
-        return {Status::Unavailable, describe(q.lastError()), {}};
-    if (OpenResult migrated = migrate(); migrated.status != Status::Ready)
+    // The mode is kept in the file: switched once, when the file is new.
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode")) || !q.next())
+        return failed();
+    if (q.value(0).toString() != QLatin1String("wal")) {
+        if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.next())
+            return failed();
+        // SQLite keeps the old mode, without an error, while another
+        // connection holds the file.
+        if (q.value(0).toString() != QLatin1String("wal")) {
+            code = SqliteBusy;
+            return {Status::Unavailable, QStringLiteral("database is locked"), {}};
+        }
+    }
+    if (!q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
+        return failed();
+    if (OpenResult migrated = migrate(code); migrated.status != Status::Ready)
         return migrated;
     m_queries = std::make_unique<Queries>(db);
     m_ready = true;
     return {Status::Ready, {}, {}};
 }
 
-RecordStore::OpenResult RecordStore::migrate()
+RecordStore::OpenResult RecordStore::migrate(int &code)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery q(db);
-    auto failed = [&q] {
+    auto failed = [&q, &code] {
+        code = nativeCode(q.lastError());
         OpenResult r{Status::Unavailable, describe(q.lastError()), {}};
         q.exec(QStringLiteral("ROLLBACK"));
         return r;

@@ -51,9 +51,9 @@ class RecordStore {
 
   private:
     struct Queries;
-    // foreign: the file is not a database this program can read.
-    OpenResult openOnce(bool &foreign);
-    OpenResult migrate();
+    // code: SQLite's result code of a failure, 0 for none.
+    OpenResult openOnce(int &code);
+    OpenResult migrate(int &code);
     void close();
 
     QString m_path;

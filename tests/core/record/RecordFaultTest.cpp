@@ -80,7 +80,8 @@ TEST(RecordChild, Run)
         return;
     }
     RecordStore store(path);
-    ASSERT_EQ(store.open().status, RecordStore::Status::Ready);
+    const RecordStore::OpenResult opened = store.open();
+    ASSERT_EQ(opened.status, RecordStore::Status::Ready) << opened.problem.toStdString();
     const int n = mode.section(QLatin1Char(' '), 1).toInt();
     for (int i = 1; n == 0 || i <= n; ++i) {
         const QString problem = store.record(anAnswer(i));
