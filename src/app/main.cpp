@@ -82,8 +82,7 @@ int main(int argc, char *argv[])
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     trace.finishOnFirstPaint(window);
-    // Opened once the window is up, so the start-up does not wait for the
-    // disk; a problem with the file is told over the window.
-    QMetaObject::invokeMethod(&record, &LearningRecord::open, Qt::QueuedConnection);
+    // A problem with the file is told over the window.
+    record.openAfterFirstPaint(window);
     return QApplication::exec();
 }

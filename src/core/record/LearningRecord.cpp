@@ -1,7 +1,9 @@
 #include "LearningRecord.h"
 
+#include <QEvent>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 LearningRecord::LearningRecord(QString path, QObject *parent)
     : QObject(parent), m_reader(std::move(path))
@@ -44,6 +46,22 @@ void LearningRecord::open()
     m_thread = QThread::create([this] { writerLoop(); });
     m_thread->setObjectName(QStringLiteral("learning record"));
     m_thread->start();
+}
+
+void LearningRecord::openAfterFirstPaint(QObject &window)
+{
+    window.installEventFilter(this);
+}
+
+bool LearningRecord::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // Two turns later: after the frame has reached the screen, and after
+        // a start-up measurement has ended its loop.
+        QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &LearningRecord::open); });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void LearningRecord::record(const AnswerEvent &event)

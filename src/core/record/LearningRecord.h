@@ -28,6 +28,9 @@ class LearningRecord : public QObject, public AnswerSink {
 
     // Opens the file; a problem is left for takeNotice().
     void open();
+    // Opens the file once `window` has been painted for the first time, so
+    // the start-up never waits for the disk.
+    void openAfterFirstPaint(QObject &window);
     bool isReady() const { return m_reader.isReady(); }
     const QString &path() const { return m_reader.path(); }
 
@@ -47,6 +50,9 @@ class LearningRecord : public QObject, public AnswerSink {
   signals:
     // A problem arose that takeNotice() now describes.
     void noticeReady();
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void writerLoop();

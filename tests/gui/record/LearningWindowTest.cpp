@@ -24,14 +24,16 @@ class LearningWindowTest : public ::testing::Test {
         h.writeBank(6);
         if (!recordBytes.isNull())
             h.dir.write(QStringLiteral("record.sqlite"), recordBytes);
-        record->open();
         AppServices services = h.fakes.services();
         services.record = record.get();
         h.main = std::make_unique<Main>(h.dir.path(), services);
         h.main->setSplashShown(1);
         ASSERT_TRUE(h.main->Form_Load());
+        // As the program does it: the record opens after the first paint.
+        record->openAfterFirstPaint(*h.main);
         h.show();
-        QCoreApplication::processEvents();
+        for (int turn = 0; turn < 5; ++turn)
+            QCoreApplication::processEvents();
     }
     const QuizState &s() { return h.main->state(); }
     void answer(int k) { h.button(s().AnsPos[std::size_t(k - 1)])->click(); }
