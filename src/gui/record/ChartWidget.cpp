@@ -62,7 +62,7 @@ void ChartWidget::paintHorizontal(QPainter &p)
     for (const Item &item : m_items)
         labelWidth = std::max(labelWidth, fm.horizontalAdvance(item.label));
     labelWidth = std::min(labelWidth, width() / 2);
-    const int valueWidth = fm.horizontalAdvance(QStringLiteral("100 %  (9999)"));
+    const int valueWidth = fm.horizontalAdvance(QStringLiteral("100 % of 99999"));
     const int rowHeight = std::max(fm.height() + 2, height() / int(m_items.size()));
     const int barSpace = std::max(10, width() - labelWidth - valueWidth - 16);
     int y = 0;
@@ -74,7 +74,8 @@ void ChartWidget::paintHorizontal(QPainter &p)
         p.fillRect(row.left() + labelWidth + 6, y + 3, length, rowHeight - 6, barColour);
         p.drawText(QRect(row.left() + labelWidth + 10 + length, y, valueWidth, rowHeight),
                    Qt::AlignVCenter | Qt::AlignLeft,
-                   QStringLiteral("%1%2").arg(item.bar).arg(m_barUnit));
+                   item.shown.isEmpty() ? QStringLiteral("%1%2").arg(item.bar).arg(m_barUnit)
+                                        : item.shown);
         y += rowHeight;
     }
 }

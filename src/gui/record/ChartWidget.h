@@ -22,6 +22,7 @@ class ChartWidget : public QWidget {
         double bar = 0;   // in units of the bars' scale
         double line = -1; // percent for the line; below 0: no point
         QString spoken;   // the item's numbers as text
+        QString shown;    // beside a horizontal bar; empty: the bar's value
     };
 
     ChartWidget(Orientation orientation, QWidget *parent = nullptr);

@@ -91,6 +91,9 @@ frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *p
     Tbl_Weakest->verticalHeader()->hide();
     Tbl_Weakest->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Tbl_Weakest->setWordWrap(false);
+    // All ten rows at once, without scrolling.
+    Tbl_Weakest->setMinimumHeight(Tbl_Weakest->verticalHeader()->defaultSectionSize() * 10 +
+                                  Tbl_Weakest->horizontalHeader()->sizeHint().height() + 6);
     layout->addWidget(group(QStringLiteral("The 10 weakest questions"), Tbl_Weakest, this));
 
     auto *buttons = new QDialogButtonBox(this);
@@ -108,6 +111,7 @@ frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *p
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
     cmdClose->setDefault(true);
+    resize(760, sizeHint().height());
 
     m_chooseFile = [this] {
         return QFileDialog::getSaveFileName(
@@ -133,9 +137,11 @@ void frmProgress::display(const RecordStatistics &st)
     std::vector<ChartWidget::Item> wordings;
     for (const auto &[wording, t] : st.byWording) {
         const QString name = wording.isEmpty() ? QStringLiteral("(no wording)") : wording;
+        const QString numbers =
+            t.asked == 0 ? QStringLiteral("not asked yet")
+                         : QStringLiteral("%1 % of %2").arg(accuracyPercent(t)).arg(t.asked);
         wordings.push_back(
-            {name, double(accuracyPercent(t)), -1,
-             QStringLiteral("%1 %2 % of %3").arg(name).arg(accuracyPercent(t)).arg(t.asked)});
+            {name, double(accuracyPercent(t)), -1, name + QLatin1Char(' ') + numbers, numbers});
     }
     Chart_Wording->setItems(std::move(wordings), 100, QStringLiteral(" %"));
 
