@@ -39,10 +39,13 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 #   - the media back ends and the PulseAudio output for the sound cues:
 #     libqt6multimedia6;
 #   - TLS for the update check: libqt6network6, which depends on libssl3.
+# The exception is the SQLite driver of Qt SQL, which the learning record
+# loads as a plugin: it has a package of its own, named below.
 # qt6-qpa-plugins holds only the VNC and touch plugins, which the program
 # does not use (libqt6gui6 recommends it anyway). On a Wayland desktop
 # without qt6-wayland the window opens through XWayland, so that is not
 # needed either; Wayland desktops bring it along.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 
 include(CPack)

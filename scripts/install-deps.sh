@@ -13,7 +13,7 @@ set -eu
 
 PACKAGES="build-essential cmake pkg-config git \
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins \
-  libqt6svg6 libgl-dev \
+  libqt6svg6 libgl-dev libqt6sql6-sqlite \
   libgtest-dev libbenchmark-dev libsodium-dev \
   fonts-liberation python3 util-linux locales strace \
   at-spi2-core python3-pyatspi dbus xvfb xauth imagemagick"

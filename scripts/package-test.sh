@@ -43,7 +43,7 @@ zelquiz --check-bank /usr/lib/zelquiz
 zelquiz --check-modules
 [ "$(zelquiz --check-modules | head -n 1)" = "sound: /usr/lib/zelquiz/zelquiz_sound.so" ] \
   || fail "the sound module is not the installed one"
-for lib in libqt6multimedia6 libqt6network6 libsodium23; do
+for lib in libqt6multimedia6 libqt6network6 libsodium23 libqt6sql6-sqlite; do
   dpkg-query -W -f='${Depends}' zelquiz | grep -q "$lib" || fail "the package does not depend on $lib"
 done
 # The same bank when it looks for the files beside itself, through the link.

@@ -3,6 +3,7 @@
 #include "core/common/AppInfo.h"
 #include "core/common/StartupTrace.h"
 #include "core/quiz/RandomSource.h"
+#include "core/record/LearningRecord.h"
 #include "core/scores/QtSettingsStore.h"
 #include "core/update/UpdateBaseUrl.h"
 #include "gui/platform/ModuleCuePlayer.h"
@@ -88,9 +89,10 @@ int main(int argc, char *argv[])
     ImmediateProgramEnd end;
     MersenneRandom random;
     QtSettingsStore settings;
+    LearningRecord record(LearningRecord::defaultPath());
 
     Main window(QCoreApplication::applicationDirPath(),
-                AppServices{sound, boxes, end, random, settings});
+                AppServices{sound, boxes, end, random, settings, &record});
     trace.mark("window created");
     sound.holdUntilPainted(window);
     window.setStartupTrace(&trace);
@@ -100,5 +102,7 @@ int main(int argc, char *argv[])
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     trace.finishOnFirstPaint(window);
+    // A problem with the file is told over the window.
+    record.openAfterFirstPaint(window);
     return QApplication::exec();
 }

@@ -46,6 +46,7 @@ struct MainView {
 
     bool menuStandardChecked = true;
     bool menuTimedChecked = false;
+    bool menuReviewChecked = false;
 
     // The control that should hold the keyboard focus after this event,
     // given only if it is enabled and visible when the window renders.

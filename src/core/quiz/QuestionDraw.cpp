@@ -69,7 +69,9 @@ void NextQuestion(QuizContext &ctx)
     s.MissCounted = 0;
     s.WrongTries = 0;
 
-    s.CurEntry = std::int16_t(drawEntry(ctx.bank, ctx.random, s.LastEntry));
+    s.CurEntry = std::int16_t(ctx.picker ? ctx.picker->pickEntry(s.LastEntry)
+                                         : drawEntry(ctx.bank, ctx.random, s.LastEntry));
+    ++ctx.questionsShown;
     s.LastEntry = s.CurEntry;
     s.AnsPos = drawPositions(ctx.random);
 

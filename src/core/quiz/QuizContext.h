@@ -4,8 +4,18 @@
 #include "QuizEffects.h"
 #include "QuizState.h"
 
+#include <cstdint>
+
 struct QuestionBank;
 class RandomSource;
+
+// Chooses the next entry instead of the random draw (the review drill).
+class EntryPicker {
+  public:
+    virtual ~EntryPicker() = default;
+    // An askable entry of the bank; lastEntry is the one on screen.
+    virtual int pickEntry(int lastEntry) = 0;
+};
 
 // The state one event handler works on: the quiz variables, the view they
 // produce, and the services reached from them.
@@ -15,6 +25,10 @@ struct QuizContext {
     const QuestionBank &bank;
     RandomSource &random;
     QuizEffects &effects;
+    // None: the random draw.
+    EntryPicker *picker = nullptr;
+    // Questions put up so far; tells a new question from the same one again.
+    std::uint64_t questionsShown = 0;
 
     void focusFirstAnswerIfEnabled()
     {

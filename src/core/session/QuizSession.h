@@ -1,8 +1,15 @@
 #pragma once
 
 #include "core/quiz/QuizContext.h"
+#include "core/record/RecordTypes.h"
+
+#include <QElapsedTimer>
 
 #include <cstdint>
+#include <memory>
+#include <vector>
+
+class ReviewPicker;
 
 // The quiz rules behind the main window, one method per event. Each event
 // changes the quiz variables and the view; the window renders the view and
@@ -10,11 +17,16 @@
 class QuizSession {
   public:
     QuizSession(const QuestionBank &bank, RandomSource &random, QuizEffects &effects);
+    ~QuizSession();
 
     const QuizState &state() const { return m_ctx.state; }
     QuizState &state() { return m_ctx.state; }
     const MainView &view() const { return m_ctx.view; }
     const QuestionBank &bank() const { return m_ctx.bank; }
+
+    // Where every answer of the Standard and Timed quizzes and of the
+    // review is handed; none by default.
+    void setAnswerSink(AnswerSink *sink) { m_sink = sink; }
 
     // The quiz variables and the view as a fresh run starts them: the
     // Standard quiz, all counters at zero.
@@ -31,8 +43,23 @@ class QuizSession {
     void startStopClicked();
     void tick();
 
+    // The review drill over the questions due (from the record), on the
+    // Standard quiz's screen. With none of them in the bank a message says
+    // so and the quiz on screen stays.
+    void reviewChosen(const std::vector<DueItem> &due);
+    bool reviewing() const { return m_review != nullptr; }
+    int reviewDueCount() const;
+
   private:
     void beginEvent() { m_ctx.view.focus.reset(); }
+    // Restarts the answer time when a new question has come up.
+    void endEvent();
+    void recordAnswer(AnswerOutcome outcome);
+    void leaveReview();
 
     QuizContext m_ctx;
+    AnswerSink *m_sink = nullptr;
+    std::unique_ptr<ReviewPicker> m_review;
+    QElapsedTimer m_shown;
+    std::uint64_t m_shownCount = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 class CuePlayer;
+class LearningRecord;
 class MessageBoxes;
 class ProgramEnd;
 class RandomSource;
@@ -14,4 +15,6 @@ struct AppServices {
     ProgramEnd &end;
     RandomSource &random;
     SettingsStore &settings;
+    // The learning record; none when the program runs without one.
+    LearningRecord *record = nullptr;
 };

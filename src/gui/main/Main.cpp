@@ -9,6 +9,7 @@
 #include "core/common/StartupTrace.h"
 #include "core/quiz/AnswerKeys.h"
 #include "core/quiz/BankLoader.h"
+#include "core/record/LearningRecord.h"
 #include "core/timed/TimedGame.h"
 #include "core/update/BankJournal.h"
 #include "core/update/DownloadPlan.h"
@@ -38,6 +39,13 @@ Main::Main(QString appPath, AppServices services, QWidget *parent)
     connect(Timer, &QTimer::timeout, this, &Main::Timer_Timer);
     buildWidgets();
     buildMenus();
+    if (m_services.record) {
+        m_session->setAnswerSink(m_services.record);
+        connect(m_services.record, &LearningRecord::noticeReady, this, &Main::showRecordNotice,
+                Qt::QueuedConnection);
+        // The record may have had something to tell before the window existed.
+        m_noticePending = true;
+    }
 }
 
 Main::~Main()
@@ -104,7 +112,16 @@ void Main::ReportError(int ErrNumber, const QString &description)
     m_services.boxes.show(isVisible() ? this : nullptr, report.text, report.title, MessageBoxes::Ok,
                           MessageBoxes::Information);
     m_services.sound.close();
+    finishRecord();
     m_services.end.endNow(1);
+}
+
+void Main::finishRecord()
+{
+    // The program ends without running destructors: the answers still
+    // queued are written first.
+    if (m_services.record)
+        m_services.record->flush();
 }
 
 void Main::PlayCue(const QString &WaveName)
@@ -125,6 +142,7 @@ void Main::Endit()
     if (!askExit())
         return;
     m_services.sound.close();
+    finishRecord();
     m_services.end.endNow(0);
 }
 
@@ -152,6 +170,8 @@ void Main::showEvent(QShowEvent *event)
         m_splash->raise();
         m_splash->activateWindow();
     }
+    if (m_noticePending)
+        QMetaObject::invokeMethod(this, &Main::showRecordNotice, Qt::QueuedConnection);
 }
 
 void Main::closeEvent(QCloseEvent *event)
@@ -162,6 +182,7 @@ void Main::closeEvent(QCloseEvent *event)
         return;
     }
     m_services.sound.close();
+    finishRecord();
     m_services.end.endNow(0);
     event->accept();
 }

@@ -74,6 +74,8 @@ class Main : public QMainWindow, private QuizEffects {
     void Mnu_About_Click();
     void Mnu_CU_Click();
     void mnuHisgScore_Click();
+    void Menu_Review_Click();
+    void Mnu_Progress_Click();
 
   signals:
     // A warning a screen reader reads out even though the focus is
@@ -89,6 +91,13 @@ class Main : public QMainWindow, private QuizEffects {
     // Main_Layout.cpp
     void buildWidgets();
     void buildMenus();
+    void buildLearningMenu();
+
+    // Main_Learning.cpp
+    // Whether the record can be used; tells the user why not otherwise.
+    bool recordAvailable();
+    // Tells the user what the record reported, once the window is shown.
+    void showRecordNotice();
 
     // Main_Render.cpp
     void render();
@@ -98,6 +107,7 @@ class Main : public QMainWindow, private QuizEffects {
     void speak(QWidget *control, const QString &name, bool alert = false);
 
     void answer(int k);
+    void finishRecord();
     QString appFile(const QString &name) const;
     bool askExit();
 
@@ -140,6 +150,8 @@ class Main : public QMainWindow, private QuizEffects {
     QAction *Mnu_Exit = nullptr;
     QAction *Mnu_About = nullptr;
     QAction *Mnu_CU = nullptr;
+    QAction *Menu_Review = nullptr;
+    QAction *Mnu_Progress = nullptr;
     // The countdown of the timed game.
     QTimer *Timer = nullptr;
 
@@ -151,6 +163,7 @@ class Main : public QMainWindow, private QuizEffects {
     bool m_highScoresOpen = false;
     MainView::TextColour m_spokenTimeColour = MainView::TextColour::Navy;
     bool m_offerPending = false;
+    bool m_noticePending = false;
     // The start-up picture while it is open; it deletes itself.
     QPointer<frmSplash> m_splash;
 };

@@ -175,6 +175,10 @@ void Main::buildMenus()
     file->addSeparator()->setObjectName(QStringLiteral("spacer"));
     Mnu_Exit = action(file, "Mnu_Exit", QStringLiteral("E&xit"));
 
+    // Only a program with a learning record has the menu that uses it.
+    if (m_services.record)
+        buildLearningMenu();
+
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Mnu_Help"));
     Mnu_About = action(help, "Mnu_About", QStringLiteral("&About"));
@@ -188,4 +192,18 @@ void Main::buildMenus()
     connect(Mnu_Exit, &QAction::triggered, this, &Main::Mnu_Exit_Click);
     connect(Mnu_About, &QAction::triggered, this, &Main::Mnu_About_Click);
     connect(Mnu_CU, &QAction::triggered, this, &Main::Mnu_CU_Click);
+}
+
+void Main::buildLearningMenu()
+{
+    // Between File and Help, with an access key of its own.
+    QMenu *learning = menuBar()->addMenu(QStringLiteral("&Learning"));
+    learning->setObjectName(QStringLiteral("Mnu_Learning"));
+    Menu_Review = learning->addAction(QStringLiteral("Review &Mistakes"));
+    Menu_Review->setObjectName(QStringLiteral("Menu_Review"));
+    Menu_Review->setCheckable(true);
+    Mnu_Progress = learning->addAction(QStringLiteral("&Progress..."));
+    Mnu_Progress->setObjectName(QStringLiteral("Mnu_Progress"));
+    connect(Menu_Review, &QAction::triggered, this, &Main::Menu_Review_Click);
+    connect(Mnu_Progress, &QAction::triggered, this, &Main::Mnu_Progress_Click);
 }

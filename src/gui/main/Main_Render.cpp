@@ -92,6 +92,8 @@ void Main::render()
 
     Menu_Standard->setChecked(v.menuStandardChecked);
     Menu_Timed->setChecked(v.menuTimedChecked);
+    if (Menu_Review)
+        Menu_Review->setChecked(v.menuReviewChecked);
 
     applyFocus();
 }

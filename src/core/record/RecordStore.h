@@ -1,0 +1,63 @@
+#pragma once
+
+#include "RecordTypes.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QIODevice;
+
+// The learning record in one SQLite file: every answer, and per question the
+// counts and the review state those answers give. Each connection is used by
+// the thread that opened it; two connections (or two programs) may share the
+// file, and every answer is one transaction of its own.
+class RecordStore {
+  public:
+    // Raised with every change of the tables; older files are brought up to it.
+    static constexpr int SchemaVersion = 1;
+    // How long a write waits for another program that holds the file.
+    static constexpr int BusyTimeoutMs = 3000;
+
+    enum class Status { Ready, Newer, Unavailable };
+    struct OpenResult {
+        Status status = Status::Unavailable;
+        QString problem;   // why the record cannot be used; empty when Ready
+        QString keptAside; // where an unreadable file was moved, if one was
+    };
+
+    explicit RecordStore(QString path);
+    ~RecordStore();
+    RecordStore(const RecordStore &) = delete;
+    RecordStore &operator=(const RecordStore &) = delete;
+
+    // Opens the file, creating it and its folder if needed, and brings its
+    // tables up to date. A file that is not a database (or cannot be read)
+    // is moved aside, never overwritten, and a fresh record begins there.
+    // A file of a newer program is left alone.
+    OpenResult open();
+    bool isReady() const { return m_ready; }
+    const QString &path() const { return m_path; }
+
+    // Each returns the error text of a failure, or an empty text.
+    QString record(const AnswerEvent &event);
+    QString clear();
+    QString exportCsv(QIODevice &out);
+
+    std::vector<DueItem> dueItems();
+    RecordStatistics statistics(const QDateTime &now);
+    qint64 answerCount();
+
+  private:
+    struct Queries;
+    // code: SQLite's result code of a failure, 0 for none.
+    OpenResult openOnce(int &code);
+    OpenResult migrate(int &code);
+    void close();
+
+    QString m_path;
+    QString m_connection;
+    bool m_ready = false;
+    std::unique_ptr<Queries> m_queries;
+};

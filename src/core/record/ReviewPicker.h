@@ -1,0 +1,32 @@
+#pragma once
+
+#include "RecordTypes.h"
+#include "core/quiz/QuizContext.h"
+
+#include <vector>
+
+struct QuestionBank;
+
+// The questions due for review that the loaded bank holds, and the order of
+// the drill: the most often missed first, never the same question twice in
+// a row while two or more are due. Questions answered in the drill update
+// the list at once, so the drill needs no round trip to the file.
+class ReviewPicker final : public EntryPicker {
+  public:
+    ReviewPicker(const QuestionBank &bank, const std::vector<DueItem> &due);
+
+    int dueCount() const { return int(m_items.size()); }
+    int pickEntry(int lastEntry) override;
+    // A first try at an entry in the drill.
+    void noteFirstTry(int entry, bool right);
+
+  private:
+    struct Item {
+        int entry = 0;
+        int missed = 0;
+        DueState state;
+        std::uint64_t lastPicked = 0;
+    };
+    std::vector<Item> m_items;
+    std::uint64_t m_turn = 0;
+};

@@ -1,0 +1,81 @@
+// What the quizzes hand to the record, and the review drill on the session.
+#include "../SessionFixture.h"
+#include "core/record/QuestionKey.h"
+
+namespace {
+
+class RecordSessionTest : public SessionTest, public AnswerSink {
+  protected:
+    RecordSessionTest() { session.setAnswerSink(this); }
+    void record(const AnswerEvent &e) override
+    {
+        EXPECT_EQ(e.key, QuestionKey::ofEntry(bank, s().CurEntry)) << "the question on screen";
+        events
+            << QStringLiteral("%1 %2 %3").arg(quizName(e.quiz), outcomeName(e.outcome), e.subject);
+    }
+    QString subject() { return bank.subject(s().CurEntry); }
+    DueItem due(int entry, int missed) { return {QuestionKey::ofEntry(bank, entry), missed, 0}; }
+    QStringList events;
+};
+
+TEST_F(RecordSessionTest, EveryClickIsRecordedAsWhatItIs)
+{
+    const QString first = subject();
+    wrong();
+    answer(2);
+    session.showCorrectClicked();
+    session.showCorrectClicked(); // disabled now: nothing to record
+    session.nextClicked();
+    const QString second = subject();
+    answer(1);
+    right();
+    start();
+    const QString timed = subject();
+    right();
+    session.startStopClicked();
+    right(); // the game has ended: the click is not an answer
+    EXPECT_EQ(
+        events,
+        (QStringList{"Standard wrong " + first, "Standard wrong at the second try " + first,
+                     "Standard showed the correct answer " + first,
+                     "Standard went on to the next question " + first, "Standard wrong " + second,
+                     "Standard right at the second try " + second, "Timed right " + timed}));
+}
+
+TEST_F(RecordSessionTest, ReviewDrillsTheDueQuestionsThenReturnsToTheStandardQuiz)
+{
+    session.reviewChosen({due(0, 1)}); // no such entry: nothing due in this bank
+    EXPECT_TRUE(effects.log.back().startsWith("box Review Mistakes | No questions are due"));
+    EXPECT_FALSE(session.reviewing());
+    EXPECT_TRUE(v().menuStandardChecked);
+
+    right();
+    session.reviewChosen({due(3, 1), due(5, 2)});
+    ASSERT_TRUE(session.reviewing());
+    EXPECT_EQ(std::tuple(v().menuStandardChecked, v().menuTimedChecked, v().menuReviewChecked),
+              std::tuple(false, false, true));
+    EXPECT_EQ(v().lblTotal, "0");
+    QStringList asked;
+    auto ask = [&](bool rightAnswer) {
+        asked << subject();
+        rightAnswer ? right() : wrong();
+        if (!rightAnswer)
+            session.nextClicked();
+    };
+    ask(false); // T5 missed a third time
+    for (int i = 0; i < 4; ++i)
+        ask(true);
+    EXPECT_EQ(asked, (QStringList{"T5", "T3", "T5", "T3", "T5"}));
+    EXPECT_TRUE(
+        effects.log.filter("box").back().startsWith("box Review Mistakes | Every question"));
+    EXPECT_FALSE(session.reviewing());
+    EXPECT_EQ(std::tuple(v().menuStandardChecked, v().menuReviewChecked), std::tuple(true, false));
+    EXPECT_EQ(events.filter("Review").size(), 6);
+
+    session.reviewChosen({due(3, 1), due(5, 2)});
+    session.timedChosen();
+    EXPECT_FALSE(session.reviewing());
+    EXPECT_EQ(s().QuizType, QuizState::Timed);
+}
+
+} // namespace

@@ -1,0 +1,200 @@
+#include "core/record/RecordStore.h"
+#include "core/record/QuestionKey.h"
+#include "core/record/RecordCsv.h"
+#include "core/record/ReviewPicker.h"
+#include "support/TempDir.h"
+#include "tests/core/SessionFixture.h"
+
+#include <QBuffer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace {
+
+AnswerEvent event(const QString &subject, AnswerOutcome outcome, const QDateTime &at,
+                  const QString &wording = QStringLiteral("What Term means:"))
+{
+    const std::array<QString, 6> answers = {subject + QStringLiteral(" answer")};
+    return {QuestionKey::of(wording, subject, answers),
+            wording,
+            subject,
+            answers[0],
+            RecordedQuiz::Standard,
+            outcome,
+            at,
+            1500};
+}
+
+class RecordStoreTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(store.open().status, RecordStore::Status::Ready); }
+    void record(const QString &subject, AnswerOutcome outcome, qint64 daysAgo = 0)
+    {
+        ASSERT_EQ(store.record(event(subject, outcome, now.addDays(-daysAgo))), QString());
+    }
+    TempDir dir;
+    QDateTime now = QDateTime::currentDateTime();
+    RecordStore store{dir.file(QStringLiteral("data/record.sqlite"))};
+};
+
+using O = AnswerOutcome;
+
+// Due after a first-try miss, off the list after two first-try hits in a
+// row; second tries, a revealed answer and "Next" leave it as it is.
+TEST_F(RecordStoreTest, DueListFollowsFirstTries)
+{
+    const std::vector<std::pair<std::vector<O>, DueState>> cases = {
+        {{O::FirstRight}, {1, false}},
+        {{O::FirstWrong}, {0, true}},
+        {{O::FirstWrong, O::SecondRight, O::ShowCorrect, O::Next}, {0, true}},
+        {{O::FirstWrong, O::FirstRight}, {1, true}},
+        {{O::FirstWrong, O::FirstRight, O::FirstRight}, {2, false}},
+        {{O::FirstWrong, O::FirstRight, O::FirstWrong, O::FirstRight}, {1, true}},
+        {{O::FirstRight, O::FirstRight, O::FirstWrong}, {0, true}},
+        {{O::FirstWrong, O::FirstWrong, O::FirstRight, O::FirstRight, O::FirstRight}, {3, false}},
+    };
+    for (std::size_t c = 0; c < cases.size(); ++c) {
+        const QString subject = QStringLiteral("Q%1").arg(c);
+        for (O o : cases[c].first)
+            record(subject, o);
+        DueState got;
+        for (const DueItem &item : store.dueItems())
+            if (item.key == event(subject, O::Next, now).key)
+                got = {item.streak, true};
+        if (!got.due)
+            got.streak = cases[c].second.streak;
+        EXPECT_EQ(got, cases[c].second) << "case " << c;
+    }
+    // Most often missed first.
+    ASSERT_FALSE(store.dueItems().empty());
+    EXPECT_EQ(store.dueItems().front().missed, 2);
+    EXPECT_EQ(store.answerCount(), 23);
+}
+
+TEST_F(RecordStoreTest, StatisticsOfAKnownHistory)
+{
+    record(QStringLiteral("A"), O::FirstWrong);
+    record(QStringLiteral("A"), O::SecondRight);
+    record(QStringLiteral("A"), O::FirstRight);
+    record(QStringLiteral("B"), O::FirstRight, 3);
+    record(QStringLiteral("B"), O::FirstRight, 10);
+    record(QStringLiteral("C"), O::FirstWrong, 40);
+    ASSERT_EQ(store.record(event(QStringLiteral("D"), O::FirstRight, now,
+                                 QStringLiteral("What Are Examples of:"))),
+              QString());
+
+    const RecordStatistics st = store.statistics(now);
+    EXPECT_EQ(st.today, (Tally{3, 2}));
+    EXPECT_EQ(st.lastSevenDays, (Tally{4, 3}));
+    EXPECT_EQ(st.allTime, (Tally{6, 4}));
+    ASSERT_EQ(st.byWording.size(), 9u);
+    EXPECT_EQ(st.byWording[1], (std::pair{QStringLiteral("What Are Examples of:"), Tally{1, 1}}));
+    EXPECT_EQ(st.byWording[3], (std::pair{QStringLiteral("What Term means:"), Tally{5, 3}}));
+    EXPECT_EQ(st.byDay[29], (Tally{3, 2}));
+    EXPECT_EQ(st.byDay[26], (Tally{1, 1}));
+    EXPECT_EQ(st.byDay[19], (Tally{1, 1}));
+    QStringList weakest;
+    for (const WeakQuestion &w : st.weakest)
+        weakest << w.subject + QStringLiteral(" %1/%2").arg(w.tally.right).arg(w.tally.asked);
+    EXPECT_EQ(weakest, (QStringList{"C 0/1", "A 1/2", "B 2/2", "D 1/1"}));
+    EXPECT_EQ(accuracyPercent(st.allTime), 67);
+
+    ASSERT_EQ(store.clear(), QString());
+    EXPECT_EQ(store.statistics(now).allTime, Tally{});
+}
+
+// The key follows the question's texts, not its place in the bank.
+TEST(QuestionKeyTest, SurvivesABankThatKeepsTheQuestion)
+{
+    const QuestionBank before = bankOf(6, {"4|1|2|3|4|5|6|", "3|2|1|3|4|5|6|"});
+    const struct {
+        const char *what;
+        QStringList texts;
+        QStringList entries;
+        bool same;
+    } cases[] = {
+        {"moved to another line",
+         {"X", "T1", "T2", "T3", "T4", "T5", "T6"},
+         {"1|1|1|1|1|1|1|", "4|2|3|4|5|6|7|"},
+         true},
+        {"another category of the same wording",
+         {"T1", "T2", "T3", "T4", "T5", "T6"},
+         {"04|1|2|3|4|5|6|"},
+         true},
+        {"a wrong answer changed",
+         {"T1", "T2", "T3", "T4", "T5", "T6x"},
+         {"4|1|2|3|4|5|6|"},
+         false},
+        {"answers in another order",
+         {"T1", "T2", "T3", "T4", "T5", "T6"},
+         {"4|1|3|2|4|5|6|"},
+         false},
+        {"another wording", {"T1", "T2", "T3", "T4", "T5", "T6"}, {"3|1|2|3|4|5|6|"}, false},
+    };
+    for (const auto &c : cases) {
+        const QuestionBank after = BankLoader::buildBank(c.texts, c.entries, standardWordings());
+        const int entry = c.texts.front() == QLatin1String("X") ? 2 : 1;
+        EXPECT_EQ(QuestionKey::ofEntry(after, entry) == QuestionKey::ofEntry(before, 1), c.same)
+            << c.what;
+    }
+}
+
+TEST(ReviewPickerTest, MostMissedFirstAndNeverTwiceInARow)
+{
+    const QuestionBank bank =
+        bankOf(4, {"4|1|2|2|2|2|2|", "4|2|1|1|1|1|1|", "4|3|1|1|1|1|1|", "4|4|1|1|1|1|1|"});
+    const QByteArray gone = "not in this bank";
+    ReviewPicker picker(bank, {{QuestionKey::ofEntry(bank, 3), 5, 0},
+                               {gone, 9, 0},
+                               {QuestionKey::ofEntry(bank, 1), 2, 0},
+                               {QuestionKey::ofEntry(bank, 2), 2, 1}});
+    EXPECT_EQ(picker.dueCount(), 3);
+    QList<int> order;
+    int last = 0;
+    for (int i = 0; i < 4; ++i)
+        order << (last = picker.pickEntry(last));
+    EXPECT_EQ(order, (QList<int>{3, 1, 3, 1}));
+    picker.noteFirstTry(3, true);
+    picker.noteFirstTry(3, true);
+    EXPECT_EQ(picker.pickEntry(1), 2);
+    picker.noteFirstTry(1, true);
+    picker.noteFirstTry(2, true);
+    EXPECT_EQ(picker.dueCount(), 1);
+    EXPECT_EQ(picker.pickEntry(1), 1) << "a single due question may come again";
+}
+
+TEST(RecordCsvTest, BankTextsAreSafeInASpreadsheet)
+{
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"plain", "plain"},
+        {"a, b", "\"a, b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\r\nlines", "\"two\r\nlines\""},
+        {"=1+2", "'=1+2"},
+        {"+x", "'+x"},
+        {"-x,y", "\"'-x,y\""},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"Ärger", "Ärger"},
+        {"", ""},
+    };
+    for (const auto &[text, csv] : cases)
+        EXPECT_EQ(RecordCsv::field(text), csv) << text.toStdString();
+}
+
+TEST_F(RecordStoreTest, ExportsEveryAnswerWithAHeader)
+{
+    ASSERT_EQ(store.record(event(QStringLiteral("=cmd, \"x\""), O::FirstWrong,
+                                 QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC))),
+              QString());
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    ASSERT_EQ(store.exportCsv(out), QString());
+    const QList<QByteArray> lines = out.data().split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], "time,quiz,answer,duration_ms,wording,subject,right_answer,question\r");
+    EXPECT_TRUE(lines[1].startsWith("2026-01-02T03:04:05.006Z,Standard,wrong,1500,What Term "
+                                    "means:,\"'=cmd, \"\"x\"\"\",\"'=cmd, \"\"x\"\" answer\","))
+        << lines[1].toStdString();
+}
+
+} // namespace

@@ -1,0 +1,168 @@
+// The Learning menu of the main window over a real record in a temporary
+// folder, and the progress window.
+#include "../Controls.h"
+#include "core/record/LearningRecord.h"
+#include "core/record/QuestionKey.h"
+#include "gui/record/ChartWidget.h"
+#include "gui/record/frmProgress.h"
+#include "support/MainHarness.h"
+#include "support/ModalDriver.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+class LearningWindowTest : public ::testing::Test {
+  protected:
+    void start(const QByteArray &recordBytes = {})
+    {
+        h.writeBank(6);
+        if (!recordBytes.isNull())
+            h.dir.write(QStringLiteral("record.sqlite"), recordBytes);
+        AppServices services = h.fakes.services();
+        services.record = record.get();
+        h.main = std::make_unique<Main>(h.dir.path(), services);
+        h.main->setSplashShown(1);
+        ASSERT_TRUE(h.main->Form_Load());
+        // As the program does it: the record opens after the first paint.
+        record->openAfterFirstPaint(*h.main);
+        h.show();
+        for (int turn = 0; turn < 5; ++turn)
+            QCoreApplication::processEvents();
+    }
+    const QuizState &s() { return h.main->state(); }
+    void answer(int k) { h.button(s().AnsPos[std::size_t(k - 1)])->click(); }
+    void choose(const char *action) { h.child<QAction>(action)->trigger(); }
+    QStringList boxTexts()
+    {
+        QStringList texts;
+        for (const auto &b : h.fakes.boxes.shown)
+            texts << b.text;
+        return texts;
+    }
+
+    MainHarness h;
+    std::unique_ptr<LearningRecord> record =
+        std::make_unique<LearningRecord>(h.dir.file(QStringLiteral("record.sqlite")));
+};
+
+TEST_F(LearningWindowTest, ReviewDrillsTheMissedQuestionAndStandardLeavesIt)
+{
+    start();
+    QStringList menus;
+    for (QAction *a : h.main->menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&Learning", "&Help"}));
+
+    choose("Menu_Review");
+    EXPECT_TRUE(boxTexts().last().startsWith("No questions are due for review."));
+    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("Menu_Review")->isChecked());
+
+    const int missed = s().CurEntry;
+    answer(2);
+    h.child<QPushButton>("btn_next")->click();
+    answer(1);
+    choose("Menu_Review");
+    EXPECT_EQ(s().CurEntry, missed);
+    EXPECT_TRUE(h.child<QAction>("Menu_Review")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("Menu_Standard")->isChecked());
+    EXPECT_EQ(h.child<QLabel>("Lbl_Total")->text(), "0");
+
+    choose("Menu_Standard");
+    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("Menu_Review")->isChecked());
+    record->flush();
+    EXPECT_EQ(record->store().answerCount(), 3);
+}
+
+TEST_F(LearningWindowTest, ProgressOpensFromTheMenuWhenTheRecordCanBeUsed)
+{
+    start();
+    ModalDriver driver;
+    driver.on(QStringLiteral("frmProgress"),
+              [](QWidget *w) { control<QPushButton>(w, "cmdClose")->click(); });
+    choose("Mnu_Progress");
+    EXPECT_EQ(driver.answered, std::vector<QString>{"frmProgress"});
+
+    h.main.reset();
+    record = std::make_unique<LearningRecord>(h.dir.file(QStringLiteral("no/record")));
+    h.dir.write(QStringLiteral("no"), "a file where the folder should be");
+    start();
+    h.fakes.boxes.shown.clear();
+    for (const char *entry : {"Mnu_Progress", "Menu_Review"})
+        choose(entry);
+    EXPECT_EQ(boxTexts(), QStringList(2, "The learning record is not available in this run, so "
+                                         "there is no history to review or show."));
+}
+
+TEST_F(LearningWindowTest, AnUnreadableRecordIsToldOnceOverTheWindow)
+{
+    start("this is not a database");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(h.fakes.boxes.shown.size(), 1u);
+    EXPECT_EQ(h.fakes.boxes.shown[0].title, "Learning Record");
+    EXPECT_TRUE(boxTexts()[0].startsWith("The learning record could not be read."));
+    answer(1);
+    EXPECT_EQ(h.fakes.boxes.shown.size(), 1u) << "the quiz goes on";
+}
+
+TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
+{
+    record->open();
+    const QString markup = QStringLiteral("<b>bold</b> & \"q\"");
+    const std::array<QString, 6> answers = {QStringLiteral("=1+1")};
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (AnswerOutcome o :
+         {AnswerOutcome::FirstWrong, AnswerOutcome::FirstRight, AnswerOutcome::FirstRight})
+        record->record({QuestionKey::of(QStringLiteral("What Term means:"), markup, answers),
+                        QStringLiteral("What Term means:"), markup, answers[0],
+                        RecordedQuiz::Standard, o, now, 900});
+    record->flush();
+
+    FakeBoxes boxes;
+    frmProgress window(*record, boxes);
+    EXPECT_EQ(control<QLabel>(&window, "Lbl_Today")->text(),
+              "Today: 3 answered, 2 right at the first try (67 %)");
+    EXPECT_EQ(control<QLabel>(&window, "Lbl_AllTime")->textFormat(), Qt::PlainText);
+    auto *wording = control<ChartWidget>(&window, "Chart_Wording");
+    EXPECT_TRUE(wording->accessibleDescription().contains("What Term means: 67 % of 3"));
+    EXPECT_EQ(wording->accessibleName(), "First-try accuracy per question wording");
+    auto *days = control<ChartWidget>(&window, "Chart_Days");
+    EXPECT_EQ(days->items().size(), 30u);
+    EXPECT_TRUE(days->accessibleDescription().endsWith(": 3 answered, 67 %"));
+    auto *weakest = control<QTableWidget>(&window, "Tbl_Weakest");
+    ASSERT_EQ(weakest->rowCount(), 1);
+    QStringList row;
+    for (int c = 0; c < 5; ++c)
+        row << weakest->item(0, c)->text();
+    EXPECT_EQ(row, (QStringList{markup, "What Term means:", "=1+1", "67 %", "3"}));
+    window.grab(); // paints both charts
+
+    const QString csv = h.dir.file(QStringLiteral("out.csv"));
+    window.setExportFileChooser([&csv] { return csv; });
+    control<QPushButton>(&window, "cmdExport")->click();
+    EXPECT_EQ(h.dir.read(QStringLiteral("out.csv")).count("\r\n"), 4);
+    EXPECT_TRUE(
+        h.dir.read(QStringLiteral("out.csv")).contains(",\"<b>bold</b> & \"\"q\"\"\",'=1+1,"));
+    window.setExportFileChooser([this] { return h.dir.file(QStringLiteral("no/such/dir/x.csv")); });
+    control<QPushButton>(&window, "cmdExport")->click();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith("The learning record has been exported to:\r"));
+    EXPECT_TRUE(boxes.shown[1].text.startsWith("The learning record could not be exported to:"));
+
+    boxes.answers = {MessageBoxes::NoPressed, MessageBoxes::YesPressed};
+    for (int i = 0; i < 2; ++i) {
+        control<QPushButton>(&window, "cmdClear")->click();
+        EXPECT_EQ(weakest->rowCount(), 1 - i);
+    }
+    EXPECT_EQ(boxes.shown[2].buttons, MessageBoxes::YesNo);
+    EXPECT_EQ(record->store().answerCount(), 0);
+}
+
+} // namespace
