@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 const QColor barColour(70, 110, 180);
@@ -95,6 +96,7 @@ void ChartWidget::paintVertical(QPainter &p)
     p.setPen(palette().text().color());
     const double step = double(plot.width()) / double(m_items.size());
     QPainterPath line;
+    std::vector<QPointF> points;
     bool started = false;
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         const Item &item = m_items[i];
@@ -107,10 +109,15 @@ void ChartWidget::paintVertical(QPainter &p)
         if (item.line >= 0) {
             const QPointF point(x + step / 2, plot.bottom() - plot.height() * item.line / 100.0);
             started ? line.lineTo(point) : line.moveTo(point);
+            points.push_back(point);
             started = true;
         }
     }
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(lineColour, 2));
     p.drawPath(line);
+    // A dot on each day, so that a day without neighbours still shows.
+    p.setBrush(lineColour);
+    for (const QPointF &point : points)
+        p.drawEllipse(point, 2.5, 2.5);
 }

@@ -12,6 +12,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -62,24 +64,31 @@ frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *p
 {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(title);
-    auto *layout = new QVBoxLayout(this);
-    Lbl_Today = plainLabel("Lbl_Today", this);
-    Lbl_Week = plainLabel("Lbl_Week", this);
-    Lbl_AllTime = plainLabel("Lbl_AllTime", this);
+    // Everything but the buttons scrolls, so that the window fits a small
+    // screen and the buttons stay in reach.
+    auto *outer = new QVBoxLayout(this);
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *content = new QWidget(scroll);
+    auto *layout = new QVBoxLayout(content);
+    Lbl_Today = plainLabel("Lbl_Today", content);
+    Lbl_Week = plainLabel("Lbl_Week", content);
+    Lbl_AllTime = plainLabel("Lbl_AllTime", content);
     for (QLabel *l : {Lbl_Today, Lbl_Week, Lbl_AllTime})
         layout->addWidget(l);
 
-    Chart_Wording = new ChartWidget(ChartWidget::Orientation::Horizontal, this);
+    Chart_Wording = new ChartWidget(ChartWidget::Orientation::Horizontal, content);
     Chart_Wording->setObjectName(QStringLiteral("Chart_Wording"));
     layout->addWidget(
-        group(QStringLiteral("First-try accuracy per question wording"), Chart_Wording, this));
-    Chart_Days = new ChartWidget(ChartWidget::Orientation::Vertical, this);
+        group(QStringLiteral("First-try accuracy per question wording"), Chart_Wording, content));
+    Chart_Days = new ChartWidget(ChartWidget::Orientation::Vertical, content);
     Chart_Days->setObjectName(QStringLiteral("Chart_Days"));
     layout->addWidget(group(QStringLiteral("The last 30 days: answers per day (bars) and "
                                            "first-try accuracy (line)"),
-                            Chart_Days, this));
+                            Chart_Days, content));
 
-    Tbl_Weakest = new QTableWidget(0, 6, this);
+    Tbl_Weakest = new QTableWidget(0, 6, content);
     Tbl_Weakest->setObjectName(QStringLiteral("Tbl_Weakest"));
     Tbl_Weakest->setHorizontalHeaderLabels(
         {QStringLiteral("Subject"), QStringLiteral("Wording"), QStringLiteral("Right answer"),
@@ -94,7 +103,7 @@ frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *p
     // All ten rows at once, without scrolling.
     Tbl_Weakest->setMinimumHeight(Tbl_Weakest->verticalHeader()->defaultSectionSize() * 10 +
                                   Tbl_Weakest->horizontalHeader()->sizeHint().height() + 6);
-    layout->addWidget(group(QStringLiteral("The 10 weakest questions"), Tbl_Weakest, this));
+    layout->addWidget(group(QStringLiteral("The 10 weakest questions"), Tbl_Weakest, content));
 
     auto *buttons = new QDialogButtonBox(this);
     cmdExport = buttons->addButton(QStringLiteral("&Export..."), QDialogButtonBox::ActionRole);
@@ -109,9 +118,17 @@ frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *p
     connect(cmdExport, &QPushButton::clicked, this, &frmProgress::cmdExport_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmProgress::cmdClear_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    scroll->setWidget(content);
+    outer->addWidget(scroll);
+    outer->addWidget(buttons);
     cmdClose->setDefault(true);
-    resize(760, sizeHint().height());
+    // As tall as the content wants, within the screen (less room for the
+    // window's title bar).
+    const int wanted = content->sizeHint().height() + buttons->sizeHint().height() +
+                       outer->contentsMargins().top() + outer->contentsMargins().bottom() +
+                       outer->spacing();
+    const int room = screen()->availableGeometry().height() - 60;
+    resize(760, std::min(wanted, room));
 
     m_chooseFile = [this] {
         return QFileDialog::getSaveFileName(
