@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -24,6 +26,22 @@ QString decodeCp1252(QByteArrayView bytes)
     return out;
 }
 
+bool isAscii(QByteArrayView bytes)
+{
+    // Eight bytes at a time: a bank is read at every start.
+    const char *p = bytes.data();
+    qsizetype n = bytes.size();
+    std::uint64_t high = 0;
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        high |= word;
+    }
+    for (; n > 0; ++p, --n)
+        high |= std::uint8_t(*p);
+    return (high & 0x8080808080808080ULL) == 0;
+}
+
 // Calls take(begin, end) for the byte range of each line, as splitLines
 // draws them.
 template <class Take> void forEachLine(QByteArrayView bytes, Take take)
@@ -31,16 +49,16 @@ template <class Take> void forEachLine(QByteArrayView bytes, Take take)
     qsizetype start = 0;
     const qsizetype n = bytes.size();
     const char *data = bytes.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (data[i] != '\r')
-            continue;
+    while (start < n) {
+        const void *cr = std::memchr(data + start, '\r', std::size_t(n - start));
+        if (!cr) {
+            take(bytes.sliced(start));
+            return;
+        }
+        const qsizetype i = static_cast<const char *>(cr) - data;
         take(bytes.sliced(start, i - start));
-        if (i + 1 < n && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+        start = i + 1 < n && data[i + 1] == '\n' ? i + 2 : i + 1;
     }
-    if (start < n)
-        take(bytes.sliced(start));
 }
 
 } // namespace
@@ -77,6 +95,11 @@ QStringList splitLines(const QString &text)
 QStringList lines(const QByteArray &bytes)
 {
     QStringList out;
+    // Plain ASCII, what most banks are, reads the same in both encodings.
+    if (isAscii(bytes)) {
+        forEachLine(bytes, [&](QByteArrayView line) { out.append(QString::fromLatin1(line)); });
+        return out;
+    }
     // The whole text's byte-order mark is dropped, as decode() drops it; one
     // at the start of a later line is a character.
     QByteArrayView text(bytes);

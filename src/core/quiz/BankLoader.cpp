@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 
 namespace BankLoader {
@@ -93,22 +94,31 @@ class LineScan {
     // Scans the bytes not yet seen; the offset of the line too many, or -1.
     qsizetype feed(QByteArrayView bytes)
     {
-        for (; m_pos < bytes.size(); ++m_pos) {
-            const char b = bytes[m_pos];
-            if (m_afterCr && b == '\n') {
+        const char *data = bytes.data();
+        const qsizetype n = bytes.size();
+        while (m_pos < n) {
+            if (m_afterCr) {
                 m_afterCr = false;
-                continue;
+                if (data[m_pos] == '\n') {
+                    ++m_pos;
+                    continue;
+                }
             }
-            m_afterCr = false;
             if (m_lineEnds == QuestionBank::MaxLines)
                 return m_pos;
             if (m_lineStart < 0)
                 m_lineStart = m_pos;
-            if (b == '\r') {
-                ++m_lineEnds;
-                m_afterCr = true;
-                m_lineStart = -1;
+            // Straight to the line's end: a bank is a few tens of kilobytes
+            // read at every start.
+            const void *cr = std::memchr(data + m_pos, '\r', std::size_t(n - m_pos));
+            if (!cr) {
+                m_pos = n;
+                break;
             }
+            m_pos = static_cast<const char *>(cr) - data + 1;
+            ++m_lineEnds;
+            m_afterCr = true;
+            m_lineStart = -1;
         }
         return -1;
     }
