@@ -12,11 +12,11 @@
 #include "gui/platform/ProgramEnd.h"
 #include "gui/platform/QtMessageBoxes.h"
 #include "gui/widgets/AppIcon.h"
+#include "gui/widgets/AppStyle.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
-#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("zelquiz"));
     // A style that draws the answer buttons in their background colour.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new AppStyle);
     AppIcon::install();
 
     ModuleCuePlayer sound(QCoreApplication::applicationDirPath());
