@@ -106,7 +106,7 @@ void RecordChild::TestBody()
 }
 
 // What the "open" child said it told the user.
-QString told(QProcess &p)
+[[maybe_unused]] QString told(QProcess &p)
 {
     const QString err = QString::fromUtf8(p.readAllStandardError());
     return err.section(QStringLiteral("[["), 1).section(QStringLiteral("]]"), 0, 0);
