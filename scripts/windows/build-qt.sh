@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds the Qt for Windows that the program needs, plus libsodium, with
+# Builds the Qt for Windows that the program needs (qtbase, qtmultimedia),
+# plus libsodium, with
 # Debian's mingw-w64 from Debian's own source packages, into
 # ~/.cache/zelquiz/qt-6.4.2-mingw64 (ZELQUIZ_WIN_CACHE moves the cache).
 # A stamp file in that folder makes a second run a no-op; --force rebuilds.
@@ -10,12 +11,60 @@ set -eu
 # Bump when the options below change, so an old cache is rebuilt.
 STAMP_ID="qtbase-$ZQ_QT_VERSION sqlite libsodium rev1"
 STAMP=$ZQ_PREFIX/.zelquiz-stamp
+MM_STAMP_ID="qtmultimedia-$ZQ_QT_VERSION rev1"
+MM_STAMP=$ZQ_PREFIX/.zelquiz-stamp-multimedia
 
-[ "${1:-}" = --force ] && rm -f "$STAMP"
-if [ -f "$STAMP" ] && [ "$(cat "$STAMP")" = "$STAMP_ID" ]; then
+stamped() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
+
+[ "${1:-}" = --force ] && rm -f "$STAMP" "$MM_STAMP"
+if stamped "$STAMP" "$STAMP_ID" && stamped "$MM_STAMP" "$MM_STAMP_ID"; then
   zq_log "Qt for Windows is ready in $ZQ_PREFIX"
   exit 0
 fi
+
+# --- qtmultimedia: Qt Multimedia with the Media Foundation back end ------
+build_multimedia() {
+  zq_apt_install qt6-shadertools-dev
+  mmsrc=$(zq_source qt6-multimedia)
+  # Fixes for building the Windows parts on Linux, each one idempotent:
+  # headers named with capitals that mingw's headers spell in lower case,
+  if [ ! -f "$mmsrc/.zelquiz-fixed" ]; then
+    grep -rlE '^#include [<"][A-Za-z_]*[A-Z][A-Za-z_]*\.h[>"]' "$mmsrc/src" |
+      while read -r file; do
+        for name in $(sed -nE 's/^#include [<"]([A-Za-z_]*[A-Z][A-Za-z_]*)\.h[>"].*/\1/p' "$file"); do
+          lower=$(echo "$name" | tr 'A-Z' 'a-z')
+          if [ ! -f "/usr/$ZQ_TRIPLE/include/$name.h" ] && [ -f "/usr/$ZQ_TRIPLE/include/$lower.h" ]; then
+            sed -i -E "s/^#include ([<\"])$name\.h([>\"])/#include \1$lower.h\2/" "$file"
+          fi
+        done
+      done
+    grep -rlE '^#include [<"]QUrl\.h[>"]' "$mmsrc/src" |
+      while read -r file; do sed -i -E 's/^#include [<"]QUrl\.h[>"]/#include <QtCore\/qurl.h>/' "$file"; done
+    # the shader compiler comes from the host's Qt, not a Windows build of it,
+    sed -i 's/^find_package(Qt6 COMPONENTS ShaderTools)$/find_package(Qt6ShaderToolsTools CONFIG PATHS ${QT_HOST_PATH_CMAKE_DIR} NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)/' \
+      "$mmsrc/src/multimedia/CMakeLists.txt"
+    # and the spatial-audio engine, which the program does not use, is left out.
+    sed -i 's/^add_subdirectory(resonance-audio)$//' "$mmsrc/src/CMakeLists.txt"
+    touch "$mmsrc/.zelquiz-fixed"
+  fi
+  # mingw names its Media Foundation libraries in lower case.
+  wmf=
+  for lib in MF:mf MFUUID:mfuuid MFPLAT:mfplat MFCORE:mfcore PROPSYS:propsys; do
+    wmf="$wmf -DWMF_${lib%%:*}_LIBRARY=/usr/$ZQ_TRIPLE/lib/lib${lib#*:}.a"
+  done
+  build=$ZQ_WORK/build-qtmultimedia
+  mkdir -p "$build"
+  zq_log "configuring qtmultimedia in $build"
+  # shellcheck disable=SC2086
+  (cd "$build" && nice -n "$ZQ_NICE" cmake -G Ninja "$mmsrc" \
+    -DCMAKE_TOOLCHAIN_FILE="$ZQ_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$ZQ_PREFIX" -DCMAKE_BUILD_TYPE=Release \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DFEATURE_spatialaudio=OFF -DFEATURE_spatialaudio_quick3d=OFF \
+    -DFEATURE_ffmpeg=OFF -DFEATURE_gstreamer=OFF $wmf >configure.log)
+  zq_log "building qtmultimedia (log: $build/build.log)"
+  (cd "$build" && nice -n "$ZQ_NICE" ninja -j"$ZQ_JOBS" >build.log && ninja install >install.log)
+}
 
 zq_apt_sources
 zq_apt_install g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools \
@@ -24,6 +73,9 @@ mkdir -p "$ZQ_WORK" "$ZQ_PREFIX"
 export TMPDIR="$ZQ_WORK/tmp"
 mkdir -p "$TMPDIR"
 
+if stamped "$STAMP" "$STAMP_ID"; then
+  zq_log "qtbase and libsodium are ready in $ZQ_PREFIX"
+else
 # --- qtbase ---------------------------------------------------------------
 qtsrc=$(zq_source qt6-base)
 
@@ -98,4 +150,10 @@ if [ ! -f "$ZQ_PREFIX/lib/libsodium.a" ]; then
 fi
 
 echo "$STAMP_ID" >"$STAMP"
+fi
+
+start=$(date +%s)
+build_multimedia
+zq_log "qtmultimedia built in $(($(date +%s) - start)) s"
+echo "$MM_STAMP_ID" >"$MM_STAMP"
 zq_log "Qt for Windows is ready in $ZQ_PREFIX ($(du -sh "$ZQ_PREFIX" | cut -f1))"
