@@ -58,6 +58,7 @@ build_multimedia() {
   # shellcheck disable=SC2086
   (cd "$build" && nice -n "$ZQ_NICE" cmake -G Ninja "$mmsrc" \
     -DCMAKE_TOOLCHAIN_FILE="$ZQ_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$ZQ_TOOLCHAIN" \
     -DCMAKE_INSTALL_PREFIX="$ZQ_PREFIX" -DCMAKE_BUILD_TYPE=Release \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
     -DFEATURE_spatialaudio=OFF -DFEATURE_spatialaudio_quick3d=OFF \

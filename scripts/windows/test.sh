@@ -1,8 +1,8 @@
 #!/bin/sh
-# Runs the core tests of the Windows build (default folder: build-win, made
-# by build.sh) under wine and reports their result; the exit status is the
-# test program's. Extra arguments go to the test program, e.g.
-# --gtest_filter=Win32Registry.*.
+# Runs the tests of the Windows build (default folder: build-win, made by
+# build.sh) under wine and reports their results: test_core, and the main
+# window's tests on Qt's offscreen platform. Exits 1 when any fails. Extra
+# arguments go to each test program, e.g. --gtest_filter=Win32Registry.*.
 set -eu
 . "$(dirname "$0")/env.sh"
 zq_apt_install wine wine64
@@ -37,12 +37,25 @@ ZELQUIZ_TEST_DATA_DIR=$(winepath -w "$ZQ_REPO/tests/data")
 ZELQUIZ_FUZZ_DIR=$(winepath -w "$ZQ_REPO/fuzz")
 export ZELQUIZ_DATA_DIR ZELQUIZ_TEST_DATA_DIR ZELQUIZ_FUZZ_DIR
 
-zq_log "running $exe under $(wine --version)"
-start=$(date +%s)
+# One test program; its whole output goes to <folder>/<name>-wine.log.
+run_test() {
+  name=$1
+  shift
+  log="$dir/$name-wine.log"
+  zq_log "running $name.exe under $(wine --version)"
+  start=$(date +%s)
+  code=0
+  timeout "${ZQ_TEST_TIMEOUT:-900}" wine "$dir/bin/$name.exe" "$@" >"$log" 2>&1 || code=$?
+  grep -E '^\[==========\] .* ran|^\[  (PASSED|SKIPPED) ' "$log" || true
+  grep -E '^\[  FAILED  \] [A-Za-z_0-9]+\.[A-Za-z_0-9]+' "$log" | sed 's/ (.*//' | sort -u || true
+  zq_log "$name.exe: exit status $code after $(($(date +%s) - start)) s (log: $log)"
+  [ "$code" = 0 ] || status=1
+}
+
 status=0
-timeout "${ZQ_TEST_TIMEOUT:-900}" wine "$exe" "$@" >"$dir/test_core-wine.log" 2>&1 || status=$?
-grep -E '^\[==========\] .* ran|^\[  (PASSED|SKIPPED) ' "$dir/test_core-wine.log" || true
-grep -E '^\[  FAILED  \] [A-Za-z_0-9]+\.[A-Za-z_0-9]+' "$dir/test_core-wine.log" |
-  sed 's/ (.*//' | sort -u || true
-zq_log "test_core.exe: exit status $status after $(($(date +%s) - start)) s (log: $dir/test_core-wine.log)"
+run_test test_core "$@"
+# Wine passes on no QT_ variable, so the platform goes on the command line.
+if [ -f "$dir/bin/test_main_window.exe" ]; then
+  run_test test_main_window -platform offscreen "$@"
+fi
 exit "$status"
