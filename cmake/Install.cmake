@@ -23,8 +23,12 @@ endif()
 
 install(TARGETS zelquiz RUNTIME DESTINATION "${ZELQUIZ_PROGRAM_DIR}")
 # The sound and network modules, which the program loads from its folder.
-install(TARGETS zelquiz_sound zelquiz_network
+install(TARGETS zelquiz_network
         LIBRARY DESTINATION "${ZELQUIZ_PROGRAM_DIR}" RUNTIME DESTINATION "${ZELQUIZ_PROGRAM_DIR}")
+if(ZELQUIZ_SOUND)
+  install(TARGETS zelquiz_sound
+          LIBRARY DESTINATION "${ZELQUIZ_PROGRAM_DIR}" RUNTIME DESTINATION "${ZELQUIZ_PROGRAM_DIR}")
+endif()
 
 file(GLOB ZELQUIZ_INSTALL_DATA LIST_DIRECTORIES false CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/data/*")
 list(FILTER ZELQUIZ_INSTALL_DATA EXCLUDE REGEX "/README[^/]*$")

@@ -12,6 +12,12 @@ using App = QCoreApplication;
 #include <QSettings>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <string>
+#endif
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -29,5 +35,27 @@ int main(int argc, char **argv)
     for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, settingsHome.path());
     qputenv("ZELQUIZ_TEST_SETTINGS_HOME", settingsHome.path().toUtf8());
+#ifdef Q_OS_WIN
+    // There the per-user settings are the registry, which no folder moves:
+    // the run's own key stands in for the user's, and goes again at the end.
+    // A test's child process shares its parent's key.
+    const bool child = qEnvironmentVariableIsSet("ZELQUIZ_TEST_RUN_KEY");
+    const std::wstring runKeyName =
+        child ? qEnvironmentVariable("ZELQUIZ_TEST_RUN_KEY").toStdWString()
+              : L"Software\\ZELQuiz test run " + std::to_wstring(GetCurrentProcessId());
+    qputenv("ZELQUIZ_TEST_RUN_KEY", QString::fromStdWString(runKeyName).toUtf8());
+    HKEY runKey = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, runKeyName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &runKey, nullptr) != ERROR_SUCCESS ||
+        RegOverridePredefKey(HKEY_CURRENT_USER, runKey) != ERROR_SUCCESS)
+        return 2;
+    const int result = RUN_ALL_TESTS();
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegCloseKey(runKey);
+    if (!child)
+        RegDeleteTreeW(HKEY_CURRENT_USER, runKeyName.c_str());
+    return result;
+#else
     return RUN_ALL_TESTS();
+#endif
 }

@@ -7,7 +7,9 @@
 #include <QTimer>
 
 #include <ctime>
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -25,6 +27,10 @@ long long clockNs(clockid_t clock)
 long long processStartNs()
 {
     const long long now = clockNs(CLOCK_MONOTONIC);
+#ifdef Q_OS_WIN
+    // No such record to read here: the trace starts at its own creation.
+    return now;
+#else
     QFile stat(QStringLiteral("/proc/self/stat"));
     if (!stat.open(QIODevice::ReadOnly))
         return now;
@@ -42,6 +48,7 @@ long long processStartNs()
         return now;
     const long long startBoot = ticks * (1000000000LL / hz);
     return now - (clockNs(CLOCK_BOOTTIME) - startBoot);
+#endif
 }
 
 // Waits for the first paint of one window and finishes the trace after it,

@@ -32,12 +32,12 @@ bool Win32Registry::query(std::uint32_t root, const QByteArray &keyName,
                           const QByteArray &valueName, std::uint32_t access, char *buffer,
                           std::uint32_t &size, std::uint32_t &type)
 {
+    // The predefined roots are 32-bit values sign-extended to a handle:
+    // HKEY_LOCAL_MACHINE is 0xFFFFFFFF80000002 in a 64-bit program.
+    const auto rootKey = reinterpret_cast<HKEY>(static_cast<LONG_PTR>(static_cast<LONG>(root)));
     HKEY key = nullptr;
-    if (RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)), keyName.constData(), 0,
-                      access, &key) != ERROR_SUCCESS) {
-        RegCloseKey(key);
+    if (RegOpenKeyExA(rootKey, keyName.constData(), 0, access, &key) != ERROR_SUCCESS)
         return false;
-    }
     DWORD valueType = 0;
     DWORD valueSize = size;
     const LONG rc = RegQueryValueExA(key, valueName.constData(), nullptr, &valueType,

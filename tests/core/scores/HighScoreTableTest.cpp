@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +114,15 @@ TEST_F(QtSettingsStoreTest, PerUserStoreOfTheProgram)
 {
     QtSettingsStore store;
     ASSERT_TRUE(tableOf({7}).Save(store));
+#ifdef Q_OS_WIN
+    // There it is the registry: the user's key of the program.
+    EXPECT_EQ(store.location(), "\\HKEY_CURRENT_USER\\Software\\ZELQuiz\\ZELQuiz");
+    const QSettings saved(store.location(), QSettings::NativeFormat);
+    EXPECT_EQ(saved.value("highscore/n1").toString(), "P1");
+    EXPECT_EQ(saved.value("highscore/s1").toString(), "7");
+    EXPECT_EQ(saved.value("highscore/s10").toString(), "0");
+    EXPECT_EQ(saved.allKeys().size(), 20);
+#else
     const QString home = qEnvironmentVariable("ZELQUIZ_TEST_SETTINGS_HOME");
     ASSERT_FALSE(home.isEmpty());
     EXPECT_EQ(QDir::cleanPath(store.location()), QDir::cleanPath(home + "/ZELQuiz/ZELQuiz.conf"));
@@ -120,6 +130,7 @@ TEST_F(QtSettingsStoreTest, PerUserStoreOfTheProgram)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), "[highscore]\nn1=P1\nn10=\nn2=\nn3=\nn4=\nn5=\nn6=\nn7=\nn8=\nn9="
                                "\ns1=7\ns10=0\ns2=0\ns3=0\ns4=0\ns5=0\ns6=0\ns7=0\ns8=0\ns9=0\n");
+#endif
 }
 
 TEST_F(QtSettingsStoreTest, AFileThatCannotBeWrittenIsReported)

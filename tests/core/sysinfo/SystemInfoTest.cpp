@@ -12,10 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -100,6 +102,10 @@ struct RecordingStarter final : ProgramStarter {
     QStringList started;
 };
 
+#ifndef Q_OS_WIN
+// The desktop lookup and the starter are the Linux side; Windows uses the
+// registry lookup below.
+
 // The configured program is started untested and is the only try (a bare
 // name only from an absolute PATH folder, never the working folder); else
 // each known tool in every absolute folder of PATH in turn, a candidate
@@ -173,5 +179,31 @@ TEST(DetachedStart, StartsTheProgramItselfAndReportsFailure)
     ::close(fd);
     EXPECT_FALSE(QFile::exists(dir.file("x")));
 }
+
+#endif
+
+#ifdef Q_OS_WIN
+// The real registry: a value every Windows has, as text and as a number,
+// and a missing key or value, which give False and an empty text.
+TEST(Win32Registry, ReadsTheLocalMachineKeys)
+{
+    Win32Registry registry;
+    std::uint32_t root = RegistryValue::LocalMachine;
+    QString key = QStringLiteral("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+    QString value = QStringLiteral("SystemRoot");
+    QString read = QStringLiteral("old");
+    EXPECT_TRUE(GetKeyValue(registry, root, key, value, read));
+    EXPECT_TRUE(read.endsWith(QLatin1String("\\windows"), Qt::CaseInsensitive))
+        << read.toStdString();
+
+    QString missingValue = QStringLiteral("NoSuchValue");
+    EXPECT_FALSE(GetKeyValue(registry, root, key, missingValue, read));
+    EXPECT_EQ(read, QString());
+    QString missingKey = QStringLiteral("SOFTWARE\\NoSuchVendor\\NoSuchKey");
+    read = QStringLiteral("old");
+    EXPECT_FALSE(GetKeyValue(registry, root, missingKey, value, read));
+    EXPECT_EQ(read, QString());
+}
+#endif
 
 } // namespace

@@ -22,7 +22,11 @@ namespace {
 TEST(LeadingNumber, ReadsTheNumberAtTheStartWhateverTheLocale)
 {
     const std::string oldLocale = std::setlocale(LC_ALL, nullptr);
+#ifdef Q_OS_WIN
+    const char *german = "German_Germany.1252";
+#else
     const char *german = "de_DE.UTF-8";
+#endif
     QTemporaryDir localeDir;
     if (!std::setlocale(LC_ALL, german)) {
         QProcess::execute("localedef", {"-i", "de_DE", "-f", "UTF-8", localeDir.filePath(german)});

@@ -1,0 +1,61 @@
+#!/bin/sh
+# Runs the tests of the Windows build (default folder: build-win, made by
+# build.sh) under wine and reports their results: test_core, and the main
+# window's tests on Qt's offscreen platform. Exits 1 when any fails. Extra
+# arguments go to each test program, e.g. --gtest_filter=Win32Registry.*.
+set -eu
+. "$(dirname "$0")/env.sh"
+zq_apt_install wine wine64
+
+cd "$ZQ_REPO"
+dir="${1:-build-win}"
+[ $# -gt 0 ] && shift
+exe="$dir/bin/test_core.exe"
+[ -f "$exe" ] || { zq_log "no $exe: run scripts/windows/build.sh first"; exit 2; }
+
+# A wine prefix of its own in the cache, made once; no .NET or HTML engine
+# prompts, no menu entries, and the Windows version Qt 6 supports.
+export WINEPREFIX="$ZQ_CACHE/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  zq_log "creating the wine prefix $WINEPREFIX"
+  wine wineboot -i >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
+  wineserver -w
+fi
+
+# The Qt DLLs and the compiler's runtime DLLs, found through the search path.
+gccdir=$(dirname "$("$ZQ_TRIPLE-g++-posix" -print-file-name=libstdc++-6.dll)")
+threaddir=$(dirname "$("$ZQ_TRIPLE-g++-posix" -print-file-name=libwinpthread-1.dll)")
+WINEPATH="$(winepath -w "$ZQ_PREFIX/bin");$(winepath -w "$gccdir");$(winepath -w "$threaddir")"
+export WINEPATH
+
+# What ctest gives the tests on Linux, as Windows paths. Wine passes on no
+# variable whose name starts with QT_, and the core tests need none.
+ZELQUIZ_DATA_DIR=$(winepath -w "$ZQ_REPO/data")
+ZELQUIZ_TEST_DATA_DIR=$(winepath -w "$ZQ_REPO/tests/data")
+ZELQUIZ_FUZZ_DIR=$(winepath -w "$ZQ_REPO/fuzz")
+export ZELQUIZ_DATA_DIR ZELQUIZ_TEST_DATA_DIR ZELQUIZ_FUZZ_DIR
+
+# One test program; its whole output goes to <folder>/<name>-wine.log.
+run_test() {
+  name=$1
+  shift
+  log="$dir/$name-wine.log"
+  zq_log "running $name.exe under $(wine --version)"
+  start=$(date +%s)
+  code=0
+  timeout "${ZQ_TEST_TIMEOUT:-900}" wine "$dir/bin/$name.exe" "$@" >"$log" 2>&1 || code=$?
+  grep -E '^\[==========\] .* ran|^\[  (PASSED|SKIPPED) ' "$log" || true
+  grep -E '^\[  FAILED  \] [A-Za-z_0-9]+\.[A-Za-z_0-9]+' "$log" | sed 's/ (.*//' | sort -u || true
+  zq_log "$name.exe: exit status $code after $(($(date +%s) - start)) s (log: $log)"
+  [ "$code" = 0 ] || status=1
+}
+
+status=0
+run_test test_core "$@"
+# Wine passes on no QT_ variable, so the platform goes on the command line.
+if [ -f "$dir/bin/test_main_window.exe" ]; then
+  run_test test_main_window -platform offscreen "$@"
+fi
+exit "$status"
