@@ -11,9 +11,11 @@
 namespace RegistryValue {
 
 constexpr std::uint32_t LocalMachine = 0x80000002u;
-// Query value, set value, create sub-key, enumerate sub-keys, notify,
-// create link and read control.
-constexpr std::uint32_t KeyAccess = 0x2003Fu;
+// Read access (query value, enumerate sub-keys, notify, read control). The
+// write rights once asked for too are refused to a user without
+// administrator rights on the machine-wide key, which left the lookup
+// failing for everyone else; reading the value needs none of them.
+constexpr std::uint32_t KeyAccess = 0x20019u;
 constexpr std::uint32_t TextType = 1;
 constexpr std::uint32_t NumberType = 4;
 constexpr int BufferSize = 1024;

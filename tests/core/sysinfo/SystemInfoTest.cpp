@@ -60,7 +60,7 @@ class FakeRegistry final : public RegistryValue::Api {
                std::uint32_t &type) override
     {
         EXPECT_EQ(root, RegistryValue::LocalMachine);
-        EXPECT_EQ(access, 0x2003Fu);
+        EXPECT_EQ(access, 0x20019u); // read rights only
         EXPECT_EQ(size, 1024u);
         const auto it = values.find(keyName + "|" + valueName);
         if (it == values.end() || it->size() > qsizetype(size))
