@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs the tests of the Windows build (default folder: build-win, made by
-# build.sh) under wine and reports their results: test_core, and the main
-# window's tests on Qt's offscreen platform. Exits 1 when any fails. Extra
+# build.sh) under wine and reports their results: test_core, and the
+# windows' tests on Qt's offscreen platform. Exits 1 when any fails. Extra
 # arguments go to each test program, e.g. --gtest_filter=Win32Registry.*.
 set -eu
 . "$(dirname "$0")/env.sh"
@@ -55,7 +55,9 @@ run_test() {
 status=0
 run_test test_core "$@"
 # Wine passes on no QT_ variable, so the platform goes on the command line.
-if [ -f "$dir/bin/test_main_window.exe" ]; then
-  run_test test_main_window -platform offscreen "$@"
-fi
+for windows in test_main_window test_windows; do
+  if [ -f "$dir/bin/$windows.exe" ]; then
+    run_test "$windows" -platform offscreen "$@"
+  fi
+done
 exit "$status"

@@ -11,7 +11,11 @@
 
 #include <functional>
 
+#ifdef _WIN32
+#include <winsock2.h>
+#else
 #include <sys/socket.h>
+#endif
 
 // An HTTP server in the test process, for the files of an update server
 // and for the replies a well-behaved one never gives: stalls, resets,
@@ -91,8 +95,13 @@ class ScriptedServer : public QObject {
             // time makes the close a reset instead of an orderly end.
             QTimer::singleShot(30, socket, [socket] {
                 const linger hard{1, 0};
+#ifdef _WIN32
+                ::setsockopt(SOCKET(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER,
+                             reinterpret_cast<const char *>(&hard), sizeof hard);
+#else
                 ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard,
                              sizeof hard);
+#endif
                 socket->abort();
             });
         }

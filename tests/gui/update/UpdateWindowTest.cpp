@@ -410,6 +410,7 @@ TEST_F(UpdateWindow, WithAKeyOnlyTheSignedBankIsInstalled)
     EXPECT_EQ(folderState(dir.path()), installed);
 }
 
+#ifndef _WIN32
 // A program folder the download cannot write. Root passes every permission
 // check, so as root the test runs itself again as an unprivileged user.
 constexpr const char *kSticky = "ZELQUIZ_UPDATE_TEST_STICKY_FOLDER";
@@ -456,5 +457,6 @@ TEST_F(UpdateWindow, UnwritableFolderChangesNothing)
         << output.toStdString();
     EXPECT_EQ(folderState(dir.path()), before);
 }
+#endif
 
 } // namespace
