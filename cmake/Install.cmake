@@ -13,6 +13,11 @@
 # through /proc/self/exe, which names the real file, so the link works from
 # anywhere and the whole tree can be installed under any prefix.
 
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/InstallWindows.cmake)
+  return()
+endif()
+
 include(GNUInstallDirs)
 
 set(ZELQUIZ_PROGRAM_DIR "lib/zelquiz" CACHE STRING

@@ -2,7 +2,6 @@
 # It installs with `apt-get install ./zelquiz_<version>_<arch>.deb`, which
 # pulls in what the program needs from the distribution itself.
 
-set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "zelquiz")
 set(CPACK_PACKAGE_VENDOR "ZEL Quiz")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -14,6 +13,28 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "the Timed quiz is a game of ten levels against a countdown with a table of\n"
   "the ten best scores. A sample bank is included; bank authors can check\n"
   "their own with `zelquiz --check-bank FOLDER`.")
+
+if(WIN32)
+  # A Windows installer of the installed program folder: `cpack -G NSIS`
+  # (makensis from Debian's nsis package). Its script is the project's own,
+  # for a per-user install with a Start-menu entry and an uninstaller.
+  set(CPACK_GENERATOR "NSIS")
+  set(CPACK_MODULE_PATH "${PROJECT_SOURCE_DIR}/packaging/windows/nsis")
+  set(CPACK_PACKAGE_INSTALL_DIRECTORY "ZEL Quiz")
+  set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "ZELQuiz")
+  set(CPACK_PACKAGE_FILE_NAME "zelquiz-${PROJECT_VERSION}-win64-setup")
+  set(CPACK_NSIS_PACKAGE_NAME "ZEL Quiz ${PROJECT_VERSION}")
+  set(CPACK_NSIS_DISPLAY_NAME "ZEL Quiz")
+  set(CPACK_NSIS_INSTALLED_ICON_NAME "zelquiz.exe")
+  set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/packaging/windows/zelquiz.ico")
+  set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/packaging/windows/zelquiz.ico")
+  set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+  set(CPACK_STRIP_FILES ON)
+  include(CPack)
+  return()
+endif()
+
+set(CPACK_GENERATOR "DEB")
 
 # The tree is laid out for /usr whatever the build's own install prefix,
 # and staged through DESTDIR, so that what is written at install time (the

@@ -66,3 +66,16 @@ zq_source() {
   [ -n "$dir" ] || { zq_log "no source folder for $1"; return 1; }
   echo "$dir"
 }
+
+# Exports a wine prefix of its own in the cache, made once: no .NET or HTML
+# engine prompts, no menu entries, and a Windows version Qt 6 supports.
+zq_wine_prefix() {
+  export WINEPREFIX="$ZQ_CACHE/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    zq_log "creating the wine prefix $WINEPREFIX"
+    wine wineboot -i >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
+    wineserver -w
+  fi
+}

@@ -13,16 +13,7 @@ dir="${1:-build-win}"
 exe="$dir/bin/test_core.exe"
 [ -f "$exe" ] || { zq_log "no $exe: run scripts/windows/build.sh first"; exit 2; }
 
-# A wine prefix of its own in the cache, made once; no .NET or HTML engine
-# prompts, no menu entries, and the Windows version Qt 6 supports.
-export WINEPREFIX="$ZQ_CACHE/wineprefix" WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  zq_log "creating the wine prefix $WINEPREFIX"
-  wine wineboot -i >/dev/null 2>&1 || true
-  wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
-  wineserver -w
-fi
+zq_wine_prefix
 
 # The Qt DLLs and the compiler's runtime DLLs, found through the search path.
 gccdir=$(dirname "$("$ZQ_TRIPLE-g++-posix" -print-file-name=libstdc++-6.dll)")

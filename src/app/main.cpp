@@ -1,5 +1,6 @@
 #include "gui/main/Main.h"
 #include "CommandLine.h"
+#include "ParentConsole.h"
 #include "core/common/AppInfo.h"
 #include "core/common/StartupTrace.h"
 #include "core/quiz/RandomSource.h"
@@ -65,6 +66,8 @@ int main(int argc, char *argv[])
     // Read before any application object exists: what needs no window
     // (help, version, the bank check) must not need a display either.
     const CommandLine commandLine = CommandLine::parse(argc, argv);
+    if (commandLine.mode() != CommandLine::Mode::Window)
+        ParentConsole::attach();
     if (commandLine.mode() == CommandLine::Mode::CheckModules)
         return checkModules(argc, argv);
     if (commandLine.mode() == CommandLine::Mode::UpdateBank)

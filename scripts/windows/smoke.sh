@@ -1,0 +1,135 @@
+#!/bin/sh
+# Starts the Windows program the way a user gets it, under wine on an X
+# server (a private Xvfb when there is no display), and fails on the first
+# thing that is not as on Linux:
+#   - the folder `cmake --install` lays out runs with nothing from the search
+#     path (every DLL and plugin is in it): the command line prints, both
+#     modules load, the window reaches its first question, and a missing
+#     A.zel or AD.zel stops the start-up with its error box and status 1;
+#   - the installer (package.sh) installs for the current user without
+#     administrator rights, with a Start-menu entry and an entry in the list
+#     of installed programs; the installed program starts; a second install
+#     keeps a bank the user has downloaded meanwhile; the uninstaller
+#     removes the program, its entry and its shortcut.
+# Argument: the build folder (default: build-win).
+set -eu
+. "$(dirname "$0")/env.sh"
+zq_apt_install wine wine64 xvfb xdotool
+
+cd "$ZQ_REPO"
+dir="${1:-build-win}"
+[ -f "$dir/bin/zelquiz.exe" ] || { zq_log "no $dir/bin/zelquiz.exe: run scripts/windows/build.sh first"; exit 2; }
+zq_wine_prefix
+unset WINEPATH
+
+tmp=$(mktemp -d)
+xvfb=
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT INT TERM
+if [ -z "${DISPLAY:-}" ]; then
+  display=:$((90 + $$ % 100))
+  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY=$display
+  sleep 1
+fi
+
+fail() { zq_log "FAILED: $*"; exit 1; }
+pass() { zq_log "ok: $*"; }
+
+# Starts the program in FOLDER with --startuptime; it ends by itself with
+# status 0 once its window has painted the first question.
+first_question() {
+  trace=$tmp/trace.txt
+  rm -f "$trace"
+  timeout 120 wine "$1/zelquiz.exe" --startuptime "$(winepath -w "$trace")" >/dev/null 2>&1 ||
+    fail "$1/zelquiz.exe --startuptime ended with status $?"
+  grep -q '^first question on screen' "$trace" && grep -q '^window shown' "$trace" ||
+    fail "the start-up trace lacks the first question: $(cat "$trace" 2>/dev/null)"
+  pass "first question on screen after $(sed -n 's/^window shown\t\([0-9.]*\).*/\1/p' "$trace") ms ($1)"
+}
+
+# Starts the program in FOLDER without bank file NAME: an error box titled
+# "Program Error!" must appear; after OK the program ends with status 1.
+missing_bank_file() {
+  folder=$tmp/without-$2
+  rm -rf "$folder" && cp -r "$1" "$folder" && rm "$folder/$2"
+  (
+    code=0
+    timeout 120 wine "$folder/zelquiz.exe" >/dev/null 2>&1 || code=$?
+    echo "$code" >"$tmp/status"
+  ) &
+  runner=$!
+  box=
+  for _ in $(seq 120); do
+    box=$(xdotool search --onlyvisible --name '^Program Error!$' 2>/dev/null | head -n 1) &&
+      [ -n "$box" ] && break
+    sleep 0.5
+  done
+  [ -n "$box" ] || fail "no error box without $2"
+  # OK is the default button; the box may still be on its way to the screen.
+  for _ in $(seq 20); do
+    xdotool windowfocus --sync "$box" key Return 2>/dev/null && break
+    sleep 0.5
+  done
+  wait "$runner"
+  [ "$(cat "$tmp/status")" = 1 ] || fail "without $2 the program ended with status $(cat "$tmp/status")"
+  pass "without $2: error box, status 1"
+}
+
+# --- the installed folder -------------------------------------------------
+folder=$tmp/installed
+cmake --install "$dir" --prefix "$folder" >/dev/null
+version=$(wine "$folder/zelquiz.exe" --version | tr -d '\r' | head -n 1)
+[ "$version" = "zelquiz $(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")" ] ||
+  fail "--version printed \"$version\""
+pass "--version: $version"
+wine "$folder/zelquiz.exe" --check-modules | tr -d '\r' >"$tmp/modules" || fail "--check-modules: $(cat "$tmp/modules")"
+pass "modules: $(tr '\n' ' ' <"$tmp/modules")"
+wine "$folder/zelquiz.exe" --check-bank "$(winepath -w "$folder")" >/dev/null || fail "--check-bank of the sample bank"
+pass "--check-bank"
+first_question "$folder"
+missing_bank_file "$folder" A.zel
+missing_bank_file "$folder" AD.zel
+
+# --- the installer --------------------------------------------------------
+installer=$(ls "$dir"/zelquiz-*-win64-setup.exe 2>/dev/null | head -n 1) || true
+if [ -z "$installer" ]; then
+  zq_log "no installer in $dir (package.sh makes it): installer not checked"
+  exit 0
+fi
+appdata=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')")
+roaming=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")
+home="$appdata/Programs/ZEL Quiz"
+shortcut="$roaming/Microsoft/Windows/Start Menu/Programs/ZEL Quiz.lnk"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZELQuiz'
+# A left-over from an earlier run goes first.
+[ -f "$home/Uninstall.exe" ] && wine "$home/Uninstall.exe" /S && wineserver -w
+rm -rf "$home"
+
+wine "$installer" /S && wineserver -w || fail "the installer ended with status $?"
+for f in zelquiz.exe Uninstall.exe A.zel AD.zel DV.ZEL Qt6Core.dll platforms/qwindows.dll; do
+  [ -f "$home/$f" ] || fail "not installed: $home/$f"
+done
+[ -f "$shortcut" ] || fail "no Start-menu entry $shortcut"
+wine reg query "$key" /v InstallLocation >/dev/null 2>&1 || fail "no entry $key"
+pass "installed for the user in $home, with Start-menu entry and uninstaller"
+first_question "$home"
+
+# A downloaded bank survives a second install.
+for f in A.zel AD.zel DV.ZEL; do cp "$home/$f" "$tmp/$f.sample"; done
+printf 'downloaded\r\n' >>"$home/A.zel"
+cp "$home/A.zel" "$tmp/A.zel.downloaded"
+wine "$installer" /S && wineserver -w || fail "the second install ended with status $?"
+cmp -s "$home/A.zel" "$tmp/A.zel.downloaded" || fail "a second install replaced the downloaded bank"
+pass "a second install keeps the downloaded bank"
+
+wine "$home/Uninstall.exe" /S && wineserver -w || fail "the uninstaller ended with status $?"
+[ ! -e "$home" ] || fail "left after uninstalling: $(ls "$home")"
+[ ! -e "$shortcut" ] || fail "the Start-menu entry is left after uninstalling"
+! wine reg query "$key" >/dev/null 2>&1 || fail "the entry $key is left after uninstalling"
+pass "uninstalled: folder, Start-menu entry and list entry removed"
