@@ -28,6 +28,14 @@ ZELQUIZ_TEST_DATA_DIR=$(winepath -w "$ZQ_REPO/tests/data")
 ZELQUIZ_FUZZ_DIR=$(winepath -w "$ZQ_REPO/fuzz")
 export ZELQUIZ_DATA_DIR ZELQUIZ_TEST_DATA_DIR ZELQUIZ_FUZZ_DIR
 
+# Where Windows records its system-information program, for the registry
+# test to find through the real registry.
+ZELQUIZ_TEST_MSINFO_FOLDER='C:\Program Files\Common Files\Microsoft Shared\MSInfo'
+ZELQUIZ_TEST_MSINFO_PATH="$ZELQUIZ_TEST_MSINFO_FOLDER\msinfo32.exe"
+export ZELQUIZ_TEST_MSINFO_FOLDER ZELQUIZ_TEST_MSINFO_PATH
+wine reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /d "$ZELQUIZ_TEST_MSINFO_PATH" /f >/dev/null
+wine reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools Location' /v MSINFO /d "$ZELQUIZ_TEST_MSINFO_FOLDER" /f >/dev/null
+
 # One test program; its whole output goes to <folder>/<name>-wine.log.
 run_test() {
   name=$1

@@ -204,6 +204,21 @@ TEST(Win32Registry, ReadsTheLocalMachineKeys)
     EXPECT_FALSE(GetKeyValue(registry, root, missingKey, value, read));
     EXPECT_EQ(read, QString());
 }
+
+// Where Windows records its system-information program, as the test run
+// registered it (scripts/windows/test.sh, with `wine reg add`): both values
+// read through the real registry, a path with blanks included.
+TEST(Win32Registry, FindsTheSystemInformationProgramWhereWindowsRecordsIt)
+{
+    const QString program = qEnvironmentVariable("ZELQUIZ_TEST_MSINFO_PATH");
+    const QString folder = qEnvironmentVariable("ZELQUIZ_TEST_MSINFO_FOLDER");
+    if (program.isEmpty() || folder.isEmpty())
+        GTEST_SKIP() << "the values are registered by scripts/windows/test.sh";
+    Win32Registry registry;
+    WindowsSystemInfo lookup(registry);
+    EXPECT_EQ(lookup.configuredProgram(), program);
+    EXPECT_EQ(lookup.programCandidates(), QStringList{folder + QStringLiteral("\\MSINFO32.EXE")});
+}
 #endif
 
 } // namespace
