@@ -1,9 +1,8 @@
 #!/bin/sh
-# Cross-builds the program and the core tests for 64-bit Windows into the
-# given folder (default: build-win) against the Qt and libsodium that
-# build-qt.sh puts in the cache (it runs first and is a no-op once done).
-# Of the window tests only the main window's build for Windows so far.
-# Extra arguments go to CMake.
+# Cross-builds the program, its modules and the test programs for 64-bit
+# Windows into the given folder (default: build-win) against the Qt and
+# libsodium that build-qt.sh puts in the cache (it runs first and is a
+# no-op once done). Extra arguments go to CMake.
 set -eu
 . "$(dirname "$0")/env.sh"
 "$(dirname "$0")/build-qt.sh"
