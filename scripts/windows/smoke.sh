@@ -31,11 +31,13 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 if [ -z "${DISPLAY:-}" ]; then
-  display=:$((90 + $$ % 100))
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # The server picks a free display number and writes it when it is ready.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
   xvfb=$!
-  export DISPLAY=$display
-  sleep 1
+  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+  [ -s "$tmp/display" ] || { zq_log "Xvfb did not start"; exit 1; }
+  DISPLAY=:$(cat "$tmp/display")
+  export DISPLAY
 fi
 
 fail() { zq_log "FAILED: $*"; exit 1; }
