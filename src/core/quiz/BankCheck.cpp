@@ -286,9 +286,7 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
             addWarning(entriesFile(), j,
                        QStringLiteral("%1 is text %2, above the last line of A.zel (%3), so it "
                                       "is empty")
-                           .arg(answerName(k))
-                           .arg(n)
-                           .arg(textCount));
+                           .arg(answerName(k), QString::number(n), QString::number(textCount)));
     }
 
     // Two buttons with the same caption: the player cannot tell the right
