@@ -89,14 +89,12 @@ QStringList splitLines(const QString &text)
     while (start < n) {
         qsizetype i = text.indexOf(QLatin1Char('\r'), start);
         if (i < 0)
-            break;
+            i = n; // the last line, without a line end
         lines.append(text.mid(start, i - start));
         if (i + 1 < n && text[i + 1] == QLatin1Char('\n'))
             ++i;
         start = i + 1;
     }
-    if (start < n)
-        lines.append(text.mid(start));
     return lines;
 }
 

@@ -247,14 +247,6 @@ int readEntry(const QString &line, const Wordings &wordings, BankEntry &entry)
     return 0;
 }
 
-BankEntry readEntry(const QString &line, const Wordings &wordings)
-{
-    BankEntry entry;
-    if (const int failure = readEntry(line, wordings, entry))
-        throw RunTimeError(failure);
-    return entry;
-}
-
 QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
                        const Wordings &wordings)
 {

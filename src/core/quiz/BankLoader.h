@@ -20,10 +20,10 @@ QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
 QuestionBank buildBank(QStringList &&aLines, const QStringList &adLines, const Wordings &wordings);
 
 // One line of "AD.zel", judged exactly as the start-up judges it (the bank
-// checker asks the same question line by line). Its answers are text
-// numbers from 0 to QuestionBank::MaxLines.
-BankEntry readEntry(const QString &line, const Wordings &wordings);
-// The same without throwing: the failure's number, or 0 with the entry read.
+// checker asks the same question line by line): the failure's number, or 0
+// with the entry read. Its answers are text numbers from 0 to
+// QuestionBank::MaxLines. Nothing is thrown: the checker meets one broken
+// line after another.
 int readEntry(const QString &line, const Wordings &wordings, BankEntry &entry);
 
 // One bank file as read: its lines, and the failure that ended the reading
