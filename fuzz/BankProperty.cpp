@@ -8,7 +8,6 @@
 #include "core/quiz/QuestionBank.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace BankProperty {
 
@@ -42,9 +41,8 @@ QString check(const QByteArray &input)
     try {
         if (aLines.size() > QuestionBank::MaxLines || adLines.size() > QuestionBank::MaxLines)
             throw RunTimeError(RunTimeError::SubscriptOutOfRange);
-        const auto bank = std::make_unique<QuestionBank>(
-            BankLoader::buildBank(aLines, adLines, standardWordings()));
-        askable = bank->askableCount();
+        const QuestionBank bank = BankLoader::buildBank(aLines, adLines, standardWordings());
+        askable = bank.askableCount();
         starts = askable >= 2;
         if (!starts) {
             failure = RunTimeError::TooFewQuestions;

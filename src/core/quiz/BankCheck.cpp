@@ -9,20 +9,25 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <climits>
 #include <new>
 #include <tuple>
 
 namespace {
 
-constexpr std::array<char, 6> kAnswerLetters = {'B', 'C', 'D', 'E', 'F', 'G'};
-
 // The category that deliberately asks a question without any wording.
 constexpr qlonglong kNoWordingCategory = 22;
 
-QString answerName(int k)
+const QString &answerName(int k)
 {
-    return k == 0 ? QStringLiteral("the right answer") : QStringLiteral("wrong answer %1").arg(k);
+    static const std::array<QString, 6> kNames = [] {
+        std::array<QString, 6> names{QStringLiteral("the right answer")};
+        for (int m = 1; m < 6; ++m)
+            names[m] = QStringLiteral("wrong answer %1").arg(m);
+        return names;
+    }();
+    return kNames[k];
 }
 
 // "a", "a and b", "a, b and c".
@@ -65,23 +70,27 @@ QString counted(int n, const char *one, const char *many)
     return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
-// A field that the loader has already accepted as a whole number.
-qlonglong acceptedNumber(QChar letter, const QString &line)
-{
-    return BankLoader::GetField(letter, line).trimmed().toLongLong();
-}
-
 } // namespace
 
 QString BankCheck::Finding::text(const QString &folder) const
 {
-    QString out = folder.isEmpty() ? file : QDir(folder).filePath(file);
-    if (line > 0)
-        out += QLatin1Char(':') + QString::number(line);
-    out += QStringLiteral(": ");
-    if (kind == Kind::Warning)
-        out += QStringLiteral("warning: ");
-    return out + message;
+    const QString path = folder.isEmpty() ? file : QDir(folder).filePath(file);
+    // Built in one piece: a broken bank gives a finding on every line.
+    std::array<char, 16> digits{};
+    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), line);
+    const QLatin1String number(digits.data(), ec == std::errc() ? end : digits.data());
+    const QLatin1String warning(kind == Kind::Warning ? "warning: " : "");
+    QString out;
+    out.reserve(path.size() + 1 + number.size() + 2 + warning.size() + message.size());
+    out += path;
+    if (line > 0) {
+        out += QLatin1Char(':');
+        out += number;
+    }
+    out += QLatin1String(": ");
+    out += warning;
+    out += message;
+    return out;
 }
 
 int BankCheck::errors() const
@@ -164,9 +173,6 @@ BankCheck BankCheck::check(const FileRead &a, const FileRead &ad)
     const bool entriesKnown = whole(ad);
     const QStringList &texts = a.lines;
     const int aCount = int(texts.size());
-    BankLoader::Texts byNumber;
-    for (int i = 0; i < aCount; ++i)
-        byNumber[i + 1] = texts[i];
     const QStringList &entries = ad.lines;
     result.m_entries = int(entries.size());
     if (a.error == 0 && ad.error == 0)
@@ -177,8 +183,7 @@ BankCheck BankCheck::check(const FileRead &a, const FileRead &ad)
     int askable = std::max(0, aCount - int(entries.size()));
     int brokenInRange = 0;
     for (int j = 1; j <= int(entries.size()); ++j) {
-        const EntryStatus status =
-            result.checkEntry(j, entries[j - 1], byNumber, aCount, textsKnown);
+        const EntryStatus status = result.checkEntry(j, entries[j - 1], texts, textsKnown);
         if (j > aCount)
             continue;
         brokenInRange += status == EntryStatus::Broken ? 1 : 0;
@@ -234,19 +239,19 @@ void BankCheck::checkLineCounts(int aCount, int adCount)
     }
 }
 
-BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line,
-                                             const BankLoader::Texts &texts, int textCount,
+BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const QStringList &texts,
                                              bool textsKnown)
 {
+    const int textCount = int(texts.size());
     static const Wordings kWordings = standardWordings();
     // The loader itself judges the line, so that an error here is exactly
     // the one the start-up would stop at.
     BankEntry entry;
     try {
-        entry = BankLoader::readEntry(line, texts, kWordings);
-    } catch (const RunTimeError &e) {
-        addError(entriesFile(), j, e.number(), e.description());
-        return EntryStatus::Broken;
+        if (const int failure = BankLoader::readEntry(line, kWordings, entry)) {
+            addError(entriesFile(), j, failure, RunTimeError::describe(failure));
+            return EntryStatus::Broken;
+        }
     } catch (const std::bad_alloc &) {
         addError(entriesFile(), j, RunTimeError::OutOfMemory,
                  RunTimeError::describe(RunTimeError::OutOfMemory));
@@ -276,36 +281,42 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line,
     if (!textsKnown)
         return EntryStatus::Asked;
     for (int k = 0; k < 6; ++k) {
-        const qlonglong n = acceptedNumber(QLatin1Char(kAnswerLetters[k]), line);
+        const int n = entry.Answer[k];
         if (n > textCount)
             addWarning(entriesFile(), j,
                        QStringLiteral("%1 is text %2, above the last line of A.zel (%3), so it "
                                       "is empty")
-                           .arg(answerName(k))
-                           .arg(n)
-                           .arg(textCount));
+                           .arg(answerName(k), QString::number(n), QString::number(textCount)));
     }
 
     // Two buttons with the same caption: the player cannot tell the right
     // one from a wrong one.
+    static const QString kNoText;
+    const auto answer = [&](int k) -> const QString & {
+        const int n = entry.Answer[k];
+        return n >= 1 && n <= textCount ? texts[n - 1] : kNoText;
+    };
     QStringList groups;
     std::array<bool, 6> grouped{};
     for (int k = 0; k < 6; ++k) {
         if (grouped[k])
             continue;
-        QStringList names{answerName(k)};
+        // Named only once a second one is found: most entries have none.
+        QStringList names;
         for (int m = k + 1; m < 6; ++m) {
-            if (entry.Answer[m] == entry.Answer[k]) {
+            if (answer(m) == answer(k)) {
                 grouped[m] = true;
+                if (names.isEmpty())
+                    names << answerName(k);
                 names << answerName(m);
             }
         }
-        if (names.size() < 2)
+        if (names.isEmpty())
             continue;
-        const QString what = entry.Answer[k].isEmpty()
+        const QString what = answer(k).isEmpty()
                                  ? (names.size() == 2 ? QStringLiteral("are both empty")
                                                       : QStringLiteral("are all empty"))
-                                 : QStringLiteral("are the same text ") + quoted(entry.Answer[k]);
+                                 : QStringLiteral("are the same text ") + quoted(answer(k));
         groups << joinNames(names) + QLatin1Char(' ') + what;
     }
     if (!groups.isEmpty())

@@ -64,8 +64,8 @@ class BankCheck {
 
     void checkFile(const QString &name, const FileRead &file);
     void checkLineCounts(int aCount, int adCount);
-    EntryStatus checkEntry(int j, const QString &line, const BankLoader::Texts &texts,
-                           int textCount, bool textsKnown);
+    EntryStatus checkEntry(int j, const QString &line, const QStringList &texts,
+                           bool textsKnown);
     void addError(const QString &file, int line, int number, const QString &description);
     void addWarning(const QString &file, int line, const QString &message);
 

@@ -10,6 +10,8 @@
 #include <array>
 #include <cstring>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace BankLoader {
 namespace {
@@ -19,11 +21,18 @@ namespace {
 constexpr qsizetype kMaxPosition = 32767;
 constexpr int kFieldCount = 7;
 
+// The parts below give a failure as its number, 0 for none: the bank
+// checker meets a broken line at every turn and goes on past it.
+
 // A whole number with optional blanks around it, as the classic numeric
 // conversion accepts it; anything else is a type mismatch.
-std::int64_t toWholeNumber(QStringView field)
+int toWholeNumber(QStringView field, std::int64_t &number)
 {
-    const QStringView t = field.trimmed();
+    // Most fields are bare digits, which need no trimming.
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const bool bare = !field.isEmpty() && digit(field.front()) && digit(field.back());
+    const QStringView t = bare ? field : field.trimmed();
+    number = 0;
     if (t.isEmpty())
         return 0;
     qsizetype i = 0;
@@ -33,56 +42,68 @@ std::int64_t toWholeNumber(QStringView field)
         i = 1;
     }
     if (i == t.size())
-        throw RunTimeError(RunTimeError::TypeMismatch);
+        return RunTimeError::TypeMismatch;
     std::int64_t value = 0;
     for (; i < t.size(); ++i) {
         const char16_t c = t[i].unicode();
         if (c < u'0' || c > u'9')
-            throw RunTimeError(RunTimeError::TypeMismatch);
+            return RunTimeError::TypeMismatch;
         value = value * 10 + (c - u'0');
         if (value > std::numeric_limits<std::int32_t>::max())
-            throw RunTimeError(RunTimeError::Overflow);
+            return RunTimeError::Overflow;
     }
-    return negative ? -value : value;
+    number = negative ? -value : value;
+    return 0;
 }
 
 // The seven fields of an "AD.zel" line, as views into it: one pass over the
 // line, no copies, since a full bank asks for 4,200 fields at start-up.
 using Fields = std::array<QStringView, kFieldCount>;
 
-Fields splitFields(QStringView line)
+// The next "|" from start, or -1. A field is mostly a few digits, too
+// short for the library's search to pay off; a long one is left to it.
+qsizetype nextBar(QStringView line, qsizetype start)
 {
-    Fields fields;
+    const qsizetype near = std::min(line.size(), start + 8);
+    for (qsizetype i = start; i < near; ++i) {
+        if (line[i] == u'|')
+            return i;
+    }
+    return near == line.size() ? -1 : line.indexOf(u'|', near);
+}
+
+int splitFields(QStringView line, Fields &fields)
+{
     const qsizetype firstBar = line.indexOf(u'|');
     if (firstBar < 0) {
         // The scan of field 1 runs to the end of the line, one position past
         // the last character; that position must still fit the counter.
         if (line.size() + 1 > kMaxPosition)
-            throw RunTimeError(RunTimeError::Overflow);
+            return RunTimeError::Overflow;
         fields[0] = u"9";
     } else {
         if (firstBar + 1 > kMaxPosition)
-            throw RunTimeError(RunTimeError::Overflow);
+            return RunTimeError::Overflow;
         fields[0] = line.left(firstBar);
     }
 
     if (fields[0] == u"9") {
         for (int f = 1; f < kFieldCount; ++f)
             fields[f] = u"0";
-        return fields;
+        return 0;
     }
     // Fields 2..7 each end at the next "|". A line without all seven
     // separators (or with the seventh past the counter's range) is an
     // overflow: the check is made on the bounds, not by walking past them.
     qsizetype start = firstBar + 1;
     for (int f = 1; f < kFieldCount; ++f) {
-        const qsizetype bar = line.indexOf(u'|', start);
+        const qsizetype bar = nextBar(line, start);
         if (bar < 0 || bar + 1 > kMaxPosition)
-            throw RunTimeError(RunTimeError::Overflow);
+            return RunTimeError::Overflow;
         fields[f] = line.mid(start, bar - start);
         start = bar + 1;
     }
-    return fields;
+    return 0;
 }
 
 // Finds where line MaxLines + 1 begins, fed the bytes of a file in order.
@@ -138,7 +159,9 @@ class LineScan {
 
 QString GetField(QChar letter, const QString &line)
 {
-    const Fields fields = splitFields(line);
+    Fields fields;
+    if (const int failure = splitFields(line, fields))
+        throw RunTimeError(failure);
     const char16_t l = letter.toUpper().unicode();
     if (l < u'A' || l > u'G')
         return QString();
@@ -196,13 +219,17 @@ QStringList readLines(const QString &path)
     return std::move(read.lines);
 }
 
-BankEntry readEntry(const QString &line, const Texts &texts, const Wordings &wordings)
+int readEntry(const QString &line, const Wordings &wordings, BankEntry &entry)
 {
-    BankEntry entry;
-    const Fields fields = splitFields(line);
+    entry = BankEntry();
+    Fields fields;
+    if (const int failure = splitFields(line, fields))
+        return failure;
     const QStringView category = fields[0];
     if (!category.trimmed().isEmpty()) {
-        const std::int64_t c = toWholeNumber(category);
+        std::int64_t c = 0;
+        if (const int failure = toWholeNumber(category, c))
+            return failure;
         if ((c >= 1 && c <= 8) || c == 10)
             entry.Wording = wordings[c];
         else if (c == 9)
@@ -210,21 +237,28 @@ BankEntry readEntry(const QString &line, const Texts &texts, const Wordings &wor
         // 22 and every other number: no wording.
     }
     for (int k = 0; k < 6; ++k) {
-        const std::int64_t n = toWholeNumber(fields[k + 1]);
+        std::int64_t n = 0;
+        if (const int failure = toWholeNumber(fields[k + 1], n))
+            return failure;
         if (n < 0 || n > QuestionBank::MaxLines)
-            throw RunTimeError(RunTimeError::SubscriptOutOfRange);
-        entry.Answer[k] = texts[n];
+            return RunTimeError::SubscriptOutOfRange;
+        entry.Answer[k] = std::int16_t(n);
     }
-    return entry;
+    return 0;
 }
 
 QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
                        const Wordings &wordings)
 {
+    return buildBank(QStringList(aLines), adLines, wordings);
+}
+
+QuestionBank buildBank(QStringList &&aLines, const QStringList &adLines, const Wordings &wordings)
+{
     if (aLines.size() > QuestionBank::MaxLines || adLines.size() > QuestionBank::MaxLines)
         throw RunTimeError(RunTimeError::SubscriptOutOfRange);
 
-    for (const QString &text : aLines) {
+    for (const QString &text : std::as_const(aLines)) {
         if (text.size() > QuestionBank::MaxTextLength)
             throw RunTimeError(RunTimeError::Overflow);
     }
@@ -232,19 +266,28 @@ QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
     QuestionBank bank;
     bank.ACount = int(aLines.size());
     bank.ADCount = int(adLines.size());
-    for (int i = 0; i < bank.ACount; ++i)
-        bank.ALines[i + 1] = aLines[i];
+    std::vector<QString> &texts = bank.ALines.items();
+    texts.reserve(std::size_t(bank.ACount) + 1);
+    texts.emplace_back();
+    // Moved, not copied, when the lines are the loader's own.
+    for (QString &text : aLines)
+        texts.push_back(std::move(text));
 
-    for (int j = 1; j <= bank.ADCount; ++j)
-        bank.Bank[j] = readEntry(adLines[j - 1], bank.ALines, wordings);
+    std::vector<BankEntry> &entries = bank.Bank.items();
+    entries.reserve(std::size_t(bank.ADCount) + 1);
+    entries.emplace_back();
+    for (const QString &line : adLines) {
+        if (const int failure = readEntry(line, wordings, entries.emplace_back()))
+            throw RunTimeError(failure);
+    }
     return bank;
 }
 
 QuestionBank LoadBank(const QString &AFile, const QString &ADFile, const Wordings &wordings)
 {
-    const QStringList aLines = readLines(AFile);
+    QStringList aLines = readLines(AFile);
     const QStringList adLines = readLines(ADFile);
-    return buildBank(aLines, adLines, wordings);
+    return buildBank(std::move(aLines), adLines, wordings);
 }
 
 } // namespace BankLoader

@@ -17,14 +17,14 @@ QuestionBank LoadBank(const QString &AFile, const QString &ADFile, const Wording
 // QuestionBank::MaxTextLength is an overflow.
 QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
                        const Wordings &wordings);
+QuestionBank buildBank(QStringList &&aLines, const QStringList &adLines, const Wordings &wordings);
 
-// The texts by number, as an entry's fields name them: 0 and every number
-// past the last line stand for an empty text.
-using Texts = std::array<QString, QuestionBank::MaxLines + 1>;
-
-// One line of "AD.zel" over those texts, judged exactly as the start-up
-// judges it (the bank checker asks the same question line by line).
-BankEntry readEntry(const QString &line, const Texts &texts, const Wordings &wordings);
+// One line of "AD.zel", judged exactly as the start-up judges it (the bank
+// checker asks the same question line by line): the failure's number, or 0
+// with the entry read. Its answers are text numbers from 0 to
+// QuestionBank::MaxLines. Nothing is thrown: the checker meets one broken
+// line after another.
+int readEntry(const QString &line, const Wordings &wordings, BankEntry &entry);
 
 // One bank file as read: its lines, and the failure that ended the reading
 // early or kept the file from being read at all.

@@ -6,6 +6,14 @@ const QString &BankEntry::skipWording()
     return skip;
 }
 
+std::array<QString, 6> QuestionBank::answers(int entry) const
+{
+    std::array<QString, 6> out;
+    for (int k = 0; k < 6; ++k)
+        out[std::size_t(k)] = answer(entry, k);
+    return out;
+}
+
 int QuestionBank::askableCount() const
 {
     int n = 0;

@@ -3,19 +3,43 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
-// One question: its wording and six answer texts, the first being right.
+// One question: its wording and the numbers of its six answer texts, the
+// first being right. The texts themselves are the bank's: a full bank names
+// 3,600 answers, which are read at every start.
 struct BankEntry {
-    QString Wording;               // empty: no wording; "Skip": never asked
-    std::array<QString, 6> Answer; // Answer[0] is the right one
+    QString Wording;                     // empty: no wording; "Skip": never asked
+    std::array<std::int16_t, 6> Answer{}; // text numbers; Answer[0] is the right one
 
     bool isSkip() const { return Wording == skipWording(); }
     static const QString &skipWording();
 };
 
-// Everything read from the two bank files. Index 0 and every index above
-// the file's line count hold empty texts, which is what a text number of 0
-// or above the last line stands for.
+// Items numbered from 0, as many as the files gave. Any other number reads
+// as an empty item, which is what a text number of 0 or above the last line
+// stands for, and what an entry without a line in "AD.zel" is.
+template <class T> class NumberedItems {
+  public:
+    const T &operator[](qsizetype n) const
+    {
+        return n >= 0 && n < qsizetype(m_items.size()) ? m_items[std::size_t(n)] : empty();
+    }
+    qsizetype size() const { return qsizetype(m_items.size()); }
+    std::vector<T> &items() { return m_items; }
+
+  private:
+    static const T &empty()
+    {
+        static const T none{};
+        return none;
+    }
+    std::vector<T> m_items;
+};
+
+// Everything read from the two bank files: texts 1..ACount and entries
+// 1..ADCount; index 0 and every index past them hold empty ones.
 struct QuestionBank {
     static constexpr int MaxLines = 600;
     // The longest text: the entry reader counts positions in a line with a
@@ -27,13 +51,16 @@ struct QuestionBank {
     // the download adds to what it received. Reading stops there.
     static constexpr qint64 MaxFileBytes = qint64{MaxLines} * (MaxTextLength + 2) + 2;
 
-    std::array<QString, MaxLines + 1> ALines;
+    NumberedItems<QString> ALines;
     int ACount = 0;
     int ADCount = 0;
-    std::array<BankEntry, MaxLines + 1> Bank;
+    NumberedItems<BankEntry> Bank;
 
     // The subject of entry j is text j.
     const QString &subject(int entry) const { return ALines[entry]; }
+    // Answer k of entry j, 0 being the right one.
+    const QString &answer(int entry, int k) const { return ALines[Bank[entry].Answer[k]]; }
+    std::array<QString, 6> answers(int entry) const;
 
     // Entries 1..ACount that the draw may pick.
     int askableCount() const;

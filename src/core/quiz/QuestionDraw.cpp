@@ -77,7 +77,7 @@ void NextQuestion(QuizContext &ctx)
 
     const BankEntry &entry = ctx.bank.Bank[s.CurEntry];
     for (int k = 0; k < 6; ++k)
-        v.answers[s.AnsPos[k] - 1].caption = entry.Answer[k];
+        v.answers[s.AnsPos[k] - 1].caption = ctx.bank.answer(s.CurEntry, k);
 
     const QString &subject = ctx.bank.subject(s.CurEntry);
     v.question = entry.Wording.isEmpty() ? QStringLiteral("\r") + subject

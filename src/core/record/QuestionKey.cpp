@@ -26,7 +26,7 @@ QByteArray of(const QString &wording, const QString &subject, const std::array<Q
 QByteArray ofEntry(const QuestionBank &bank, int entry)
 {
     const BankEntry &e = bank.Bank[entry];
-    return of(e.Wording, bank.subject(entry), e.Answer);
+    return of(e.Wording, bank.subject(entry), bank.answers(entry));
 }
 
 } // namespace QuestionKey

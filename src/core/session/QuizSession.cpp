@@ -55,7 +55,7 @@ void QuizSession::recordAnswer(AnswerOutcome outcome)
     e.key = QuestionKey::ofEntry(m_ctx.bank, s.CurEntry);
     e.wording = entry.Wording;
     e.subject = m_ctx.bank.subject(s.CurEntry);
-    e.rightAnswer = entry.Answer[0];
+    e.rightAnswer = m_ctx.bank.answer(s.CurEntry, 0);
     e.quiz = m_review                            ? RecordedQuiz::Review
              : s.QuizType == QuizState::Standard ? RecordedQuiz::Standard
                                                  : RecordedQuiz::Timed;

@@ -49,9 +49,11 @@ QString loaded(const Bytes &a, const Bytes &ad, int entries)
         const QuestionBank b =
             BankLoader::LoadBank(dir.file("A.zel"), dir.file("AD.zel"), standardWordings());
         QString out = QStringLiteral("%1 %2 %3").arg(b.ACount).arg(b.ADCount).arg(b.askableCount());
-        for (int j = 1; j <= entries; ++j)
+        for (int j = 1; j <= entries; ++j) {
+            const auto answers = b.answers(j);
             out += " / " + b.Bank[j].Wording + '|' +
-                   QStringList(b.Bank[j].Answer.begin(), b.Bank[j].Answer.end()).join('|');
+                   QStringList(answers.begin(), answers.end()).join('|');
+        }
         return out;
     } catch (const RunTimeError &e) {
         return QStringLiteral("error %1").arg(e.number());
