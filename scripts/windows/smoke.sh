@@ -6,6 +6,8 @@
 #     path (every DLL and plugin is in it): the command line prints, both
 #     modules load, the window reaches its first question, and a missing
 #     A.zel or AD.zel stops the start-up with its error box and status 1;
+#   - a bank update from the server named in the registry settings is
+#     downloaded and replaces the bank, which the program then starts on;
 #   - the installer (package.sh) installs for the current user without
 #     administrator rights, with a Start-menu entry and an entry in the list
 #     of installed programs; the installed program starts; a second install
@@ -14,7 +16,7 @@
 # Argument: the build folder (default: build-win).
 set -eu
 . "$(dirname "$0")/env.sh"
-zq_apt_install wine wine64 xvfb xdotool
+zq_apt_install wine wine64 xvfb xdotool python3
 
 cd "$ZQ_REPO"
 dir="${1:-build-win}"
@@ -58,11 +60,11 @@ first_question() {
 # Starts the program in FOLDER without bank file NAME: an error box titled
 # "Program Error!" must appear; after OK the program ends with status 1.
 missing_bank_file() {
-  folder=$tmp/without-$2
-  rm -rf "$folder" && cp -r "$1" "$folder" && rm "$folder/$2"
+  copy=$tmp/without-$2
+  rm -rf "$copy" && cp -r "$1" "$copy" && rm "$copy/$2"
   (
     code=0
-    timeout 120 wine "$folder/zelquiz.exe" >/dev/null 2>&1 || code=$?
+    timeout 120 wine "$copy/zelquiz.exe" >/dev/null 2>&1 || code=$?
     echo "$code" >"$tmp/status"
   ) &
   runner=$!
@@ -97,6 +99,45 @@ pass "--check-bank"
 first_question "$folder"
 missing_bank_file "$folder" A.zel
 missing_bank_file "$folder" AD.zel
+
+# --- a bank update, downloaded as Windows does it -----------------------
+# The server named in the user's settings (the registry on Windows) serves
+# a bank of a newer version; --update-bank fetches it through the network
+# module and replaces the three files through the journal.
+updated=$tmp/updated
+cp -r "$folder" "$updated"
+mkdir -p "$tmp/server/zel"
+# The server's files end without a line end, which the download adds; its
+# A.zel has one text more than the sample's.
+head -c -2 "$folder/AD.zel" >"$tmp/server/zel/AD.zel"
+cat "$folder/A.zel" >"$tmp/server/zel/A.zel"
+printf 'A text the update added' >>"$tmp/server/zel/A.zel"
+printf '9.9' >"$tmp/server/zel/DV.ZEL"
+python3 -c '
+import functools, http.server, sys
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+handler = functools.partial(Quiet, directory=sys.argv[1])
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+open(sys.argv[2], "w").write(str(server.server_port))
+server.serve_forever()' "$tmp/server" "$tmp/port" &
+server=$!
+for _ in $(seq 50); do [ -s "$tmp/port" ] && break; sleep 0.1; done
+settings='HKCU\Software\ZELQuiz\ZELQuiz\update'
+wine reg add "$settings" /v baseurl /d "http://127.0.0.1:$(cat "$tmp/port")/" /f >/dev/null 2>&1
+code=0
+wine "$updated/zelquiz.exe" --update-bank | tr -d '\r' >"$tmp/update.out" || code=$?
+wine reg delete "$settings" /f >/dev/null 2>&1
+kill "$server"
+[ "$code" = 0 ] || fail "--update-bank ended with status $code: $(cat "$tmp/update.out")"
+for f in A.zel AD.zel DV.ZEL; do
+  printf '\r\n' | cat "$tmp/server/zel/$f" - | cmp -s - "$updated/$f" || fail "$f was not replaced by the served one"
+done
+left=$(cd "$updated" && ls -d ./*.new bank-update.journal* 2>/dev/null || true)
+[ -z "$left" ] || fail "left after the update: $left"
+pass "--update-bank from the server in the registry settings replaced the bank"
+first_question "$updated"
 
 # --- the installer --------------------------------------------------------
 installer=$(ls "$dir"/zelquiz-*-win64-setup.exe 2>/dev/null | head -n 1) || true
