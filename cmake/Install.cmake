@@ -13,6 +13,15 @@
 # through /proc/self/exe, which names the real file, so the link works from
 # anywhere and the whole tree can be installed under any prefix.
 
+# The data files that go beside the program, on every system.
+file(GLOB ZELQUIZ_INSTALL_DATA LIST_DIRECTORIES false CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/data/*")
+list(FILTER ZELQUIZ_INSTALL_DATA EXCLUDE REGEX "/README[^/]*$")
+foreach(required A.zel AD.zel zel2.jpg)
+  if(NOT EXISTS "${PROJECT_SOURCE_DIR}/data/${required}")
+    message(WARNING "data/${required} is missing: the installed program will not start")
+  endif()
+endforeach()
+
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/InstallWindows.cmake)
   return()
@@ -35,13 +44,6 @@ if(ZELQUIZ_SOUND)
           LIBRARY DESTINATION "${ZELQUIZ_PROGRAM_DIR}" RUNTIME DESTINATION "${ZELQUIZ_PROGRAM_DIR}")
 endif()
 
-file(GLOB ZELQUIZ_INSTALL_DATA LIST_DIRECTORIES false CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/data/*")
-list(FILTER ZELQUIZ_INSTALL_DATA EXCLUDE REGEX "/README[^/]*$")
-foreach(required A.zel AD.zel zel2.jpg)
-  if(NOT EXISTS "${PROJECT_SOURCE_DIR}/data/${required}")
-    message(WARNING "data/${required} is missing: the installed program will not start")
-  endif()
-endforeach()
 # Plain data, writable by the owner of the folder: a user's own install can
 # take downloaded bank files.
 install(FILES ${ZELQUIZ_INSTALL_DATA} DESTINATION "${ZELQUIZ_PROGRAM_DIR}"

@@ -12,9 +12,7 @@ if(ZELQUIZ_SOUND)
 endif()
 install(TARGETS ${_zelquiz_modules} RUNTIME DESTINATION . LIBRARY DESTINATION .)
 
-file(GLOB _zelquiz_win_data LIST_DIRECTORIES false CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/data/*")
-list(FILTER _zelquiz_win_data EXCLUDE REGEX "/README[^/]*$")
-install(FILES ${_zelquiz_win_data} DESTINATION .)
+install(FILES ${ZELQUIZ_INSTALL_DATA} DESTINATION .)
 
 # The Qt libraries: the executable's, the network module's, the sound module's.
 set(_zelquiz_qt Core Gui Widgets Sql Network)

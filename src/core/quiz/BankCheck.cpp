@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <climits>
 #include <new>
 #include <tuple>
@@ -19,15 +18,9 @@ namespace {
 // The category that deliberately asks a question without any wording.
 constexpr qlonglong kNoWordingCategory = 22;
 
-const QString &answerName(int k)
+QString answerName(int k)
 {
-    static const std::array<QString, 6> kNames = [] {
-        std::array<QString, 6> names{QStringLiteral("the right answer")};
-        for (int m = 1; m < 6; ++m)
-            names[m] = QStringLiteral("wrong answer %1").arg(m);
-        return names;
-    }();
-    return kNames[k];
+    return k == 0 ? QStringLiteral("the right answer") : QStringLiteral("wrong answer %1").arg(k);
 }
 
 // "a", "a and b", "a, b and c".
@@ -74,23 +67,13 @@ QString counted(int n, const char *one, const char *many)
 
 QString BankCheck::Finding::text(const QString &folder) const
 {
-    const QString path = folder.isEmpty() ? file : QDir(folder).filePath(file);
-    // Built in one piece: a broken bank gives a finding on every line.
-    std::array<char, 16> digits{};
-    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), line);
-    const QLatin1String number(digits.data(), ec == std::errc() ? end : digits.data());
-    const QLatin1String warning(kind == Kind::Warning ? "warning: " : "");
-    QString out;
-    out.reserve(path.size() + 1 + number.size() + 2 + warning.size() + message.size());
-    out += path;
-    if (line > 0) {
-        out += QLatin1Char(':');
-        out += number;
-    }
-    out += QLatin1String(": ");
-    out += warning;
-    out += message;
-    return out;
+    QString out = folder.isEmpty() ? file : QDir(folder).filePath(file);
+    if (line > 0)
+        out += QLatin1Char(':') + QString::number(line);
+    out += QStringLiteral(": ");
+    if (kind == Kind::Warning)
+        out += QStringLiteral("warning: ");
+    return out + message;
 }
 
 int BankCheck::errors() const
