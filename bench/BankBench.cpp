@@ -15,9 +15,9 @@ namespace {
 
 class NoEffects final : public QuizEffects {
     void playCue(const QString &) override {}
-    void setTimerOn(bool) override {}
+    void setCountdownRunning(bool) override {}
     void showMessage(const QString &, const QString &) override {}
-    void showHighScores() override {}
+    void offerHighScore(int) override {}
 };
 
 // A bank of the largest size the loader accepts: 600 texts of a typical
@@ -64,7 +64,7 @@ void LoadFullBank(benchmark::State &state)
 }
 BENCHMARK(LoadFullBank)->Unit(benchmark::kMicrosecond);
 
-void NextQuestionOnFullBank(benchmark::State &state)
+void DrawQuestionOnFullBank(benchmark::State &state)
 {
     FullBank files;
     const QuestionBank bank =
@@ -72,13 +72,13 @@ void NextQuestionOnFullBank(benchmark::State &state)
     MersenneRandom random;
     NoEffects effects;
     QuizSession session(bank, random, effects);
-    session.startUp();
+    session.start();
     for (auto _ : state) {
-        session.NextQuestion();
-        benchmark::DoNotOptimize(session.state().CurEntry);
+        session.drawQuestion();
+        benchmark::DoNotOptimize(session.state().entry);
     }
 }
-BENCHMARK(NextQuestionOnFullBank)->Unit(benchmark::kNanosecond);
+BENCHMARK(DrawQuestionOnFullBank)->Unit(benchmark::kNanosecond);
 
 } // namespace
 

@@ -3,16 +3,18 @@
 // Run headless: QT_QPA_PLATFORM=offscreen bin/bench_countdown
 #include "core/quiz/RandomSource.h"
 #include "core/scores/QtSettingsStore.h"
-#include "gui/main/Main.h"
+#include "gui/main/MainWindow.h"
 #include "gui/platform/ProgramEnd.h"
 #include "gui/platform/QtMessageBoxes.h"
 #include "gui/sound/QtCuePlayer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -38,22 +40,23 @@ int main(int argc, char **argv)
     ImmediateProgramEnd end;
     MersenneRandom random;
     QtSettingsStore settings(dir.filePath("bench.conf"));
-    Main window(dir.path(), AppServices{sound, boxes, end, random, settings});
-    if (!window.Form_Load())
+    MainWindow window(dir.path(), AppServices{sound, boxes, end, random, settings});
+    if (!window.start())
         return 1;
     window.show();
 
     QElapsedTimer clock;
     std::vector<qint64> ticks;
-    QObject::connect(window.findChild<QTimer *>(QStringLiteral("Timer")), &QTimer::timeout,
+    QObject::connect(window.findChild<QTimer *>(QStringLiteral("countdown")), &QTimer::timeout,
                      [&] { ticks.push_back(clock.nsecsElapsed()); });
     // exit(), not quit(): quit() would close the window and ask the exit question.
-    window.setHighScoreWindow(
-        [&] { QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); }); });
+    window.setHighScoresShower([&](std::optional<int>) {
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    });
 
-    window.Menu_Timed_Click();
+    window.findChild<QAction *>(QStringLiteral("timedAction"))->trigger();
     clock.start();
-    window.Btn_StartStop_Click();
+    window.findChild<QPushButton *>(QStringLiteral("startStopButton"))->click();
     app.exec();
 
     if (ticks.size() != 60) {

@@ -1,4 +1,3 @@
-#include "gui/main/Main.h"
 #include "CommandLine.h"
 #include "ParentConsole.h"
 #include "core/common/AppInfo.h"
@@ -7,6 +6,7 @@
 #include "core/record/LearningRecord.h"
 #include "core/scores/QtSettingsStore.h"
 #include "core/update/UpdateBaseUrl.h"
+#include "gui/main/MainWindow.h"
 #include "gui/platform/ModuleCuePlayer.h"
 #include "gui/platform/ModuleHttpFetcher.h"
 #include "gui/platform/Modules.h"
@@ -94,12 +94,12 @@ int main(int argc, char *argv[])
     QtSettingsStore settings;
     LearningRecord record(LearningRecord::defaultPath());
 
-    Main window(QCoreApplication::applicationDirPath(),
-                AppServices{sound, boxes, end, random, settings, &record});
+    MainWindow window(QCoreApplication::applicationDirPath(),
+                      AppServices{sound, boxes, end, random, settings, &record});
     trace.mark("window created");
     sound.holdUntilPainted(window);
     window.setStartupTrace(&trace);
-    if (!window.Form_Load())
+    if (!window.start())
         return 1;
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());

@@ -26,45 +26,43 @@ class SessionTest : public ::testing::Test {
         for (int i = 1; i <= 10; ++i)
             entries << QStringLiteral("4|%1|%2|%2|%2|%2|%2|").arg(i).arg(i % 10 + 1);
         useBank(10, entries);
-        effects.onHighScores = [this] { checkscoreSeen.push_back(s().checkscore); };
     }
     void useBank(int texts, const QStringList &entries)
     {
         bank = bankOf(texts, entries);
-        session.startUp();
-        session.NextQuestion();
+        session.start();
+        session.drawQuestion();
     }
 
     void start()
     {
-        session.timedChosen();
-        session.startStopClicked();
+        session.chooseQuizType(QuizType::Timed);
+        session.startOrStopGame();
     }
     // An answer on the right or a wrong button; gives the points it earned.
     int answer(int k)
     {
-        const int before = s().NumScore;
-        session.answerClicked(s().AnsPos[k]);
-        return s().NumScore - before;
+        const int before = s().score;
+        session.answer(s().answerButtons[k]);
+        return s().score - before;
     }
     int right() { return answer(0); }
     int wrong() { return answer(1); }
     void ticks(int n)
     {
         for (int i = 0; i < n; ++i)
-            session.tick();
+            session.countdownTicked();
     }
-    QuizState &s() { return session.state(); }
+    const QuizState &s() { return session.state(); }
     const MainView &v() { return session.view(); }
     QStringList labels()
     {
-        return {v().lblCorrectT, v().lblWrongT,  v().lblTotalT,       v().lblScore,
-                v().lblLevel,    v().timeRemain, v().startStopCaption};
+        return {v().timed.correct, v().timed.wrong,         v().timed.remaining, v().timed.score,
+                v().timed.level,   v().timed.timeRemaining, v().startStopCaption};
     }
 
     QuestionBank bank;
     SeededRandom random{7};
     FakeEffects effects;
     QuizSession session{bank, random, effects};
-    std::vector<int> checkscoreSeen;
 };

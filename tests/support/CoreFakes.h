@@ -40,7 +40,7 @@ class ScriptedRandom final : public RandomSource {
 class FakeEffects final : public QuizEffects {
   public:
     void playCue(const QString &waveName) override { log << QStringLiteral("cue ") + waveName; }
-    void setTimerOn(bool on) override
+    void setCountdownRunning(bool on) override
     {
         timerOn = on;
         log << (on ? QStringLiteral("timer on") : QStringLiteral("timer off"));
@@ -50,16 +50,16 @@ class FakeEffects final : public QuizEffects {
         log << QStringLiteral("box ") + title + QStringLiteral(" | ") + text;
         onMessage();
     }
-    void showHighScores() override
+    void offerHighScore(int score) override
     {
         log << QStringLiteral("high scores");
-        onHighScores();
+        offeredScores.push_back(score);
     }
 
     QStringList log;
     bool timerOn = false;
     std::function<void()> onMessage = [] {};
-    std::function<void()> onHighScores = [] {};
+    std::vector<int> offeredScores;
 };
 
 // Settings in memory; a test may make the next commits fail.

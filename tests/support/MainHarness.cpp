@@ -26,10 +26,10 @@ void MainHarness::writeBank(int entries)
 
 bool MainHarness::start()
 {
-    main = std::make_unique<Main>(dir.path(), fakes.services());
+    main = std::make_unique<MainWindow>(dir.path(), fakes.services());
     if (!withSplash)
-        main->setSplashShown(1);
-    return main->Form_Load();
+        main->setSplashShown(true);
+    return main->start().has_value();
 }
 
 void MainHarness::show()

@@ -3,7 +3,7 @@
 #include "Fakes.h"
 #include "TempDir.h"
 #include "gui/about/frmSplash.h"
-#include "gui/main/Main.h"
+#include "gui/main/MainWindow.h"
 #include "gui/widgets/AnswerButton.h"
 
 #include <QTimer>
@@ -38,17 +38,17 @@ struct MainHarness {
     }
     AnswerButton *button(int number) const
     {
-        return child<AnswerButton>(QStringLiteral("Btn_Answer%1").arg(number));
+        return child<AnswerButton>(QStringLiteral("answerButton%1").arg(number));
     }
     std::array<AnswerButton *, 6> buttons() const
     {
         return {button(1), button(2), button(3), button(4), button(5), button(6)};
     }
-    QTimer *countdown() const { return child<QTimer>(QStringLiteral("Timer")); }
+    QTimer *countdown() const { return child<QTimer>(QStringLiteral("countdown")); }
     // The start-up picture while it is open.
     frmSplash *splash() const { return main->findChild<frmSplash *>(); }
 
     TempDir dir;
     FakeServices fakes;
-    std::unique_ptr<Main> main;
+    std::unique_ptr<MainWindow> main;
 };

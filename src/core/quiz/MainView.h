@@ -11,12 +11,39 @@
 struct MainView {
     enum class ButtonColour { Face, Wrong, Revealed };
     enum class TextColour { Navy, DarkRed };
-    enum class Control { Answer1, ShowCorrect, Next, StartStop };
+    enum class Control { FirstAnswer, ShowCorrect, Next, StartStop };
 
     struct AnswerButton {
         QString caption;
         ButtonColour colour = ButtonColour::Face;
         bool enabled = true;
+    };
+
+    // The Standard quiz's counters.
+    struct StandardCounters {
+        bool visible = true;
+        QString correct = QStringLiteral("0");
+        QString wrong = QStringLiteral("0");
+        QString total = QStringLiteral("0");
+    };
+
+    // The timed game's box: its counters, score, level and countdown.
+    struct TimedStatus {
+        bool visible = false;
+        QString correct = QStringLiteral("Correct: 0");
+        QString wrong = QStringLiteral("Wrong: 0");
+        QString remaining = QStringLiteral("Questions Remaining: 0");
+        QString score = QStringLiteral("SCORE: 0");
+        QString level = QStringLiteral("Level: 1");
+        QString timeRemaining;
+        TextColour timeColour = TextColour::Navy;
+    };
+
+    // The check marks of the quiz menus.
+    struct MenuChecks {
+        bool standard = true;
+        bool timed = false;
+        bool review = false;
     };
 
     std::array<AnswerButton, 6> answers;
@@ -26,27 +53,12 @@ struct MainView {
     bool nextVisible = false;
     bool showCorrectVisible = false;
     bool showCorrectEnabled = true;
-
-    bool standardFrameVisible = true;
-    QString lblCorrect = QStringLiteral("0");
-    QString lblWrong = QStringLiteral("0");
-    QString lblTotal = QStringLiteral("0");
-
-    bool timedFrameVisible = false;
-    QString lblCorrectT = QStringLiteral("Correct: 0");
-    QString lblWrongT = QStringLiteral("Wrong: 0");
-    QString lblTotalT = QStringLiteral("Questions Remaining: 0");
-    QString lblScore = QStringLiteral("SCORE: 0");
-    QString lblLevel = QStringLiteral("Level: 1");
-    QString timeRemain;
-    TextColour timeColour = TextColour::Navy;
-
     bool startStopVisible = false;
     QString startStopCaption = QStringLiteral("Start");
 
-    bool menuStandardChecked = true;
-    bool menuTimedChecked = false;
-    bool menuReviewChecked = false;
+    StandardCounters standard;
+    TimedStatus timed;
+    MenuChecks checked;
 
     // The control that should hold the keyboard focus after this event,
     // given only if it is enabled and visible when the window renders.

@@ -10,16 +10,16 @@ void refreshCounters(QuizContext &ctx)
 {
     const QuizState &s = ctx.state;
     MainView &v = ctx.view;
-    if (s.QuizType == QuizState::Standard) {
-        v.lblCorrect = PlainText(s.NumCorrect);
-        v.lblWrong = PlainText(s.NumWrong);
-        v.lblTotal = PlainText(s.NumTotal);
-    } else if (s.QuizType == QuizState::Timed) {
-        v.lblCorrectT = QStringLiteral("Correct: ") + SignedText(s.NumCorrect);
-        v.lblWrongT = QStringLiteral("Wrong: ") + SignedText(s.NumWrong);
-        v.lblTotalT = QStringLiteral("Questions\rRemaining: ") + SignedText(s.NumTotal);
-        v.lblScore = QStringLiteral("SCORE: ") + SignedText(s.NumScore);
-        v.lblLevel = QStringLiteral("Level: ") + SignedText(s.NumLevel);
+    if (s.type == QuizType::Standard) {
+        v.standard.correct = PlainText(s.correct);
+        v.standard.wrong = PlainText(s.wrong);
+        v.standard.total = PlainText(s.answered);
+    } else {
+        v.timed.correct = QStringLiteral("Correct: ") + SignedText(s.correct);
+        v.timed.wrong = QStringLiteral("Wrong: ") + SignedText(s.wrong);
+        v.timed.remaining = QStringLiteral("Questions\rRemaining: ") + SignedText(s.remaining);
+        v.timed.score = QStringLiteral("SCORE: ") + SignedText(s.score);
+        v.timed.level = QStringLiteral("Level: ") + SignedText(s.level);
     }
 }
 
@@ -48,12 +48,11 @@ std::array<std::int8_t, 6> drawPositions(RandomSource &random)
     return pos;
 }
 
-void NextQuestion(QuizContext &ctx)
+void nextQuestion(QuizContext &ctx)
 {
     refreshCounters(ctx);
     QuizState &s = ctx.state;
-    const bool asking = s.QuizType == QuizState::Standard ||
-                        (s.QuizType == QuizState::Timed && s.TimedRunning == 1);
+    const bool asking = s.type == QuizType::Standard || s.gameRunning;
     if (!asking)
         return;
 
@@ -66,20 +65,20 @@ void NextQuestion(QuizContext &ctx)
     v.showCorrectVisible = false;
     v.showCorrectEnabled = true;
     v.questionColour = MainView::TextColour::Navy;
-    s.MissCounted = 0;
-    s.WrongTries = 0;
+    s.missCounted = false;
+    s.wrongTries = 0;
 
-    s.CurEntry = std::int16_t(ctx.picker ? ctx.picker->pickEntry(s.LastEntry)
-                                         : drawEntry(ctx.bank, ctx.random, s.LastEntry));
+    s.entry = std::int16_t(ctx.picker ? ctx.picker->pickEntry(s.lastEntry)
+                                      : drawEntry(ctx.bank, ctx.random, s.lastEntry));
     ++ctx.questionsShown;
-    s.LastEntry = s.CurEntry;
-    s.AnsPos = drawPositions(ctx.random);
+    s.lastEntry = s.entry;
+    s.answerButtons = drawPositions(ctx.random);
 
-    const BankEntry &entry = ctx.bank.Bank[s.CurEntry];
+    const BankEntry &entry = ctx.bank.Bank[s.entry];
     for (int k = 0; k < 6; ++k)
-        v.answers[s.AnsPos[k] - 1].caption = ctx.bank.answer(s.CurEntry, k);
+        v.answers[s.answerButtons[k] - 1].caption = ctx.bank.answer(s.entry, k);
 
-    const QString &subject = ctx.bank.subject(s.CurEntry);
+    const QString &subject = ctx.bank.subject(s.entry);
     v.question = entry.Wording.isEmpty() ? QStringLiteral("\r") + subject
                                          : entry.Wording + QStringLiteral("\r\r") + subject;
 }

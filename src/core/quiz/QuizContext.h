@@ -33,6 +33,6 @@ struct QuizContext {
     void focusFirstAnswerIfEnabled()
     {
         if (view.answers[0].enabled)
-            view.focus = MainView::Control::Answer1;
+            view.focus = MainView::Control::FirstAnswer;
     }
 };

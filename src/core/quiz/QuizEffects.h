@@ -13,12 +13,13 @@ class QuizEffects {
     virtual void playCue(const QString &waveName) = 0;
 
     // The countdown; switching it on starts a fresh interval.
-    virtual void setTimerOn(bool on) = 0;
+    virtual void setCountdownRunning(bool running) = 0;
 
     // A modal box with only an OK button and no icon. The window shows the
     // current view before it opens the box.
     virtual void showMessage(const QString &text, const QString &title) = 0;
 
-    // The high-score window, modal; returns when it has been closed.
-    virtual void showHighScores() = 0;
+    // The high-score table, modal, placing the score of a game just ended;
+    // returns when it has been closed.
+    virtual void offerHighScore(int score) = 0;
 };

@@ -10,40 +10,55 @@ namespace {
 QString withSubject(const QuizContext &ctx, const QString &message)
 {
     const QuizState &s = ctx.state;
-    const QString &wording = ctx.bank.Bank[s.CurEntry].Wording;
+    const QString &wording = ctx.bank.Bank[s.entry].Wording;
     QString text = message + QStringLiteral("\r\r");
     if (!wording.isEmpty())
         text += wording + QLatin1Char('\r');
-    return text + ctx.bank.subject(s.CurEntry);
+    return text + ctx.bank.subject(s.entry);
 }
 
 } // namespace
 
+void enter(QuizContext &ctx)
+{
+    MainView &v = ctx.view;
+    QuizState &s = ctx.state;
+    ctx.effects.setCountdownRunning(false);
+    v.checked.standard = true;
+    v.checked.timed = false;
+    v.standard.visible = true;
+    v.timed.visible = false;
+    v.startStopVisible = false;
+    s.type = QuizType::Standard;
+    s.correct = s.wrong = s.answered = s.score = 0;
+    QuestionDraw::nextQuestion(ctx);
+}
+
 void rightAnswer(QuizContext &ctx)
 {
     QuizState &s = ctx.state;
-    if (s.MissCounted == 0) {
-        ++s.NumCorrect;
-        ++s.NumTotal;
+    if (!s.missCounted) {
+        ++s.correct;
+        ++s.answered;
     }
-    QuestionDraw::NextQuestion(ctx);
+    QuestionDraw::nextQuestion(ctx);
 }
 
-void WrongAnswer(QuizContext &ctx, int k)
+void wrongAnswer(QuizContext &ctx, int k)
 {
     QuizState &s = ctx.state;
     MainView &v = ctx.view;
     ctx.focusFirstAnswerIfEnabled();
-    if (s.MissCounted == 0) {
-        ++s.NumWrong;
-        ++s.NumTotal;
-        s.MissCounted = 1;
+    if (!s.missCounted) {
+        ++s.wrong;
+        ++s.answered;
+        s.missCounted = true;
     }
     v.answers[k - 1].colour = MainView::ButtonColour::Wrong;
     v.answers[k - 1].enabled = false;
-    ++s.WrongTries;
+    ++s.wrongTries;
 
-    if (s.WrongTries == 1) {
+    if (s.wrongTries == 1) {
         v.nextVisible = true;
         v.showCorrectVisible = true;
         v.question =
@@ -60,19 +75,19 @@ void WrongAnswer(QuizContext &ctx, int k)
     v.focus = MainView::Control::ShowCorrect;
 }
 
-void btn_showcorrect_Click(QuizContext &ctx)
+void revealAnswer(QuizContext &ctx)
 {
     MainView &v = ctx.view;
     for (auto &button : v.answers)
         button.enabled = false;
     v.showCorrectEnabled = false;
-    v.answers[ctx.state.AnsPos[0] - 1].colour = MainView::ButtonColour::Revealed;
+    v.answers[ctx.state.answerButtons[0] - 1].colour = MainView::ButtonColour::Revealed;
 }
 
-void btn_next_Click(QuizContext &ctx)
+void next(QuizContext &ctx)
 {
     ctx.focusFirstAnswerIfEnabled();
-    QuestionDraw::NextQuestion(ctx);
+    QuestionDraw::nextQuestion(ctx);
 }
 
 } // namespace StandardFlow

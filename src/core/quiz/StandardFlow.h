@@ -6,9 +6,12 @@ struct QuizContext;
 // "without affecting score"; the right answer can be revealed.
 namespace StandardFlow {
 
+// Switches to the drill with its counters from zero and a new question.
+void enter(QuizContext &ctx);
 void rightAnswer(QuizContext &ctx);
-void WrongAnswer(QuizContext &ctx, int k);
-void btn_showcorrect_Click(QuizContext &ctx);
-void btn_next_Click(QuizContext &ctx);
+// k is the button number, 1..6.
+void wrongAnswer(QuizContext &ctx, int k);
+void revealAnswer(QuizContext &ctx);
+void next(QuizContext &ctx);
 
 } // namespace StandardFlow

@@ -15,16 +15,15 @@ QuizSession::QuizSession(const QuestionBank &bank, RandomSource &random, QuizEff
 
 QuizSession::~QuizSession() = default;
 
-void QuizSession::startUp()
+void QuizSession::start()
 {
     QuizState &s = m_ctx.state;
-    s.checkscore = 0;
-    s.TimedRunning = 0;
-    s.QuizType = QuizState::Standard;
-    s.NumCorrect = s.NumWrong = s.NumTotal = 0;
-    s.NumLevel = 1;
-    s.NumScore = 0;
-    m_ctx.view.timeColour = MainView::TextColour::Navy;
+    s.gameRunning = false;
+    s.type = QuizType::Standard;
+    s.correct = s.wrong = s.answered = s.remaining = 0;
+    s.level = 1;
+    s.score = 0;
+    m_ctx.view.timed.timeColour = MainView::TextColour::Navy;
     m_ctx.view.startStopCaption = QStringLiteral("Start Quiz");
 }
 
@@ -36,10 +35,10 @@ void QuizSession::endEvent()
     }
 }
 
-void QuizSession::NextQuestion()
+void QuizSession::drawQuestion()
 {
     beginEvent();
-    QuestionDraw::NextQuestion(m_ctx);
+    QuestionDraw::nextQuestion(m_ctx);
     endEvent();
 }
 
@@ -47,74 +46,72 @@ void QuizSession::recordAnswer(AnswerOutcome outcome)
 {
     const QuizState &s = m_ctx.state;
     if (isFirstTry(outcome) && m_review)
-        m_review->noteFirstTry(s.CurEntry, outcome == AnswerOutcome::FirstRight);
+        m_review->noteFirstTry(s.entry, outcome == AnswerOutcome::FirstRight);
     if (!m_sink)
         return;
-    const BankEntry &entry = m_ctx.bank.Bank[s.CurEntry];
+    const BankEntry &entry = m_ctx.bank.Bank[s.entry];
     AnswerEvent e;
-    e.key = QuestionKey::ofEntry(m_ctx.bank, s.CurEntry);
+    e.key = QuestionKey::ofEntry(m_ctx.bank, s.entry);
     e.wording = entry.Wording;
-    e.subject = m_ctx.bank.subject(s.CurEntry);
-    e.rightAnswer = m_ctx.bank.answer(s.CurEntry, 0);
-    e.quiz = m_review                            ? RecordedQuiz::Review
-             : s.QuizType == QuizState::Standard ? RecordedQuiz::Standard
-                                                 : RecordedQuiz::Timed;
+    e.subject = m_ctx.bank.subject(s.entry);
+    e.rightAnswer = m_ctx.bank.answer(s.entry, 0);
+    e.quiz = m_review                       ? RecordedQuiz::Review
+             : s.type == QuizType::Standard ? RecordedQuiz::Standard
+                                            : RecordedQuiz::Timed;
     e.outcome = outcome;
     e.at = QDateTime::currentDateTimeUtc();
     e.durationMs = m_shown.elapsed();
     m_sink->record(e);
 }
 
-void QuizSession::answerClicked(int k)
+void QuizSession::answer(int k)
 {
     beginEvent();
-    QuizState &s = m_ctx.state;
-    if (s.QuizType != QuizState::Standard && s.QuizType != QuizState::Timed)
-        return;
+    const QuizState &s = m_ctx.state;
     m_ctx.focusFirstAnswerIfEnabled();
-    const bool right = k == s.AnsPos[0];
+    const bool right = k == s.answerButtons[0];
 
-    if (s.QuizType == QuizState::Standard) {
-        if (s.WrongTries == 0)
+    if (s.type == QuizType::Standard) {
+        if (s.wrongTries == 0)
             recordAnswer(right ? AnswerOutcome::FirstRight : AnswerOutcome::FirstWrong);
         else
             recordAnswer(right ? AnswerOutcome::SecondRight : AnswerOutcome::SecondWrong);
         if (right)
             StandardFlow::rightAnswer(m_ctx);
         else
-            StandardFlow::WrongAnswer(m_ctx, k);
+            StandardFlow::wrongAnswer(m_ctx, k);
         if (m_review && m_review->dueCount() == 0) {
             m_ctx.effects.showMessage(
                 QStringLiteral("Every question due for review has now been answered right at "
                                "the first try twice in a row.\rBack to the Standard quiz."),
                 QStringLiteral("Review Mistakes"));
             leaveReview();
-            TimedGame::Menu_Standard_Click(m_ctx);
+            enterStandard();
         }
     } else {
-        if (s.TimedRunning == 1)
+        if (s.gameRunning)
             recordAnswer(right ? AnswerOutcome::FirstRight : AnswerOutcome::FirstWrong);
-        TimedGame::answerClicked(m_ctx, right);
+        TimedGame::answer(m_ctx, right);
     }
     endEvent();
 }
 
-void QuizSession::showCorrectClicked()
+void QuizSession::revealAnswer()
 {
     beginEvent();
     const MainView &v = m_ctx.view;
     if (v.showCorrectVisible && v.showCorrectEnabled)
         recordAnswer(AnswerOutcome::ShowCorrect);
-    StandardFlow::btn_showcorrect_Click(m_ctx);
+    StandardFlow::revealAnswer(m_ctx);
     endEvent();
 }
 
-void QuizSession::nextClicked()
+void QuizSession::next()
 {
     beginEvent();
     if (m_ctx.view.nextVisible)
         recordAnswer(AnswerOutcome::Next);
-    StandardFlow::btn_next_Click(m_ctx);
+    StandardFlow::next(m_ctx);
     endEvent();
 }
 
@@ -122,36 +119,39 @@ void QuizSession::leaveReview()
 {
     m_review.reset();
     m_ctx.picker = nullptr;
-    m_ctx.view.menuReviewChecked = false;
+    m_ctx.view.checked.review = false;
 }
 
-void QuizSession::standardChosen()
+void QuizSession::enterStandard()
+{
+    if (m_ctx.view.checked.standard)
+        return;
+    StandardFlow::enter(m_ctx);
+    m_ctx.state.ticksLeft = TimedGame::FirstLevelTicks;
+}
+
+void QuizSession::chooseQuizType(QuizType type)
 {
     beginEvent();
     leaveReview();
-    TimedGame::Menu_Standard_Click(m_ctx);
+    if (type == QuizType::Standard)
+        enterStandard();
+    else if (!m_ctx.view.checked.timed)
+        TimedGame::enter(m_ctx);
     endEvent();
 }
 
-void QuizSession::timedChosen()
+void QuizSession::startOrStopGame()
 {
     beginEvent();
-    leaveReview();
-    TimedGame::Menu_Timed_Click(m_ctx);
+    TimedGame::startOrStop(m_ctx);
     endEvent();
 }
 
-void QuizSession::startStopClicked()
+void QuizSession::countdownTicked()
 {
     beginEvent();
-    TimedGame::Btn_StartStop_Click(m_ctx);
-    endEvent();
-}
-
-void QuizSession::tick()
-{
-    beginEvent();
-    TimedGame::Timer_Timer(m_ctx);
+    TimedGame::countdownTicked(m_ctx);
     endEvent();
 }
 
@@ -160,10 +160,10 @@ int QuizSession::reviewDueCount() const
     return m_review ? m_review->dueCount() : 0;
 }
 
-void QuizSession::reviewChosen(const std::vector<DueItem> &due)
+void QuizSession::startReview(const std::vector<DueItem> &due)
 {
     beginEvent();
-    if (m_ctx.view.menuReviewChecked)
+    if (m_ctx.view.checked.review)
         return;
     auto review = std::make_unique<ReviewPicker>(m_ctx.bank, due);
     if (review->dueCount() == 0) {
@@ -180,9 +180,9 @@ void QuizSession::reviewChosen(const std::vector<DueItem> &due)
     m_review = std::move(review);
     m_ctx.picker = m_review.get();
     MainView &v = m_ctx.view;
-    v.menuStandardChecked = false;
-    TimedGame::Menu_Standard_Click(m_ctx);
-    v.menuStandardChecked = false;
-    v.menuReviewChecked = true;
+    v.checked.standard = false;
+    enterStandard();
+    v.checked.standard = false;
+    v.checked.review = true;
     endEvent();
 }

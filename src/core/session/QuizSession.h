@@ -20,7 +20,6 @@ class QuizSession {
     ~QuizSession();
 
     const QuizState &state() const { return m_ctx.state; }
-    QuizState &state() { return m_ctx.state; }
     const MainView &view() const { return m_ctx.view; }
     const QuestionBank &bank() const { return m_ctx.bank; }
 
@@ -30,25 +29,26 @@ class QuizSession {
 
     // The quiz variables and the view as a fresh run starts them: the
     // Standard quiz, all counters at zero.
-    void startUp();
-    void NextQuestion();
+    void start();
+    // Puts up a new question (the first one, after start()).
+    void drawQuestion();
 
     // k is the button number, 1..6.
-    void answerClicked(int k);
-    void showCorrectClicked();
-    void nextClicked();
+    void answer(int k);
+    void revealAnswer();
+    void next();
 
-    void standardChosen();
-    void timedChosen();
-    void startStopClicked();
-    void tick();
+    // Switching to the type already chosen changes nothing.
+    void chooseQuizType(QuizType type);
+    void startOrStopGame();
+    void countdownTicked();
 
     // The review drill over the questions due (from the record), on the
     // Standard quiz's screen. With none of them in the bank a message says
     // so and the quiz on screen stays.
-    void reviewChosen(const std::vector<DueItem> &due);
-    bool reviewing() const { return m_review != nullptr; }
-    int reviewDueCount() const;
+    void startReview(const std::vector<DueItem> &due);
+    [[nodiscard]] bool reviewing() const { return m_review != nullptr; }
+    [[nodiscard]] int reviewDueCount() const;
 
   private:
     void beginEvent() { m_ctx.view.focus.reset(); }
@@ -56,6 +56,8 @@ class QuizSession {
     void endEvent();
     void recordAnswer(AnswerOutcome outcome);
     void leaveReview();
+    // The Standard quiz, unless it is already the one checked.
+    void enterStandard();
 
     QuizContext m_ctx;
     AnswerSink *m_sink = nullptr;

@@ -23,22 +23,15 @@ void stopGame(QuizContext &ctx, const QString &message)
 {
     QuizState &s = ctx.state;
     MainView &v = ctx.view;
-    s.QuizType = QuizState::Timed;
+    s.type = QuizType::Timed;
     clearAnswers(v, false);
     v.question = message;
     v.startStopCaption = QStringLiteral("Start Quiz");
 }
 
-void offerScore(QuizContext &ctx)
-{
-    ctx.state.checkscore = 1;
-    ctx.effects.showHighScores();
-    ctx.state.checkscore = 0;
-}
-
 } // namespace
 
-std::int32_t LevelSize(std::int32_t level)
+std::int32_t levelSize(std::int32_t level)
 {
     if (level <= 1)
         return 12;
@@ -49,42 +42,22 @@ std::int32_t LevelSize(std::int32_t level)
     return 15;
 }
 
-void Menu_Standard_Click(QuizContext &ctx)
+void enter(QuizContext &ctx)
 {
     MainView &v = ctx.view;
-    if (v.menuStandardChecked)
-        return;
     QuizState &s = ctx.state;
-    ctx.effects.setTimerOn(false);
-    v.menuStandardChecked = true;
-    v.menuTimedChecked = false;
-    v.standardFrameVisible = true;
-    v.timedFrameVisible = false;
-    v.startStopVisible = false;
-    s.QuizType = QuizState::Standard;
-    s.NumCorrect = s.NumWrong = s.NumTotal = s.NumScore = 0;
-    s.TimeLeft = FirstLevelTicks;
-    QuestionDraw::NextQuestion(ctx);
-}
-
-void Menu_Timed_Click(QuizContext &ctx)
-{
-    MainView &v = ctx.view;
-    if (v.menuTimedChecked)
-        return;
-    QuizState &s = ctx.state;
-    ctx.effects.setTimerOn(false);
-    v.menuStandardChecked = false;
-    v.menuTimedChecked = true;
-    v.standardFrameVisible = false;
-    v.timedFrameVisible = true;
+    ctx.effects.setCountdownRunning(false);
+    v.checked.standard = false;
+    v.checked.timed = true;
+    v.standard.visible = false;
+    v.timed.visible = true;
     v.startStopVisible = true;
     v.nextVisible = false;
     v.showCorrectVisible = false;
     for (auto &button : v.answers)
         button.colour = MainView::ButtonColour::Face;
     v.questionColour = TextColour::Navy;
-    s.QuizType = QuizState::Timed;
+    s.type = QuizType::Timed;
     clearAnswers(v, false);
     v.question = QStringLiteral(
         "You Have Selected the Timed Quiz.\rIn This Mode You Will Have A Set Period Of Time In "
@@ -92,136 +65,135 @@ void Menu_Timed_Click(QuizContext &ctx)
         "Game. As The Level Rises, The Number Of Questions And/Or The Penalty For Incorrect "
         "Answers Will Increase.\r\rPress Start To Begin.");
     v.startStopCaption = QStringLiteral("Start Quiz");
-    s.TimedRunning = 0;
-    s.NumTotal = LevelSize(1);
-    s.NumCorrect = s.NumWrong = 0;
-    s.NumLevel = 1;
-    s.NumScore = 0;
-    s.TimeLeft = FirstLevelTicks;
+    s.gameRunning = false;
+    s.remaining = levelSize(1);
+    s.correct = s.wrong = 0;
+    s.level = 1;
+    s.score = 0;
+    s.ticksLeft = FirstLevelTicks;
     QuestionDraw::refreshCounters(ctx);
-    v.timeRemain.clear();
+    v.timed.timeRemaining.clear();
 }
 
-void Btn_StartStop_Click(QuizContext &ctx)
+void startOrStop(QuizContext &ctx)
 {
     QuizState &s = ctx.state;
     MainView &v = ctx.view;
-    if (s.TimedRunning == 0) {
-        s.TimedRunning = 1;
-        s.NumTotal = LevelSize(1);
-        s.NumCorrect = s.NumWrong = 0;
-        s.NumLevel = 1;
-        s.NumScore = 0;
-        s.PenaltyCarry = 0;
+    if (!s.gameRunning) {
+        s.gameRunning = true;
+        s.remaining = levelSize(1);
+        s.correct = s.wrong = 0;
+        s.level = 1;
+        s.score = 0;
+        s.penaltyCarry = 0;
         v.startStopCaption = QStringLiteral("End Quiz");
-        s.TimeLeft = FirstLevelTicks;
-        v.timeRemain = PlainText(s.TimeLeft);
-        v.timeColour = TextColour::Navy;
-        QuestionDraw::NextQuestion(ctx);
-        ctx.effects.setTimerOn(true);
+        s.ticksLeft = FirstLevelTicks;
+        v.timed.timeRemaining = PlainText(s.ticksLeft);
+        v.timed.timeColour = TextColour::Navy;
+        QuestionDraw::nextQuestion(ctx);
+        ctx.effects.setCountdownRunning(true);
         return;
     }
-    ctx.effects.setTimerOn(false);
+    ctx.effects.setCountdownRunning(false);
     stopGame(ctx, QStringLiteral("You Have Ended the Timed Quiz.\rYour Ending Score Is: ") +
-                      SignedText(s.NumScore) +
+                      SignedText(s.score) +
                       QStringLiteral("\r\rPress Start To Begin A New Timed Quiz."));
-    s.TimedRunning = 0;
-    v.lblScore = QStringLiteral("SCORE: ") + SignedText(s.NumScore);
+    s.gameRunning = false;
+    v.timed.score = QStringLiteral("SCORE: ") + SignedText(s.score);
 }
 
-void Timer_Timer(QuizContext &ctx)
+void countdownTicked(QuizContext &ctx)
 {
     QuizState &s = ctx.state;
     MainView &v = ctx.view;
-    --s.TimeLeft;
-    v.timeColour = s.TimeLeft > WarningTicks ? TextColour::Navy : TextColour::DarkRed;
-    if (s.TimeLeft == 0) {
-        ctx.effects.setTimerOn(false);
-        v.timeRemain = PlainText(s.TimeLeft);
-        stopGame(ctx, QStringLiteral("Time's Up!!.\rYour Final Score Is: ") +
-                          SignedText(s.NumScore) +
+    --s.ticksLeft;
+    v.timed.timeColour = s.ticksLeft > WarningTicks ? TextColour::Navy : TextColour::DarkRed;
+    if (s.ticksLeft == 0) {
+        ctx.effects.setCountdownRunning(false);
+        v.timed.timeRemaining = PlainText(s.ticksLeft);
+        stopGame(ctx, QStringLiteral("Time's Up!!.\rYour Final Score Is: ") + SignedText(s.score) +
                           QStringLiteral("\r\rPress Start To Begin A New Timed Quiz."));
         ctx.effects.playCue(QStringLiteral("bad.wav"));
-        s.TimedRunning = 0;
-        v.lblScore = QStringLiteral("SCORE: ") + SignedText(s.NumScore);
-        offerScore(ctx);
+        s.gameRunning = false;
+        v.timed.score = QStringLiteral("SCORE: ") + SignedText(s.score);
+        ctx.effects.offerHighScore(s.score);
     }
-    v.timeRemain = PlainText(s.TimeLeft);
+    v.timed.timeRemaining = PlainText(s.ticksLeft);
 }
 
-void answerClicked(QuizContext &ctx, bool right)
+void answer(QuizContext &ctx, bool right)
 {
-    // A wrong answer uses up its question and adds NumLevel - 1 more as a
+    // A wrong answer uses up its question and adds level - 1 more as a
     // penalty.
     QuizState &s = ctx.state;
     if (right) {
-        ++s.NumCorrect;
-        --s.NumTotal;
+        ++s.correct;
+        --s.remaining;
     } else {
-        ++s.NumWrong;
-        s.NumTotal = s.NumTotal - 2 + s.NumLevel;
+        ++s.wrong;
+        s.remaining = s.remaining - 2 + s.level;
     }
-    ScoreTimedAnswer(ctx, right ? 1 : 0);
+    scoreAnswer(ctx, right);
 }
 
-void ScoreTimedAnswer(QuizContext &ctx, std::int16_t AnsweredRight)
+void scoreAnswer(QuizContext &ctx, bool right)
 {
     QuizState &s = ctx.state;
     MainView &v = ctx.view;
-    const std::int32_t L = s.NumLevel;
+    const std::int32_t L = s.level;
 
-    if (AnsweredRight == 1) {
-        s.NumScore += 2 * L - s.PenaltyCarry;
+    if (right) {
+        s.score += 2 * L - s.penaltyCarry;
     } else {
-        s.NumScore -= L * L;
-        s.PenaltyCarry = L == 1 ? 1 : s.NumWrong + L;
-        if (s.NumScore < 0)
-            s.NumScore = 0;
-        if (s.PenaltyCarry >= 2 * L)
-            s.PenaltyCarry = 2 * L - 1;
+        s.score -= L * L;
+        s.penaltyCarry = L == 1 ? 1 : s.wrong + L;
+        if (s.score < 0)
+            s.score = 0;
+        if (s.penaltyCarry >= 2 * L)
+            s.penaltyCarry = 2 * L - 1;
     }
-    if (s.NumScore < 0)
-        s.NumScore = 0;
+    if (s.score < 0)
+        s.score = 0;
 
     // The level step.
-    if (s.NumTotal > 0) {
-        QuestionDraw::NextQuestion(ctx);
+    if (s.remaining > 0) {
+        QuestionDraw::nextQuestion(ctx);
         return;
     }
-    s.NumLevel = L + 1;
-    if (AnsweredRight == 1 && s.NumWrong == 0)
-        s.NumScore += 2 * s.TimeLeft;
+    s.level = L + 1;
+    if (right && s.wrong == 0)
+        s.score += 2 * s.ticksLeft;
 
     if (L < LastLevel) {
         const std::int32_t N = L + 1;
-        s.NumTotal = LevelSize(N);
-        ctx.effects.setTimerOn(false);
+        s.remaining = levelSize(N);
+        ctx.effects.setCountdownRunning(false);
         ctx.effects.showMessage(
             QStringLiteral("Level ") + SignedText(L) +
                 QStringLiteral(" Completed.\rPress OK To Start Level ") + SignedText(N),
             QStringLiteral("Level ") + SignedText(L) + QStringLiteral(" Complete"));
-        ctx.effects.setTimerOn(true);
-        s.TimeLeft = LaterLevelTicks;
-        s.NumWrong = 0;
-        s.PenaltyCarry = 0;
-        s.NumCorrect = 0;
-        QuestionDraw::NextQuestion(ctx);
+        ctx.effects.setCountdownRunning(true);
+        s.ticksLeft = LaterLevelTicks;
+        s.wrong = 0;
+        s.penaltyCarry = 0;
+        s.correct = 0;
+        QuestionDraw::nextQuestion(ctx);
         return;
     }
 
-    ctx.effects.setTimerOn(false);
-    v.timeRemain = PlainText(s.TimeLeft);
-    s.NumLevel = LastLevel;
-    s.NumTotal = 0;
+    ctx.effects.setCountdownRunning(false);
+    v.timed.timeRemaining = PlainText(s.ticksLeft);
+    s.level = LastLevel;
+    s.remaining = 0;
     stopGame(ctx, QStringLiteral("Congradulations!!.\rYou Have Finished the Timed Quiz!\r\rYour "
                                  "Final Score is: ") +
-                      SignedText(s.NumScore) +
+                      SignedText(s.score) +
                       QStringLiteral("\r\rPress Start To Begin A New Timed Quiz."));
     ctx.effects.playCue(QStringLiteral("yea.wav"));
-    s.TimedRunning = 0;
-    v.lblScore = QStringLiteral("SCORE: ") + SignedText(s.NumScore);
-    offerScore(ctx);
-    QuestionDraw::NextQuestion(ctx);
+    s.gameRunning = false;
+    v.timed.score = QStringLiteral("SCORE: ") + SignedText(s.score);
+    ctx.effects.offerHighScore(s.score);
+    QuestionDraw::nextQuestion(ctx);
 }
 
 } // namespace TimedGame

@@ -4,9 +4,8 @@
 
 struct QuizContext;
 
-// The choice of quiz type and the timed game: ten levels against a
-// countdown, a score that grows with the level, penalties for wrong
-// answers and a bonus for a clean level.
+// The timed game: ten levels against a countdown, a score that grows with
+// the level, penalties for wrong answers and a bonus for a clean level.
 namespace TimedGame {
 
 constexpr int TickMilliseconds = 1300;
@@ -16,19 +15,19 @@ constexpr std::int32_t WarningTicks = 5;
 constexpr std::int32_t LastLevel = 10;
 
 // Questions a level starts with.
-std::int32_t LevelSize(std::int32_t level);
+[[nodiscard]] std::int32_t levelSize(std::int32_t level);
 
-void Menu_Standard_Click(QuizContext &ctx);
-void Menu_Timed_Click(QuizContext &ctx);
-void Btn_StartStop_Click(QuizContext &ctx);
-void Timer_Timer(QuizContext &ctx);
+// Switches to the timed quiz, idle, with its introduction on screen.
+void enter(QuizContext &ctx);
+void startOrStop(QuizContext &ctx);
+void countdownTicked(QuizContext &ctx);
 
 // Every click in a running game is final: counts the answer against the
 // level's questions and scores it.
-void answerClicked(QuizContext &ctx, bool right);
+void answer(QuizContext &ctx, bool right);
 
 // The counters were already updated by the answer handler; scores the
 // answer, then goes on to the next question, the next level or the end.
-void ScoreTimedAnswer(QuizContext &ctx, std::int16_t AnsweredRight);
+void scoreAnswer(QuizContext &ctx, bool right);
 
 } // namespace TimedGame

@@ -8,7 +8,7 @@
 
 AnswerButton::AnswerButton(int number, QWidget *parent) : QPushButton(parent), m_number(number)
 {
-    setObjectName(QStringLiteral("Btn_Answer%1").arg(number));
+    setObjectName(QStringLiteral("answerButton%1").arg(number));
     setAutoDefault(false);
     setToolTip(QStringLiteral("Key %1").arg(number));
     setAccessibleName(QStringLiteral("Answer %1: ").arg(number));

@@ -19,12 +19,12 @@ TEST_F(EntryDraw, NeverRepeatsAndNeverAsksASkipEntry)
     useBank(6, {"1|2|3|4|5|6|1|", kSkip, "3|1|2|4|5|6|3|", kSkip, "4|1|2|3|4|5|6|"});
     std::map<int, int> seen;
     for (int i = 0; i < 3000; ++i) {
-        const int last = s().CurEntry;
-        session.NextQuestion();
-        ASSERT_NE(s().CurEntry, last) << "question repeated at draw " << i;
-        ASSERT_FALSE(bank.Bank[s().CurEntry].isSkip()) << "skip entry " << s().CurEntry;
-        EXPECT_EQ(s().LastEntry, s().CurEntry);
-        ++seen[s().CurEntry];
+        const int last = s().entry;
+        session.drawQuestion();
+        ASSERT_NE(s().entry, last) << "question repeated at draw " << i;
+        ASSERT_FALSE(bank.Bank[s().entry].isSkip()) << "skip entry " << s().entry;
+        EXPECT_EQ(s().lastEntry, s().entry);
+        ++seen[s().entry];
     }
     // Every askable entry turns up, including those past the end of AD.zel.
     EXPECT_EQ(seen.size(), 4u);
@@ -81,21 +81,21 @@ TEST_F(NextQuestion, PutsEachAnswerOnItsButtonAndTheWordingAboveTheSubject)
         useBank(7, QStringList(7, c.entry));
         QStringList shown;
         for (int k = 0; k < 6; ++k)
-            shown << v().answers[s().AnsPos[k] - 1].caption;
+            shown << v().answers[s().answerButtons[k] - 1].caption;
         EXPECT_EQ(shown.join('|'), c.answers);
-        EXPECT_EQ(v().question, c.question.arg(s().CurEntry));
+        EXPECT_EQ(v().question, c.question.arg(s().entry));
     }
 }
 
 TEST_F(NextQuestion, ResetsTheAnswerAreaOfASpentQuestion)
 {
-    const int right = s().AnsPos[0];
-    session.answerClicked(s().AnsPos[1]);
-    session.answerClicked(s().AnsPos[2]);
-    session.showCorrectClicked();
+    const int right = s().answerButtons[0];
+    session.answer(s().answerButtons[1]);
+    session.answer(s().answerButtons[2]);
+    session.revealAnswer();
     ASSERT_EQ(v().answers[right - 1].colour, MainView::ButtonColour::Revealed);
 
-    session.nextClicked();
+    session.next();
     for (const auto &b : v().answers) {
         EXPECT_TRUE(b.enabled);
         EXPECT_EQ(b.colour, MainView::ButtonColour::Face);
@@ -104,8 +104,8 @@ TEST_F(NextQuestion, ResetsTheAnswerAreaOfASpentQuestion)
     EXPECT_FALSE(v().showCorrectVisible);
     EXPECT_TRUE(v().showCorrectEnabled);
     EXPECT_EQ(v().questionColour, MainView::TextColour::Navy);
-    EXPECT_EQ(s().WrongTries, 0);
-    EXPECT_EQ(s().MissCounted, 0);
+    EXPECT_EQ(s().wrongTries, 0);
+    EXPECT_EQ(s().missCounted, 0);
 }
 
 // Reseeding folds the clock into the state: reseeds in quick succession

@@ -9,11 +9,11 @@ class RecordSessionTest : public SessionTest, public AnswerSink {
     RecordSessionTest() { session.setAnswerSink(this); }
     void record(const AnswerEvent &e) override
     {
-        EXPECT_EQ(e.key, QuestionKey::ofEntry(bank, s().CurEntry)) << "the question on screen";
+        EXPECT_EQ(e.key, QuestionKey::ofEntry(bank, s().entry)) << "the question on screen";
         events
             << QStringLiteral("%1 %2 %3").arg(quizName(e.quiz), outcomeName(e.outcome), e.subject);
     }
-    QString subject() { return bank.subject(s().CurEntry); }
+    QString subject() { return bank.subject(s().entry); }
     DueItem due(int entry, int missed) { return {QuestionKey::ofEntry(bank, entry), missed, 0}; }
     QStringList events;
 };
@@ -23,16 +23,16 @@ TEST_F(RecordSessionTest, EveryClickIsRecordedAsWhatItIs)
     const QString first = subject();
     wrong();
     answer(2);
-    session.showCorrectClicked();
-    session.showCorrectClicked(); // disabled now: nothing to record
-    session.nextClicked();
+    session.revealAnswer();
+    session.revealAnswer(); // disabled now: nothing to record
+    session.next();
     const QString second = subject();
     answer(1);
     right();
     start();
     const QString timed = subject();
     right();
-    session.startStopClicked();
+    session.startOrStopGame();
     right(); // the game has ended: the click is not an answer
     EXPECT_EQ(
         events,
@@ -44,23 +44,23 @@ TEST_F(RecordSessionTest, EveryClickIsRecordedAsWhatItIs)
 
 TEST_F(RecordSessionTest, ReviewDrillsTheDueQuestionsThenReturnsToTheStandardQuiz)
 {
-    session.reviewChosen({due(0, 1)}); // no such entry: nothing due in this bank
+    session.startReview({due(0, 1)}); // no such entry: nothing due in this bank
     EXPECT_TRUE(effects.log.back().startsWith("box Review Mistakes | No questions are due"));
     EXPECT_FALSE(session.reviewing());
-    EXPECT_TRUE(v().menuStandardChecked);
+    EXPECT_TRUE(v().checked.standard);
 
     right();
-    session.reviewChosen({due(3, 1), due(5, 2)});
+    session.startReview({due(3, 1), due(5, 2)});
     ASSERT_TRUE(session.reviewing());
-    EXPECT_EQ(std::tuple(v().menuStandardChecked, v().menuTimedChecked, v().menuReviewChecked),
+    EXPECT_EQ(std::tuple(v().checked.standard, v().checked.timed, v().checked.review),
               std::tuple(false, false, true));
-    EXPECT_EQ(v().lblTotal, "0");
+    EXPECT_EQ(v().standard.total, "0");
     QStringList asked;
     auto ask = [&](bool rightAnswer) {
         asked << subject();
         rightAnswer ? right() : wrong();
         if (!rightAnswer)
-            session.nextClicked();
+            session.next();
     };
     ask(false); // T5 missed a third time
     for (int i = 0; i < 4; ++i)
@@ -69,13 +69,13 @@ TEST_F(RecordSessionTest, ReviewDrillsTheDueQuestionsThenReturnsToTheStandardQui
     EXPECT_TRUE(
         effects.log.filter("box").back().startsWith("box Review Mistakes | Every question"));
     EXPECT_FALSE(session.reviewing());
-    EXPECT_EQ(std::tuple(v().menuStandardChecked, v().menuReviewChecked), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(v().checked.standard, v().checked.review), std::tuple(true, false));
     EXPECT_EQ(events.filter("Review").size(), 6);
 
-    session.reviewChosen({due(3, 1), due(5, 2)});
-    session.timedChosen();
+    session.startReview({due(3, 1), due(5, 2)});
+    session.chooseQuizType(QuizType::Timed);
     EXPECT_FALSE(session.reviewing());
-    EXPECT_EQ(s().QuizType, QuizState::Timed);
+    EXPECT_EQ(s().type, QuizType::Timed);
 }
 
 } // namespace

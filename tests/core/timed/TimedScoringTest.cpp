@@ -1,6 +1,8 @@
 // The timed game's rules on the quiz session alone: scoring, penalties,
 // levels, the countdown and how a game ends.
 #include "../SessionFixture.h"
+#include "core/quiz/QuizContext.h"
+#include "core/timed/TimedGame.h"
 
 #include <gtest/gtest.h>
 
@@ -10,28 +12,37 @@ using TimedGameTest = SessionTest;
 
 // Points for right answers in a clean level, after one and after two
 // wrong ones, points lost per wrong answer, and the questions a wrong
-// answer adds (NumLevel - 1) for a level.
+// answer adds (level - 1) for a level.
 struct PenaltyRow {
     int level, rightClean, rightAfterOne, rightAfterTwo, wrong, remainingAfterWrong;
 };
 
 class PenaltyTable : public TimedGameTest, public ::testing::WithParamInterface<PenaltyRow> {};
 
+// The rules on a game already at the row's level, with questions enough
+// that no level ends.
 TEST_P(PenaltyTable, PointsPerAnswerAndQuestionsRemaining)
 {
     const PenaltyRow &row = GetParam();
-    start();
-    s().NumLevel = row.level;
-    s().NumTotal = 50; // no level end in this test
-    s().NumScore = 10000;
-    EXPECT_EQ(right(), row.rightClean);
-    EXPECT_EQ(wrong(), row.wrong);
-    EXPECT_EQ(s().NumTotal, 49 + row.remainingAfterWrong);
-    EXPECT_EQ(right(), row.rightAfterOne);
-    EXPECT_EQ(wrong(), row.wrong);
-    EXPECT_EQ(right(), row.rightAfterTwo);
-    EXPECT_EQ(right(), row.rightAfterTwo);
-    EXPECT_EQ(s().NumWrong, 2);
+    QuizContext game{QuizState{}, MainView{}, bank, random, effects};
+    game.state.type = QuizType::Timed;
+    game.state.gameRunning = true;
+    game.state.level = row.level;
+    game.state.remaining = 50;
+    game.state.score = 10000;
+    const auto points = [&game](bool right) {
+        const int before = game.state.score;
+        TimedGame::answer(game, right);
+        return game.state.score - before;
+    };
+    EXPECT_EQ(points(true), row.rightClean);
+    EXPECT_EQ(points(false), row.wrong);
+    EXPECT_EQ(game.state.remaining, 49 + row.remainingAfterWrong);
+    EXPECT_EQ(points(true), row.rightAfterOne);
+    EXPECT_EQ(points(false), row.wrong);
+    EXPECT_EQ(points(true), row.rightAfterTwo);
+    EXPECT_EQ(points(true), row.rightAfterTwo);
+    EXPECT_EQ(game.state.wrong, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, PenaltyTable,
@@ -43,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Levels, PenaltyTable,
 
 TEST_F(TimedGameTest, ChoosingTimedShowsTheIdleState)
 {
-    session.timedChosen();
+    session.chooseQuizType(QuizType::Timed);
     EXPECT_EQ(labels(), (QStringList{"Correct:  0", "Wrong:  0", "Questions\rRemaining:  12",
                                      "SCORE:  0", "Level:  1", "", "Start Quiz"}));
     EXPECT_TRUE(v().question.startsWith("You Have Selected the Timed Quiz.\rIn This Mode"));
@@ -62,17 +73,16 @@ TEST_F(TimedGameTest, TimeOutEndsTheGameWithTheBadCueAndTheScoreOffer)
     EXPECT_EQ(right(), 1); // and the penalty still counts
     right();
     ticks(59);
-    EXPECT_TRUE(checkscoreSeen.empty());
+    EXPECT_TRUE(effects.offeredScores.empty());
     effects.log.clear();
     ticks(1);
 
-    EXPECT_EQ(v().timeRemain, "0");
+    EXPECT_EQ(v().timed.timeRemaining, "0");
     EXPECT_EQ(v().question, "Time's Up!!.\rYour Final Score Is:  2\r\rPress Start To Begin A New "
                             "Timed Quiz.");
     EXPECT_EQ(effects.log, (QStringList{"timer off", "cue bad.wav", "high scores"}));
-    EXPECT_EQ(checkscoreSeen, std::vector<int>{1});
-    EXPECT_EQ(s().checkscore, 0);
-    EXPECT_EQ(s().TimedRunning, 0);
+    EXPECT_EQ(effects.offeredScores, std::vector<int>{2});
+    EXPECT_FALSE(s().gameRunning);
     EXPECT_EQ(v().startStopCaption, "Start Quiz");
     for (const auto &b : v().answers)
         EXPECT_FALSE(b.enabled);
@@ -86,23 +96,23 @@ TEST_F(TimedGameTest, EndingOrLeavingAGameIsSilentAndOffersNothing)
     right();
     wrong();
     effects.log.clear();
-    session.startStopClicked();
+    session.startOrStopGame();
     EXPECT_EQ(v().question, "You Have Ended the Timed Quiz.\rYour Ending Score Is:  1\r\rPress "
                             "Start To Begin A New Timed Quiz.");
-    EXPECT_EQ(v().lblScore, "SCORE:  1");
+    EXPECT_EQ(v().timed.score, "SCORE:  1");
 
-    session.startStopClicked(); // a new game: level 1, no score, no penalty
-    EXPECT_EQ(v().lblLevel, "Level:  1");
+    session.startOrStopGame(); // a new game: level 1, no score, no penalty
+    EXPECT_EQ(v().timed.level, "Level:  1");
     EXPECT_EQ(right(), 2);
-    session.standardChosen();
+    session.chooseQuizType(QuizType::Standard);
     EXPECT_EQ(effects.log, (QStringList{"timer off", "timer on", "timer off"}));
-    EXPECT_EQ(s().QuizType, QuizState::Standard);
-    EXPECT_EQ(v().lblTotal, "0");
-    EXPECT_TRUE(v().standardFrameVisible);
-    EXPECT_FALSE(v().timedFrameVisible);
+    EXPECT_EQ(s().type, QuizType::Standard);
+    EXPECT_EQ(v().standard.total, "0");
+    EXPECT_TRUE(v().standard.visible);
+    EXPECT_FALSE(v().timed.visible);
     for (const auto &b : v().answers)
         EXPECT_TRUE(b.enabled);
-    EXPECT_TRUE(checkscoreSeen.empty());
+    EXPECT_TRUE(effects.offeredScores.empty());
 }
 
 TEST_F(TimedGameTest, AWrongLastAnswerEndsTheLevelWithoutBonusAndItsPenalty)
@@ -111,8 +121,8 @@ TEST_F(TimedGameTest, AWrongLastAnswerEndsTheLevelWithoutBonusAndItsPenalty)
     for (int i = 0; i < 11; ++i)
         right();
     wrong();
-    ASSERT_EQ(s().NumLevel, 2);
-    EXPECT_EQ(s().NumScore, 22 - 1);
+    ASSERT_EQ(s().level, 2);
+    EXPECT_EQ(s().score, 22 - 1);
     EXPECT_EQ(right(), 4); // the penalty of level 1 is gone
 }
 
@@ -125,7 +135,7 @@ TEST_F(TimedGameTest, WholeGameOfTenLevels)
     start();
     ticks(37); // 23 ticks left in level 1
     int answers = 0;
-    for (; s().TimedRunning == 1 && answers < 500; ++answers)
+    for (; s().gameRunning && answers < 500; ++answers)
         right();
     EXPECT_EQ(answers, 144);
     EXPECT_EQ(v().question, "Congradulations!!.\rYou Have Finished the Timed Quiz!\r\rYour Final "
@@ -136,7 +146,7 @@ TEST_F(TimedGameTest, WholeGameOfTenLevels)
         (QStringList{"timer off",
                      "box Level  9 Complete | Level  9 Completed.\rPress OK To Start Level  10",
                      "timer on", "timer off", "cue yea.wav", "high scores"}));
-    EXPECT_EQ(checkscoreSeen, std::vector<int>{1});
+    EXPECT_EQ(effects.offeredScores, std::vector<int>{2774});
     EXPECT_EQ(labels(), (QStringList{"Correct:  15", "Wrong:  0", "Questions\rRemaining:  0",
                                      "SCORE:  2774", "Level:  10", "61", "Start Quiz"}));
     for (const auto &b : v().answers) {

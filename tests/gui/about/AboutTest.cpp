@@ -86,8 +86,8 @@ TEST(AboutFromTheMenu, OpensModallyAndPausesTheCountdown)
     h.useSampleData();
     ASSERT_TRUE(h.start());
     h.show();
-    h.child<QAction>("Menu_Timed")->trigger();
-    h.main->Btn_StartStop_Click();
+    h.child<QAction>("timedAction")->trigger();
+    h.child<QPushButton>("startStopButton")->click();
     ASSERT_TRUE(h.countdown()->isActive());
 
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
@@ -100,7 +100,7 @@ TEST(AboutFromTheMenu, OpensModallyAndPausesTheCountdown)
             EXPECT_FALSE(h.countdown()->isActive());
             EXPECT_EQ(w->parentWidget(), h.main.get());
         });
-        h.child<QAction>("Mnu_About")->trigger();
+        h.child<QAction>("aboutAction")->trigger();
         EXPECT_EQ(driver.answered, std::vector<QString>{"frmAbout"}) << key;
         EXPECT_EQ(seen, QStringList({"cmdOK", QString::number(QDialog::Accepted)}));
         EXPECT_TRUE(h.countdown()->isActive());

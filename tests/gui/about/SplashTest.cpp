@@ -34,7 +34,7 @@ TEST(Splash, ShowsTheVersionAboveMainUntilTenSecondsAClickOrAKey)
     EXPECT_EQ(version->text(), "Version 1.6");
     EXPECT_EQ(version->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(control<QTimer>(splash, "Timer1")->interval(), 1000);
-    EXPECT_NE(h.main->state().CurEntry, 0);
+    EXPECT_NE(h.main->state().entry, 0);
 
     const auto closed = [&] {
         QApplication::processEvents();
@@ -56,16 +56,16 @@ TEST(Splash, ShowsTheVersionAboveMainUntilTenSecondsAClickOrAKey)
     for (std::size_t way = 0; way < std::size(ways); ++way) {
         SCOPED_TRACE(way);
         ASSERT_TRUE(control<QTimer>(splash, "Timer1")->isActive());
-        const int entry = h.main->state().CurEntry;
+        const int entry = h.main->state().entry;
         ways[way](splash);
         EXPECT_TRUE(closed());
-        EXPECT_EQ(h.main->state().CurEntry, entry);
+        EXPECT_EQ(h.main->state().entry, entry);
         EXPECT_TRUE(h.main->isVisible());
 
-        ASSERT_TRUE(h.main->Form_Load());
+        ASSERT_TRUE(h.main->start());
         EXPECT_EQ(h.main->findChildren<frmSplash *>().size(), 0);
-        h.main->setSplashShown(0);
-        ASSERT_TRUE(h.main->Form_Load());
+        h.main->setSplashShown(false);
+        ASSERT_TRUE(h.main->start());
         splash = h.splash();
     }
 }

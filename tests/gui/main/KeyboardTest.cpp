@@ -17,7 +17,7 @@ TEST_F(WindowTest, AnswerKeysPressTheirButtonsLikeClicks)
     key(Qt::Key_Escape, 9);
     key(Qt::Key_Minus, 16);
     key(Qt::Key_1, 0, Qt::ControlModifier);
-    EXPECT_EQ(s().NumTotal, 0);
+    EXPECT_EQ(s().answered, 0);
 
     struct {
         const char *name;
@@ -36,16 +36,16 @@ TEST_F(WindowTest, AnswerKeysPressTheirButtonsLikeClicks)
         auto press = [&](int b) {
             c.byCode ? key(Qt::Key_Ampersand, 9 + b) : key(Qt::Key_0 + b, 0, c.modifiers);
         };
-        const int total = s().NumTotal;
-        const int wrongButton = s().AnsPos[1];
+        const int total = s().answered;
+        const int wrongButton = s().answerButtons[1];
         press(wrongButton);
         EXPECT_FALSE(h.button(wrongButton)->isEnabled());
         press(wrongButton); // a disabled button takes no key
-        EXPECT_EQ(s().WrongTries, 1);
-        press(s().AnsPos[0]);
-        EXPECT_EQ(s().NumTotal, total + 1);
-        EXPECT_EQ(s().NumCorrect, 0); // the second try counts nothing
-        EXPECT_FALSE(visible("btn_next"));
+        EXPECT_EQ(s().wrongTries, 1);
+        press(s().answerButtons[0]);
+        EXPECT_EQ(s().answered, total + 1);
+        EXPECT_EQ(s().correct, 0); // the second try counts nothing
+        EXPECT_FALSE(visible("nextButton"));
     }
 #if defined(Q_OS_LINUX)
     EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_ParenLeft, 15), 6); // the row ends at 6
@@ -58,7 +58,7 @@ TEST_F(WindowTest, AnswerKeysPressTheirButtonsLikeClicks)
 // through the platform, as a real one does.
 TEST_F(WindowTest, HelpWindowsPauseTheCountdownAndKeepTheKeys)
 {
-    const auto rightKey = Qt::Key(Qt::Key_0 + s().AnsPos[0]);
+    const auto rightKey = Qt::Key(Qt::Key_0 + s().answerButtons[0]);
     bool stoppedWhileOpen = false;
     ModalDriver driver;
     for (const char *window : {"frmAbout", "frmChkUpdt"}) {
@@ -69,7 +69,7 @@ TEST_F(WindowTest, HelpWindowsPauseTheCountdownAndKeepTheKeys)
             static_cast<QDialog *>(w)->reject();
         });
     }
-    for (const char *entry : {"Mnu_About", "Mnu_CU"}) {
+    for (const char *entry : {"aboutAction", "checkForUpdateAction"}) {
         for (bool running : {true, false}) {
             SCOPED_TRACE(std::string(entry) + (running ? ", running" : ", stopped"));
             if (running)
@@ -82,9 +82,9 @@ TEST_F(WindowTest, HelpWindowsPauseTheCountdownAndKeepTheKeys)
         }
     }
     EXPECT_EQ(driver.answered.size(), 4u);
-    EXPECT_EQ(s().NumTotal, 0);
+    EXPECT_EQ(s().answered, 0);
     QTest::keyClick(m().windowHandle(), rightKey);
-    EXPECT_EQ(s().NumTotal, 1);
+    EXPECT_EQ(s().answered, 1);
 }
 
 } // namespace

@@ -16,44 +16,44 @@ TEST_F(StandardDrill, AMissedQuestionOffersASecondTryAndShowsTheRightAnswer)
     click(first);
     for (AnswerButton *b : h.buttons())
         EXPECT_EQ(b->isEnabled(), b != first);
-    EXPECT_EQ(text("Lbl_Question"), "Incorrect!!\nTry Once More Without "
-                                    "Affecting Score?\n\nWhat Term means:\n" +
-                                        subject());
-    EXPECT_EQ(colour("Lbl_Question"), kDarkRed);
-    EXPECT_TRUE(spoken("Lbl_Question").startsWith("Incorrect!! Try Once More Without"));
-    EXPECT_EQ(alerts, QStringList{"Lbl_Question"});
-    EXPECT_TRUE(visible("btn_next"));
-    EXPECT_TRUE(visible("btn_showcorrect"));
-    EXPECT_TRUE(focused("btn_showcorrect"));
+    EXPECT_EQ(text("questionLabel"), "Incorrect!!\nTry Once More Without "
+                                     "Affecting Score?\n\nWhat Term means:\n" +
+                                         subject());
+    EXPECT_EQ(colour("questionLabel"), kDarkRed);
+    EXPECT_TRUE(spoken("questionLabel").startsWith("Incorrect!! Try Once More Without"));
+    EXPECT_EQ(alerts, QStringList{"questionLabel"});
+    EXPECT_TRUE(visible("nextButton"));
+    EXPECT_TRUE(visible("showCorrectButton"));
+    EXPECT_TRUE(focused("showCorrectButton"));
     // Counted at once, shown only with the next question.
-    EXPECT_EQ(s().NumTotal, 1);
+    EXPECT_EQ(s().answered, 1);
     EXPECT_EQ(counters(), (QStringList{"0", "0", "0"}));
 
-    const QString question = text("Lbl_Question");
-    click("btn_showcorrect");
+    const QString question = text("questionLabel");
+    click("showCorrectButton");
     for (int k = 1; k <= 6; ++k)
         EXPECT_EQ(answerButton(k)->background(), k == 1   ? QColor(128, 255, 128)
                                                  : k == 2 ? kWrong
                                                           : face());
     for (AnswerButton *b : h.buttons())
         EXPECT_FALSE(b->isEnabled());
-    EXPECT_FALSE(h.child("btn_showcorrect")->isEnabled());
-    EXPECT_TRUE(visible("btn_showcorrect"));
-    EXPECT_EQ(text("Lbl_Question"), question);
+    EXPECT_FALSE(h.child("showCorrectButton")->isEnabled());
+    EXPECT_TRUE(visible("showCorrectButton"));
+    EXPECT_EQ(text("questionLabel"), question);
 
     // On a fresh question a second miss spends it: every button is off.
-    click("btn_next");
+    click("nextButton");
     EXPECT_EQ(alerts.size(), 1); // a new question is no warning
     click(answerButton(2));
     click(answerButton(6));
     EXPECT_EQ(answerButton(6)->background(), kWrong);
     for (AnswerButton *b : h.buttons())
         EXPECT_FALSE(b->isEnabled());
-    EXPECT_EQ(text("Lbl_Question"), "Still Incorrect!!\nClick Show Answer To See Correct "
-                                    "Answer or Next To Continue.\n\nWhat Term means:\n" +
-                                        subject());
+    EXPECT_EQ(text("questionLabel"), "Still Incorrect!!\nClick Show Answer To See Correct "
+                                     "Answer or Next To Continue.\n\nWhat Term means:\n" +
+                                         subject());
     EXPECT_EQ(alerts.size(), 3);
-    EXPECT_TRUE(focused("btn_showcorrect"));
+    EXPECT_TRUE(focused("showCorrectButton"));
 }
 
 // Every way on to a fresh question (-1 Show Correct, 0 Next, k answer k)
@@ -67,25 +67,25 @@ TEST_F(StandardDrill, EveryWayOnToAFreshQuestion)
         {{5, -1, 0}, {"1", "4", "5"}}, {{3, 1}, {"1", "5", "6"}}};
     for (const auto &[clicks, expected] : ways) {
         SCOPED_TRACE(expected.join(' ').toStdString());
-        const int entry = s().CurEntry;
+        const int entry = s().entry;
         for (int k : clicks)
-            k == -1  ? click("btn_showcorrect")
-            : k == 0 ? click("btn_next")
+            k == -1  ? click("showCorrectButton")
+            : k == 0 ? click("nextButton")
                      : click(answerButton(k));
-        EXPECT_NE(s().CurEntry, entry);
+        EXPECT_NE(s().entry, entry);
         EXPECT_EQ(counters(), expected);
-        EXPECT_EQ(text("Lbl_Question"), "What Term means:\n\n" + subject());
-        EXPECT_EQ(colour("Lbl_Question"), kNavy);
-        EXPECT_FALSE(visible("btn_next"));
-        EXPECT_FALSE(visible("btn_showcorrect"));
-        EXPECT_TRUE(focused("Btn_Answer1"));
+        EXPECT_EQ(text("questionLabel"), "What Term means:\n\n" + subject());
+        EXPECT_EQ(colour("questionLabel"), kNavy);
+        EXPECT_FALSE(visible("nextButton"));
+        EXPECT_FALSE(visible("showCorrectButton"));
+        EXPECT_TRUE(focused("answerButton1"));
         for (AnswerButton *b : h.buttons()) {
             EXPECT_TRUE(b->isEnabled());
             EXPECT_EQ(b->background(), face());
         }
     }
-    EXPECT_EQ(spoken("Lbl_Wrong"), "Wrong: 5");
-    EXPECT_EQ(spoken("Lbl_Total"), "Total Questions: 6");
+    EXPECT_EQ(spoken("wrongCount"), "Wrong: 5");
+    EXPECT_EQ(spoken("totalCount"), "Total Questions: 6");
     EXPECT_TRUE(h.fakes.boxes.shown.empty());
     EXPECT_EQ(h.fakes.sound.commands.size(), 1);
 }
@@ -96,11 +96,11 @@ TEST_F(StandardDrill, BankTextsShowLiterally)
     h.dir.write("A.zel", "<b>x</b>\r\nSalt & pepper\r\nT3\r\nT4\r\nT5\r\nT6\r\n");
     h.dir.write("AD.zel", QByteArray("4|2|1|3|4|5|6|\r\n").repeated(3));
     ASSERT_TRUE(h.start());
-    for (int i = 0; i < 100 && s().CurEntry != 1; ++i)
-        m().btn_next_Click();
-    ASSERT_EQ(s().CurEntry, 1);
-    EXPECT_EQ(h.child<QLabel>("Lbl_Question")->textFormat(), Qt::PlainText);
-    EXPECT_EQ(text("Lbl_Question"), "What Term means:\n\n<b>x</b>");
+    for (int i = 0; i < 100 && s().entry != 1; ++i)
+        h.child<QPushButton>("nextButton")->click();
+    ASSERT_EQ(s().entry, 1);
+    EXPECT_EQ(h.child<QLabel>("questionLabel")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(text("questionLabel"), "What Term means:\n\n<b>x</b>");
     EXPECT_EQ(answerButton(1)->caption(), "Salt & pepper");
     EXPECT_EQ(answerButton(1)->text(), "Salt && pepper");
 }

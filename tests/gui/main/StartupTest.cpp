@@ -118,15 +118,15 @@ TEST_F(Startup, OpensOnAStandardQuestionAndClosingReleasesTheSound)
     // The first cue opens the device fresh: nothing to close before it.
     EXPECT_EQ(h.fakes.sound.commands, QStringList{"play " + h.dir.file("startup.wav")});
     EXPECT_EQ(m().windowTitle(), "ZEL Quiz");
-    EXPECT_EQ(text("Lbl_Question"), "What Term means:\n\n" + subject());
-    EXPECT_EQ(spoken("Lbl_Question"), "What Term means: " + subject());
-    EXPECT_EQ(h.child("Lbl_Question")->palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(text("Label4"), "Total Questions:");
-    EXPECT_EQ(text("btn_showcorrect"), "Show Correct Answer");
-    EXPECT_EQ(text("btn_next"), "Next > >");
+    EXPECT_EQ(text("questionLabel"), "What Term means:\n\n" + subject());
+    EXPECT_EQ(spoken("questionLabel"), "What Term means: " + subject());
+    EXPECT_EQ(h.child("questionLabel")->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(text("totalCaption"), "Total Questions:");
+    EXPECT_EQ(text("showCorrectButton"), "Show Correct Answer");
+    EXPECT_EQ(text("nextButton"), "Next > >");
     EXPECT_EQ(counters(), (QStringList{"0", "0", "0"}));
-    EXPECT_TRUE(visible("Frame_Standard"));
-    for (const char *hidden : {"Frame_Timed", "Btn_StartStop", "btn_next", "btn_showcorrect"})
+    EXPECT_TRUE(visible("standardCounters"));
+    for (const char *hidden : {"timedStatus", "startStopButton", "nextButton", "showCorrectButton"})
         EXPECT_FALSE(visible(hidden)) << hidden;
     EXPECT_FALSE(h.countdown()->isActive());
     for (int k = 1; k <= 6; ++k) {
@@ -137,13 +137,13 @@ TEST_F(Startup, OpensOnAStandardQuestionAndClosingReleasesTheSound)
 
     EXPECT_EQ(menuTree(m().menuBar()), "&File(&Quiz Type(&Standard &Timed) - High &Scores - "
                                        "E&xit) &Help(&About &Check for Update)");
-    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
-    EXPECT_FALSE(h.child<QAction>("Menu_Timed")->isChecked());
+    EXPECT_TRUE(h.child<QAction>("standardAction")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("timedAction")->isChecked());
     // Choosing Standard again keeps its mark and the question on screen.
-    const int entry = s().CurEntry;
-    choose("Menu_Standard");
-    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
-    EXPECT_EQ(s().CurEntry, entry);
+    const int entry = s().entry;
+    choose("standardAction");
+    EXPECT_TRUE(h.child<QAction>("standardAction")->isChecked());
+    EXPECT_EQ(s().entry, entry);
 
     h.fakes.sound.commands.clear();
     h.main.reset();
@@ -159,11 +159,11 @@ TEST_P(ExitQuestion, NoKeepsTheGameGoingAndYesEnds)
 {
     auto request = [this] {
         h.fakes.sound.commands.clear();
-        GetParam() ? void(m().close()) : choose("Mnu_Exit");
+        GetParam() ? void(m().close()) : choose("exitAction");
     };
     startGame();
     click(answerButton(2));
-    const QString question = text("Lbl_Question");
+    const QString question = text("questionLabel");
     const QuizState before = s();
     bool runningWhileOpen = false;
     h.fakes.boxes.whileOpen = [&](const auto &) { runningWhileOpen = h.countdown()->isActive(); };
@@ -177,9 +177,9 @@ TEST_P(ExitQuestion, NoKeepsTheGameGoingAndYesEnds)
     EXPECT_TRUE(h.countdown()->isActive());
     EXPECT_FALSE(h.fakes.end.ended);
     EXPECT_TRUE(m().isVisible());
-    EXPECT_EQ(text("Lbl_Question"), question);
-    EXPECT_EQ(s().NumWrong, before.NumWrong);
-    EXPECT_EQ(s().CurEntry, before.CurEntry);
+    EXPECT_EQ(text("questionLabel"), question);
+    EXPECT_EQ(s().wrong, before.wrong);
+    EXPECT_EQ(s().entry, before.entry);
     EXPECT_TRUE(h.fakes.sound.commands.isEmpty());
 
     request();

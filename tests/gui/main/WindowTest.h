@@ -26,20 +26,20 @@ class WindowTest : public ::testing::Test {
         h.writeBank(10);
         ASSERT_TRUE(h.start());
         h.show();
-        QObject::connect(h.main.get(), &Main::alerted,
+        QObject::connect(h.main.get(), &MainWindow::alerted,
                          [this](QWidget *w) { alerts << w->objectName(); });
     }
-    Main &m() { return *h.main; }
+    MainWindow &m() { return *h.main; }
     const QuizState &s() { return m().state(); }
     // The button showing answer k (1 is the right one).
-    AnswerButton *answerButton(int k) { return h.button(s().AnsPos[std::size_t(k - 1)]); }
+    AnswerButton *answerButton(int k) { return h.button(s().answerButtons[std::size_t(k - 1)]); }
     static void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     void click(const char *button) { click(h.child<QPushButton>(button)); }
     void choose(const char *action) { h.child<QAction>(action)->trigger(); }
     void startGame()
     {
-        choose("Menu_Timed");
-        click("Btn_StartStop");
+        choose("timedAction");
+        click("startStopButton");
     }
     void key(int key, quint32 code = 0, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -49,7 +49,7 @@ class WindowTest : public ::testing::Test {
     void tick(int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            m().Timer_Timer();
+            m().countdownTicked();
     }
 
     // What a control shows, and what a screen reader reads of it.
@@ -57,8 +57,11 @@ class WindowTest : public ::testing::Test {
     QString spoken(const char *name) { return h.child(name)->accessibleName(); }
     QColor colour(const char *name) { return h.child(name)->palette().color(QPalette::WindowText); }
     bool visible(const char *name) { return h.child(name)->isVisible(); }
-    QStringList counters() { return {text("Lbl_Correct"), text("Lbl_Wrong"), text("Lbl_Total")}; }
-    QString subject() { return QStringLiteral("T%1").arg(s().CurEntry); }
+    QStringList counters()
+    {
+        return {text("correctCount"), text("wrongCount"), text("totalCount")};
+    }
+    QString subject() { return QStringLiteral("T%1").arg(s().entry); }
 
     MainHarness h;
     // The controls a screen reader was alerted to, in turn.

@@ -26,9 +26,9 @@ class LearningWindowTest : public ::testing::Test {
             h.dir.write(QStringLiteral("record.sqlite"), recordBytes);
         AppServices services = h.fakes.services();
         services.record = record.get();
-        h.main = std::make_unique<Main>(h.dir.path(), services);
-        h.main->setSplashShown(1);
-        ASSERT_TRUE(h.main->Form_Load());
+        h.main = std::make_unique<MainWindow>(h.dir.path(), services);
+        h.main->setSplashShown(true);
+        ASSERT_TRUE(h.main->start());
         // As the program does it: the record opens after the first paint.
         record->openAfterFirstPaint(*h.main);
         h.show();
@@ -36,7 +36,7 @@ class LearningWindowTest : public ::testing::Test {
             QCoreApplication::processEvents();
     }
     const QuizState &s() { return h.main->state(); }
-    void answer(int k) { h.button(s().AnsPos[std::size_t(k - 1)])->click(); }
+    void answer(int k) { h.button(s().answerButtons[std::size_t(k - 1)])->click(); }
     void choose(const char *action) { h.child<QAction>(action)->trigger(); }
     QStringList boxTexts()
     {
@@ -59,24 +59,24 @@ TEST_F(LearningWindowTest, ReviewDrillsTheMissedQuestionAndStandardLeavesIt)
         menus << a->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&Learning", "&Help"}));
 
-    choose("Menu_Review");
+    choose("reviewAction");
     EXPECT_TRUE(boxTexts().last().startsWith("No questions are due for review."));
-    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
-    EXPECT_FALSE(h.child<QAction>("Menu_Review")->isChecked());
+    EXPECT_TRUE(h.child<QAction>("standardAction")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("reviewAction")->isChecked());
 
-    const int missed = s().CurEntry;
+    const int missed = s().entry;
     answer(2);
-    h.child<QPushButton>("btn_next")->click();
+    h.child<QPushButton>("nextButton")->click();
     answer(1);
-    choose("Menu_Review");
-    EXPECT_EQ(s().CurEntry, missed);
-    EXPECT_TRUE(h.child<QAction>("Menu_Review")->isChecked());
-    EXPECT_FALSE(h.child<QAction>("Menu_Standard")->isChecked());
-    EXPECT_EQ(h.child<QLabel>("Lbl_Total")->text(), "0");
+    choose("reviewAction");
+    EXPECT_EQ(s().entry, missed);
+    EXPECT_TRUE(h.child<QAction>("reviewAction")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked());
+    EXPECT_EQ(h.child<QLabel>("totalCount")->text(), "0");
 
-    choose("Menu_Standard");
-    EXPECT_TRUE(h.child<QAction>("Menu_Standard")->isChecked());
-    EXPECT_FALSE(h.child<QAction>("Menu_Review")->isChecked());
+    choose("standardAction");
+    EXPECT_TRUE(h.child<QAction>("standardAction")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("reviewAction")->isChecked());
     record->flush();
     EXPECT_EQ(record->store().answerCount(), 3);
 }
@@ -87,7 +87,7 @@ TEST_F(LearningWindowTest, ProgressOpensFromTheMenuWhenTheRecordCanBeUsed)
     ModalDriver driver;
     driver.on(QStringLiteral("frmProgress"),
               [](QWidget *w) { control<QPushButton>(w, "cmdClose")->click(); });
-    choose("Mnu_Progress");
+    choose("progressAction");
     EXPECT_EQ(driver.answered, std::vector<QString>{"frmProgress"});
 
     h.main.reset();
@@ -95,7 +95,7 @@ TEST_F(LearningWindowTest, ProgressOpensFromTheMenuWhenTheRecordCanBeUsed)
     h.dir.write(QStringLiteral("no"), "a file where the folder should be");
     start();
     h.fakes.boxes.shown.clear();
-    for (const char *entry : {"Mnu_Progress", "Menu_Review"})
+    for (const char *entry : {"progressAction", "reviewAction"})
         choose(entry);
     EXPECT_EQ(boxTexts(), QStringList(2, "The learning record is not available in this run, so "
                                          "there is no history to review or show."));

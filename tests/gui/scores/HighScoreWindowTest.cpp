@@ -143,9 +143,9 @@ TEST_P(HighScoreFromTheGame, TimeOutAsksTheNameThenShowsTheTable)
     h.writeBank(10);
     ASSERT_TRUE(h.start());
     h.show();
-    h.child<QAction>("Menu_Timed")->trigger();
-    h.child<QPushButton>("Btn_StartStop")->click();
-    h.button(h.main->state().AnsPos[0])->click();
+    h.child<QAction>("timedAction")->trigger();
+    h.child<QPushButton>("startStopButton")->click();
+    h.button(h.main->state().answerButtons[0])->click();
 
     ModalDriver driver;
     QStringList tableSeen;
@@ -164,7 +164,7 @@ TEST_P(HighScoreFromTheGame, TimeOutAsksTheNameThenShowsTheTable)
         QTest::mouseClick(control(w, "btnOK"), Qt::LeftButton);
     });
     for (int i = 0; i < 60; ++i)
-        h.main->Timer_Timer();
+        h.main->countdownTicked();
 
     EXPECT_FALSE(driver.timedOut);
     EXPECT_EQ(driver.answered, (std::vector<QString>{"frmHSName", "frmHighScore"}));

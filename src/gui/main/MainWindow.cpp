@@ -1,0 +1,428 @@
+#include "MainWindow.h"
+
+#include "AnswerPanel.h"
+#include "LearningMenu.h"
+#include "QuestionPanel.h"
+#include "StandardCounters.h"
+#include "TimedStatus.h"
+#include "core/common/AppInfo.h"
+#include "core/common/ErrorReport.h"
+#include "core/common/RunTimeError.h"
+#include "core/common/StartupTrace.h"
+#include "core/quiz/AnswerKeys.h"
+#include "core/quiz/BankLoader.h"
+#include "core/record/LearningRecord.h"
+#include "core/sysinfo/DetachedStarter.h"
+#include "core/sysinfo/PlatformSystemInfo.h"
+#include "core/timed/TimedGame.h"
+#include "core/update/BankJournal.h"
+#include "core/update/DownloadPlan.h"
+#include "gui/about/frmAbout.h"
+#include "gui/about/frmSplash.h"
+#include "gui/platform/CuePlayer.h"
+#include "gui/platform/MessageBoxes.h"
+#include "gui/platform/ModuleHttpFetcher.h"
+#include "gui/platform/ProgramEnd.h"
+#include "gui/scores/frmHighScore.h"
+#include "gui/update/frmChkUpdt.h"
+#include "gui/widgets/AnswerButton.h"
+#include "gui/widgets/DesignWidgets.h"
+#include "gui/widgets/Twips.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <new>
+#include <utility>
+
+MainWindow::MainWindow(QString appFolder, AppServices services, QWidget *parent)
+    : QMainWindow(parent), m_appFolder(std::move(appFolder)), m_services(services),
+      m_bank(std::make_unique<QuestionBank>()),
+      m_session(std::make_unique<QuizSession>(*m_bank, services.random,
+                                              static_cast<QuizEffects &>(*this))),
+      m_countdown(new QTimer(this))
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(AppInfo::title());
+    m_countdown->setObjectName(QStringLiteral("countdown"));
+    m_countdown->setTimerType(Qt::PreciseTimer);
+    m_countdown->setInterval(TimedGame::TickMilliseconds);
+    connect(m_countdown, &QTimer::timeout, this, &MainWindow::countdownTicked);
+
+    // The controls keep the fixed places they were designed at, in twips;
+    // 15 twips are one pixel at 96 dpi, and Qt scales the pixels on denser
+    // screens.
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Twips::px(8310), Twips::px(5550));
+    setCentralWidget(client);
+    // The design's small system font; the fixed places were drawn for it.
+    client->setFont(DesignWidgets::font(QStringLiteral("Arial"), 8.25));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+
+    auto *topLine = new QFrame(client);
+    topLine->setObjectName(QStringLiteral("topLine"));
+    topLine->setFrameShape(QFrame::HLine);
+    topLine->setFrameShadow(QFrame::Sunken);
+    topLine->setGeometry(0, 0, Twips::px(8310), 2);
+
+    // Made in the order the Tab key visits them.
+    m_questionPanel = new QuestionPanel(client);
+    m_standardCounters = new StandardCounters(client);
+    m_timedStatus = new TimedStatus(client);
+    m_answerPanel = new AnswerPanel(client);
+    connect(m_questionPanel, &QuestionPanel::revealRequested, this, &MainWindow::revealAnswer);
+    connect(m_questionPanel, &QuestionPanel::nextRequested, this, &MainWindow::nextQuestion);
+    connect(m_questionPanel, &QuestionPanel::startOrStopRequested, this,
+            &MainWindow::startOrStopGame);
+    connect(m_questionPanel, &QuestionPanel::alerted, this, &MainWindow::alerted);
+    connect(m_timedStatus, &TimedStatus::alerted, this, &MainWindow::alerted);
+    connect(m_answerPanel, &AnswerPanel::answerChosen, this, &MainWindow::chooseAnswer);
+
+    buildMenus();
+    if (m_services.record)
+        m_session->setAnswerSink(m_services.record);
+}
+
+MainWindow::~MainWindow()
+{
+    // Releases the sound device.
+    m_services.sound.close();
+}
+
+void MainWindow::buildMenus()
+{
+    auto action = [](QMenu *menu, const char *name, const QString &caption) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    QMenu *quizType = file->addMenu(QStringLiteral("&Quiz Type"));
+    quizType->setObjectName(QStringLiteral("quizTypeMenu"));
+    m_standardAction = action(quizType, "standardAction", QStringLiteral("&Standard"));
+    m_standardAction->setCheckable(true);
+    m_standardAction->setChecked(true);
+    m_timedAction = action(quizType, "timedAction", QStringLiteral("&Timed"));
+    m_timedAction->setCheckable(true);
+    file->addSeparator();
+    QAction *highScores = action(file, "highScoresAction", QStringLiteral("High &Scores"));
+    file->addSeparator();
+    QAction *exit = action(file, "exitAction", QStringLiteral("E&xit"));
+
+    // Only a program with a learning record has the menu that uses it,
+    // between File and Help.
+    if (m_services.record) {
+        m_learningMenu = new LearningMenu(
+            *m_services.record, m_services.boxes, this,
+            [this](const std::function<void()> &showModal) { showPausingCountdown(showModal); });
+        menuBar()->addMenu(m_learningMenu);
+        connect(m_learningMenu, &LearningMenu::reviewRequested, this, &MainWindow::startReview);
+    }
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    QAction *about = action(help, "aboutAction", QStringLiteral("&About"));
+    QAction *update = action(help, "checkForUpdateAction", QStringLiteral("&Check for Update"));
+
+    // The check marks follow the quiz type, not the click: a click on the
+    // type already checked changes nothing, not even its mark.
+    connect(m_standardAction, &QAction::triggered, this,
+            [this] { chooseQuizType(QuizType::Standard); });
+    connect(m_timedAction, &QAction::triggered, this, [this] { chooseQuizType(QuizType::Timed); });
+    connect(highScores, &QAction::triggered, this, &MainWindow::showHighScores);
+    connect(exit, &QAction::triggered, this, &MainWindow::requestExit);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(update, &QAction::triggered, this, &MainWindow::checkForUpdate);
+}
+
+QString MainWindow::appFile(const QString &name) const
+{
+    return m_appFolder + QLatin1Char('/') + name;
+}
+
+Result<> MainWindow::start()
+{
+    try {
+        if (!m_splashShown) {
+            auto splash = std::make_unique<frmSplash>(m_appFolder, this);
+            splash->Form_Load();
+            splash->show();
+            m_splash = splash.release();
+            m_splashShown = true;
+        }
+        m_countdown->stop();
+        m_session->start();
+
+        // A bank download the program did not live to finish is completed
+        // or undone before the bank is read: never a new "A.zel" beside an
+        // old "AD.zel". When that cannot be done the program does not start
+        // on whatever pair happens to be there.
+        const BankJournal::Recovery recovery =
+            BankJournal(m_appFolder, DownloadPlan::fileNames()).recover();
+        if (!recovery.ok())
+            throw RunTimeError(RunTimeError::FileAccess, recovery.failure);
+
+        *m_bank = BankLoader::LoadBank(appFile(QStringLiteral("A.zel")),
+                                       appFile(QStringLiteral("AD.zel")), standardWordings());
+        // Two askable entries are the least the draw needs: it never repeats
+        // the question on screen.
+        if (m_bank->askableCount() < 2)
+            throw RunTimeError(RunTimeError::TooFewQuestions);
+        if (m_trace)
+            m_trace->mark("bank loaded");
+
+        m_session->drawQuestion();
+        render();
+        if (m_trace)
+            m_trace->mark("first question on screen");
+        m_services.sound.play(appFile(QStringLiteral("startup.wav")));
+        return {};
+    } catch (const RunTimeError &e) {
+        const Error error(ErrorNumber(e.number()), e.description());
+        reportError(error);
+        return failure(error);
+    } catch (const std::bad_alloc &) {
+        const Error error(ErrorNumber::OutOfMemory);
+        reportError(error);
+        return failure(error);
+    }
+}
+
+void MainWindow::reportError(const Error &error)
+{
+    const ErrorReport report = ErrorReport::forFailure(error.code(), error.description());
+    m_services.boxes.show(isVisible() ? this : nullptr, report.text, report.title, MessageBoxes::Ok,
+                          MessageBoxes::Information);
+    endProgram(1);
+}
+
+void MainWindow::finishRecord()
+{
+    // The program ends without running destructors: the answers still
+    // queued are written first.
+    if (m_services.record)
+        m_services.record->flush();
+}
+
+void MainWindow::endProgram(int status)
+{
+    m_services.sound.close();
+    finishRecord();
+    m_services.end.endNow(status);
+}
+
+void MainWindow::playCue(const QString &waveName)
+{
+    m_services.sound.close();
+    m_services.sound.play(appFile(waveName));
+}
+
+bool MainWindow::askExit()
+{
+    return m_services.boxes.show(this, QStringLiteral("Are You Sure You Want To Exit?"),
+                                 QStringLiteral("Exit ZEL Quiz?"), MessageBoxes::YesNo,
+                                 MessageBoxes::NoIcon) == MessageBoxes::YesPressed;
+}
+
+void MainWindow::requestExit()
+{
+    if (askExit())
+        endProgram(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // No keeps the window and everything in it as it was.
+    if (!askExit()) {
+        event->ignore();
+        return;
+    }
+    endProgram(0);
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Keys 1 to 6 press the answer buttons; a disabled one takes no key.
+    const int k = AnswerKeys::answerForKey(event->key(), event->nativeScanCode());
+    if (k == 0 ||
+        event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    m_answerPanel->press(k);
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The splash stays above the window and takes the keys, so that any
+    // key closes it, as a click does.
+    if (m_splash) {
+        m_splash->raise();
+        m_splash->activateWindow();
+    }
+    if (m_learningMenu)
+        m_learningMenu->windowShown();
+}
+
+void MainWindow::render()
+{
+    const MainView &v = m_session->view();
+    m_answerPanel->render(v.answers);
+    m_questionPanel->render(v);
+    m_standardCounters->render(v.standard);
+    m_timedStatus->render(v.timed);
+    m_standardAction->setChecked(v.checked.standard);
+    m_timedAction->setChecked(v.checked.timed);
+    if (m_learningMenu)
+        m_learningMenu->render(v.checked.review);
+    applyFocus();
+}
+
+void MainWindow::applyFocus()
+{
+    const auto &focus = m_session->view().focus;
+    if (!focus)
+        return;
+    QWidget *target = *focus == MainView::Control::FirstAnswer
+                          ? static_cast<QWidget *>(m_answerPanel->button(1))
+                          : m_questionPanel->button(*focus);
+    if (target->isEnabled() && target->isVisibleTo(this))
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::chooseAnswer(int k)
+{
+    m_session->answer(k);
+    render();
+}
+
+void MainWindow::revealAnswer()
+{
+    m_session->revealAnswer();
+    render();
+}
+
+void MainWindow::nextQuestion()
+{
+    m_session->next();
+    render();
+}
+
+void MainWindow::chooseQuizType(QuizType type)
+{
+    m_session->chooseQuizType(type);
+    render();
+}
+
+void MainWindow::startOrStopGame()
+{
+    m_session->startOrStopGame();
+    render();
+}
+
+void MainWindow::countdownTicked()
+{
+    m_session->countdownTicked();
+    render();
+}
+
+void MainWindow::startReview(const std::vector<DueItem> &due)
+{
+    m_session->startReview(due);
+    render();
+}
+
+// The modal windows, and the effects the quiz rules ask of the window.
+
+void MainWindow::showPausingCountdown(const std::function<void()> &showModal)
+{
+    const bool wasRunning = m_countdown->isActive();
+    m_countdown->stop();
+    showModal();
+    if (wasRunning)
+        m_countdown->start();
+}
+
+void MainWindow::showAbout()
+{
+    showPausingCountdown([this] {
+        const std::unique_ptr<SystemInfoLookup> lookup = platformSystemInfo();
+        DetachedStarter starter;
+        frmAbout window(*lookup, starter, m_services.boxes, this);
+        window.exec();
+    });
+}
+
+void MainWindow::checkForUpdate()
+{
+    showPausingCountdown([this] {
+        ModuleHttpFetcher fetcher(m_appFolder);
+        frmChkUpdt window(m_appFolder, fetcher, m_services.boxes, this);
+        window.exec();
+    });
+}
+
+void MainWindow::showHighScores()
+{
+    showHighScoreTable(std::nullopt);
+    // A game that ran out of time while the table was open from the menu
+    // offers its score now, to the table just stored.
+    while (m_pendingScore) {
+        const int score = *std::exchange(m_pendingScore, std::nullopt);
+        showHighScoreTable(score);
+    }
+}
+
+void MainWindow::setCountdownRunning(bool running)
+{
+    if (running)
+        m_countdown->start();
+    else
+        m_countdown->stop();
+}
+
+void MainWindow::showMessage(const QString &text, const QString &title)
+{
+    render();
+    m_services.boxes.show(this, text, title, MessageBoxes::Ok, MessageBoxes::NoIcon);
+}
+
+void MainWindow::offerHighScore(int score)
+{
+    showHighScoreTable(score);
+}
+
+void MainWindow::showHighScoreTable(std::optional<int> newScore)
+{
+    render();
+    // The menu leaves the countdown running, so a game can end while the
+    // table is already open. A second table window on top of the first
+    // would save over it; the score waits until the first one is closed.
+    if (m_highScoresOpen) {
+        m_pendingScore = newScore;
+        return;
+    }
+    m_highScoresOpen = true;
+    if (m_showHighScores) {
+        m_showHighScores(newScore);
+    } else {
+        const std::int16_t placing = newScore ? 1 : 0;
+        const std::int32_t score = newScore.value_or(0);
+        frmHighScore window(placing, score, m_services.settings, m_services.boxes, this);
+        window.Form_Load();
+        window.exec();
+    }
+    m_highScoresOpen = false;
+}
