@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString kProgram = qEnvironmentVariable("ZELQUIZ_EXE");
+const QString kProgram = QStringLiteral(ZELQUIZ_EXE_PATH);
 
 struct Outcome {
     int status = -1;

@@ -20,9 +20,29 @@ using App = QCoreApplication;
 
 #include <gtest/gtest.h>
 
+namespace {
+
+void setDefault(const char *name, const QByteArray &value)
+{
+    if (!qEnvironmentVariableIsSet(name))
+        qputenv(name, value);
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    setDefault("ZELQUIZ_DATA_DIR", ZELQUIZ_SOURCE_DIR "/data");
+    setDefault("ZELQUIZ_TEST_DATA_DIR", ZELQUIZ_SOURCE_DIR "/tests/data");
+    setDefault("ZELQUIZ_FUZZ_DIR", ZELQUIZ_SOURCE_DIR "/fuzz");
+#ifdef ZELQUIZ_GUI_TESTS
+    // The windows' tests need no display.
+    setDefault("QT_QPA_PLATFORM", "offscreen");
+#endif
     ::testing::InitGoogleTest(&argc, argv);
+    // ctest asks for the list of cases without a display or settings.
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
     App app(argc, argv);
     App::setOrganizationName(QStringLiteral("ZELQuiz"));
     App::setApplicationName(QStringLiteral("ZELQuiz"));
