@@ -13,7 +13,7 @@
 #include "core/timed/TimedGame.h"
 #include "core/update/BankJournal.h"
 #include "core/update/DownloadPlan.h"
-#include "gui/about/frmSplash.h"
+#include "gui/about/SplashScreen.h"
 #include "gui/platform/CuePlayer.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/ProgramEnd.h"
@@ -63,7 +63,7 @@ bool Main::Form_Load()
 {
     try {
         if (SplashShown != 1) {
-            auto splash = std::make_unique<frmSplash>(AppPath, this);
+            auto splash = std::make_unique<SplashScreen>(AppPath, this);
             splash->Form_Load();
             splash->show();
             m_splash = splash.release();

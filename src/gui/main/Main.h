@@ -4,7 +4,7 @@
 #include "core/quiz/QuestionBank.h"
 #include "core/quiz/QuizEffects.h"
 #include "core/session/QuizSession.h"
-#include "gui/about/frmSplash.h"
+#include "gui/about/SplashScreen.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -165,5 +165,5 @@ class Main : public QMainWindow, private QuizEffects {
     bool m_offerPending = false;
     bool m_noticePending = false;
     // The start-up picture while it is open; it deletes itself.
-    QPointer<frmSplash> m_splash;
+    QPointer<SplashScreen> m_splash;
 };

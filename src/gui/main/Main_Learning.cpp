@@ -3,7 +3,7 @@
 #include "Main.h"
 #include "core/record/LearningRecord.h"
 #include "gui/platform/MessageBoxes.h"
-#include "gui/record/frmProgress.h"
+#include "gui/record/ProgressDialog.h"
 
 namespace {
 const QString recordTitle = QStringLiteral("Learning Record");
@@ -49,7 +49,7 @@ void Main::Mnu_Progress_Click()
         return;
     showPausingCountdown([this] {
         m_services.record->flush();
-        frmProgress window(*m_services.record, m_services.boxes, this);
+        ProgressDialog window(*m_services.record, m_services.boxes, this);
         window.exec();
     });
 }

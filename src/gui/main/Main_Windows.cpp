@@ -3,11 +3,11 @@
 #include "Main.h"
 #include "core/sysinfo/DetachedStarter.h"
 #include "core/sysinfo/PlatformSystemInfo.h"
-#include "gui/about/frmAbout.h"
+#include "gui/about/AboutDialog.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/ModuleHttpFetcher.h"
-#include "gui/scores/frmHighScore.h"
-#include "gui/update/frmChkUpdt.h"
+#include "gui/scores/HighScoresDialog.h"
+#include "gui/update/UpdateDialog.h"
 
 #include <QTimer>
 
@@ -25,7 +25,7 @@ void Main::Mnu_About_Click()
     showPausingCountdown([this] {
         const std::unique_ptr<SystemInfoLookup> lookup = platformSystemInfo();
         DetachedStarter starter;
-        frmAbout window(*lookup, starter, m_services.boxes, this);
+        AboutDialog window(*lookup, starter, m_services.boxes, this);
         window.exec();
     });
 }
@@ -34,7 +34,7 @@ void Main::Mnu_CU_Click()
 {
     showPausingCountdown([this] {
         ModuleHttpFetcher fetcher(AppPath);
-        frmChkUpdt window(AppPath, fetcher, m_services.boxes, this);
+        UpdateDialog window(AppPath, fetcher, m_services.boxes, this);
         window.exec();
     });
 }
@@ -83,7 +83,8 @@ void Main::showHighScores()
         m_showHighScores();
     } else {
         const QuizState &s = state();
-        frmHighScore window(s.checkscore, s.NumScore, m_services.settings, m_services.boxes, this);
+        HighScoresDialog window(s.checkscore, s.NumScore, m_services.settings, m_services.boxes,
+                                this);
         window.Form_Load();
         window.exec();
     }

@@ -1,6 +1,6 @@
 #include "core/sysinfo/SystemInfoLookup.h"
 #include "gui/Controls.h"
-#include "gui/about/frmAbout.h"
+#include "gui/about/AboutDialog.h"
 #include "support/Fakes.h"
 #include "support/MainHarness.h"
 #include "support/ModalDriver.h"
@@ -35,7 +35,7 @@ class About : public ::testing::Test {
 
     NoSystemInfo none;
     FakeBoxes boxes;
-    frmAbout window{none, none, boxes};
+    AboutDialog window{none, none, boxes};
 };
 
 TEST_F(About, ShowsTheProgramTheNoteAndTheCredits)
@@ -93,7 +93,7 @@ TEST(AboutFromTheMenu, OpensModallyAndPausesTheCountdown)
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         ModalDriver driver;
         QStringList seen;
-        driver.on("frmAbout", [&](QWidget *w) {
+        driver.on("AboutDialog", [&](QWidget *w) {
             seen << w->focusWidget()->objectName();
             QTest::keyClick(w, key);
             seen << QString::number(static_cast<QDialog *>(w)->result());
@@ -101,7 +101,7 @@ TEST(AboutFromTheMenu, OpensModallyAndPausesTheCountdown)
             EXPECT_EQ(w->parentWidget(), h.main.get());
         });
         h.child<QAction>("Mnu_About")->trigger();
-        EXPECT_EQ(driver.answered, std::vector<QString>{"frmAbout"}) << key;
+        EXPECT_EQ(driver.answered, std::vector<QString>{"AboutDialog"}) << key;
         EXPECT_EQ(seen, QStringList({"cmdOK", QString::number(QDialog::Accepted)}));
         EXPECT_TRUE(h.countdown()->isActive());
     }

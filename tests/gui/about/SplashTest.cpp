@@ -1,5 +1,5 @@
 #include "gui/Controls.h"
-#include "gui/about/frmSplash.h"
+#include "gui/about/SplashScreen.h"
 #include "support/MainHarness.h"
 
 #include <QApplication>
@@ -25,7 +25,7 @@ TEST(Splash, ShowsTheVersionAboveMainUntilTenSecondsAClickOrAKey)
     h.withSplash = true;
     ASSERT_TRUE(h.start());
     h.show();
-    QPointer<frmSplash> splash = h.splash();
+    QPointer<SplashScreen> splash = h.splash();
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -42,16 +42,16 @@ TEST(Splash, ShowsTheVersionAboveMainUntilTenSecondsAClickOrAKey)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return splash.isNull();
     };
-    const std::function<void(frmSplash *)> ways[] = {
-        [&](frmSplash *w) {
+    const std::function<void(SplashScreen *)> ways[] = {
+        [&](SplashScreen *w) {
             for (int tick = 1; tick <= 9; ++tick)
                 w->Timer1_Timer();
             EXPECT_FALSE(closed());
             w->Timer1_Timer();
         },
-        [](frmSplash *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(20, 20)); },
-        [](frmSplash *w) { QTest::mouseClick(control(w, "lblVersion"), Qt::LeftButton); },
-        [](frmSplash *w) { QTest::keyClick(w, Qt::Key_X); },
+        [](SplashScreen *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(20, 20)); },
+        [](SplashScreen *w) { QTest::mouseClick(control(w, "lblVersion"), Qt::LeftButton); },
+        [](SplashScreen *w) { QTest::keyClick(w, Qt::Key_X); },
     };
     for (std::size_t way = 0; way < std::size(ways); ++way) {
         SCOPED_TRACE(way);
@@ -63,7 +63,7 @@ TEST(Splash, ShowsTheVersionAboveMainUntilTenSecondsAClickOrAKey)
         EXPECT_TRUE(h.main->isVisible());
 
         ASSERT_TRUE(h.main->Form_Load());
-        EXPECT_EQ(h.main->findChildren<frmSplash *>().size(), 0);
+        EXPECT_EQ(h.main->findChildren<SplashScreen *>().size(), 0);
         h.main->setSplashShown(0);
         ASSERT_TRUE(h.main->Form_Load());
         splash = h.splash();

@@ -4,7 +4,7 @@
 #include "core/record/LearningRecord.h"
 #include "core/record/QuestionKey.h"
 #include "gui/record/ChartWidget.h"
-#include "gui/record/frmProgress.h"
+#include "gui/record/ProgressDialog.h"
 #include "support/MainHarness.h"
 #include "support/ModalDriver.h"
 
@@ -85,10 +85,10 @@ TEST_F(LearningWindowTest, ProgressOpensFromTheMenuWhenTheRecordCanBeUsed)
 {
     start();
     ModalDriver driver;
-    driver.on(QStringLiteral("frmProgress"),
+    driver.on(QStringLiteral("ProgressDialog"),
               [](QWidget *w) { control<QPushButton>(w, "cmdClose")->click(); });
     choose("Mnu_Progress");
-    EXPECT_EQ(driver.answered, std::vector<QString>{"frmProgress"});
+    EXPECT_EQ(driver.answered, std::vector<QString>{"ProgressDialog"});
 
     h.main.reset();
     record = std::make_unique<LearningRecord>(h.dir.file(QStringLiteral("no/record")));
@@ -126,7 +126,7 @@ TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
     record->flush();
 
     FakeBoxes boxes;
-    frmProgress window(*record, boxes);
+    ProgressDialog window(*record, boxes);
     EXPECT_EQ(control<QLabel>(&window, "Lbl_Today")->text(),
               "Today: 3 answered, 2 right at the first try (67 %)");
     EXPECT_EQ(control<QLabel>(&window, "Lbl_AllTime")->textFormat(), Qt::PlainText);

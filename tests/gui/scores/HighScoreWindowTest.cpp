@@ -1,6 +1,6 @@
 // The two high-score windows, alone and opened by the main window.
 #include "gui/Controls.h"
-#include "gui/scores/frmHighScore.h"
+#include "gui/scores/HighScoresDialog.h"
 #include "support/MainHarness.h"
 #include "support/ModalDriver.h"
 
@@ -40,11 +40,11 @@ class HighScoreWindow : public ::testing::TestWithParam<Case> {
         store.values = {{"highscore/s1", "100"}, {"highscore/n1", "Ann"}, {"highscore/s2", "90"},
                         {"highscore/n2", "Bob"}, {"highscore/s3", "80"},  {"highscore/n3", "Cy"}};
         store.failCommits = GetParam().failFirst;
-        w = std::make_unique<frmHighScore>(GetParam().checkscore, GetParam().score, store, boxes,
-                                           nullptr, [this](QWidget *) {
-                                               ++namesAsked;
-                                               return QStringLiteral("Zed");
-                                           });
+        w = std::make_unique<HighScoresDialog>(GetParam().checkscore, GetParam().score, store,
+                                               boxes, nullptr, [this](QWidget *) {
+                                                   ++namesAsked;
+                                                   return QStringLiteral("Zed");
+                                               });
         w->Form_Load();
         w->show();
         QApplication::setActiveWindow(w.get());
@@ -53,7 +53,7 @@ class HighScoreWindow : public ::testing::TestWithParam<Case> {
     MemorySettings store;
     FakeBoxes boxes;
     int namesAsked = 0;
-    std::unique_ptr<frmHighScore> w;
+    std::unique_ptr<HighScoresDialog> w;
 };
 
 // Opened from the menu, or with a game score that ties a place, the window
@@ -149,7 +149,7 @@ TEST_P(HighScoreFromTheGame, TimeOutAsksTheNameThenShowsTheTable)
 
     ModalDriver driver;
     QStringList tableSeen;
-    driver.on("frmHSName", [&](QWidget *w) {
+    driver.on("HighScoreNameDialog", [&](QWidget *w) {
         EXPECT_EQ(w->windowTitle(), "High Score!!");
         EXPECT_EQ(control<QLabel>(w, "Label1")->text(),
                   "Congradulations!! You have a new high score!\nEnter your name below");
@@ -159,7 +159,7 @@ TEST_P(HighScoreFromTheGame, TimeOutAsksTheNameThenShowsTheTable)
         QTest::keyClicks(name, QString::fromUtf8(GetParam().typed));
         QTest::keyClick(name, GetParam().key);
     });
-    driver.on("frmHighScore", [&](QWidget *w) {
+    driver.on("HighScoresDialog", [&](QWidget *w) {
         tableSeen = places(w, 2);
         QTest::mouseClick(control(w, "btnOK"), Qt::LeftButton);
     });
@@ -167,7 +167,7 @@ TEST_P(HighScoreFromTheGame, TimeOutAsksTheNameThenShowsTheTable)
         h.main->Timer_Timer();
 
     EXPECT_FALSE(driver.timedOut);
-    EXPECT_EQ(driver.answered, (std::vector<QString>{"frmHSName", "frmHighScore"}));
+    EXPECT_EQ(driver.answered, (std::vector<QString>{"HighScoreNameDialog", "HighScoresDialog"}));
     EXPECT_EQ(tableSeen, (QStringList{"2 " + QString::fromUtf8(GetParam().result), "0 "}));
     EXPECT_EQ(h.fakes.settings.values.value("highscore/n1"), GetParam().result);
 }

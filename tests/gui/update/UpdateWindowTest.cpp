@@ -6,7 +6,7 @@
 #include "core/update/UpdateBaseUrl.h"
 #include "gui/Controls.h"
 #include "gui/network/QtHttpFetcher.h"
-#include "gui/update/frmChkUpdt.h"
+#include "gui/update/UpdateDialog.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -75,7 +75,7 @@ QString text(const QWidget &w, const char *label)
 }
 
 // Presses a button of the window; the status text it leaves.
-QString press(frmChkUpdt &w, const char *button)
+QString press(UpdateDialog &w, const char *button)
 {
     control<QPushButton>(&w, button)->click();
     return w.view().Text2;
@@ -83,7 +83,7 @@ QString press(frmChkUpdt &w, const char *button)
 
 // The four buttons, left to right as placed, as a user sees them: "-" is
 // hidden, "off" shown but disabled.
-QString buttons(const frmChkUpdt &w)
+QString buttons(const UpdateDialog &w)
 {
     QStringList out;
     for (const char *name : {"Command1", "dbtn", "dlbtn", "cbtn"}) {
@@ -112,11 +112,12 @@ class UpdateWindow : public ::testing::Test {
     }
     // The window as the menu opens it, with the server in the settings,
     // where blanks or a missing slash at the end do no harm.
-    std::unique_ptr<frmChkUpdt> open(const QString &folder = {}, QUrl base = {})
+    std::unique_ptr<UpdateDialog> open(const QString &folder = {}, QUrl base = {})
     {
         base = base.isEmpty() ? server.baseUrl() : base;
         QSettings().setValue("update/baseurl", " " + base.toString().chopped(1) + " ");
-        return std::make_unique<frmChkUpdt>(folder.isEmpty() ? dir.path() : folder, fetcher, boxes);
+        return std::make_unique<UpdateDialog>(folder.isEmpty() ? dir.path() : folder, fetcher,
+                                              boxes);
     }
     // Downloads into the folder and expects the failure, naming `says`, with
     // everything in the folder as before and the download offered again.

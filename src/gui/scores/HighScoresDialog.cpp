@@ -1,7 +1,7 @@
-#include "frmHighScore.h"
+#include "HighScoresDialog.h"
 
+#include "HighScoreNameDialog.h"
 #include "core/scores/SettingsStore.h"
-#include "frmHSName.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/widgets/DesignWidgets.h"
 #include "gui/widgets/Twips.h"
@@ -29,14 +29,14 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, QRect p
 
 } // namespace
 
-frmHighScore::frmHighScore(const std::int16_t &checkscore, const std::int32_t &NumScore,
-                           SettingsStore &store, MessageBoxes &boxes, QWidget *owner,
-                           NameAsker askName)
+HighScoresDialog::HighScoresDialog(const std::int16_t &checkscore, const std::int32_t &NumScore,
+                                   SettingsStore &store, MessageBoxes &boxes, QWidget *owner,
+                                   NameAsker askName)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_checkscore(checkscore), m_numScore(NumScore), m_store(store), m_boxes(boxes),
       m_askName(std::move(askName))
 {
-    setObjectName(QStringLiteral("frmHighScore"));
+    setObjectName(QStringLiteral("HighScoresDialog"));
     setWindowTitle(QStringLiteral("High Scores"));
     setFixedSize(px(5670), px(4485));
     setModal(true);
@@ -64,28 +64,28 @@ frmHighScore::frmHighScore(const std::int16_t &checkscore, const std::int32_t &N
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(twips(1680, 3960, 3855, 375));
     btnOK->setDefault(true);
-    connect(btnClearScores, &QPushButton::clicked, this, &frmHighScore::btnClearScores_Click);
-    connect(btnOK, &QPushButton::clicked, this, &frmHighScore::btnOK_Click);
+    connect(btnClearScores, &QPushButton::clicked, this, &HighScoresDialog::btnClearScores_Click);
+    connect(btnOK, &QPushButton::clicked, this, &HighScoresDialog::btnOK_Click);
 
     setTabOrder(btnOK, btnClearScores);
     btnOK->setFocus();
 }
 
-QString frmHighScore::askWithNameWindow(QWidget *owner)
+QString HighScoresDialog::askWithNameWindow(QWidget *owner)
 {
-    frmHSName window(owner);
+    HighScoreNameDialog window(owner);
     window.exec();
     return window.HSNamenew;
 }
 
-void frmHighScore::Form_Load()
+void HighScoresDialog::Form_Load()
 {
     m_table.Load(m_store);
     m_table.OfferScore(m_checkscore, m_numScore, [this] { return m_askName(this); });
     render();
 }
 
-void frmHighScore::render()
+void HighScoresDialog::render()
 {
     for (int k = 1; k <= HighScoreTable::Places; ++k) {
         HS[std::size_t(k - 1)]->setText(HighScoreTable::scoreText(m_table.place(k).score));
@@ -93,13 +93,13 @@ void frmHighScore::render()
     }
 }
 
-void frmHighScore::btnClearScores_Click()
+void HighScoresDialog::btnClearScores_Click()
 {
     m_table.Clear();
     render();
 }
 
-void frmHighScore::btnOK_Click()
+void HighScoresDialog::btnOK_Click()
 {
     if (m_table.Save(m_store)) {
         accept();
@@ -114,7 +114,7 @@ void frmHighScore::btnOK_Click()
                  QStringLiteral("High Scores"), MessageBoxes::Ok, MessageBoxes::Information);
 }
 
-void frmHighScore::reject()
+void HighScoresDialog::reject()
 {
     if (m_saveFailed)
         QDialog::reject();

@@ -16,16 +16,17 @@ class SettingsStore;
 // The ten places of the timed quiz. Opened at the end of a game (checkscore
 // 1) it first places the game's score, asking the name; opened from the
 // menu it only shows the table. Closing it stores the table.
-class frmHighScore : public QDialog {
+class HighScoresDialog : public QDialog {
     Q_OBJECT
   public:
-    // Asks a name for a new place; the real one shows frmHSName.
+    // Asks a name for a new place; the real one shows HighScoreNameDialog.
     using NameAsker = std::function<QString(QWidget *owner)>;
 
     // checkscore and NumScore are the main window's, read when the window
     // loads.
-    frmHighScore(const std::int16_t &checkscore, const std::int32_t &NumScore, SettingsStore &store,
-                 MessageBoxes &boxes, QWidget *owner, NameAsker askName = askWithNameWindow);
+    HighScoresDialog(const std::int16_t &checkscore, const std::int32_t &NumScore,
+                     SettingsStore &store, MessageBoxes &boxes, QWidget *owner,
+                     NameAsker askName = askWithNameWindow);
 
     void Form_Load();
     void btnClearScores_Click();

@@ -1,4 +1,4 @@
-#include "frmProgress.h"
+#include "ProgressDialog.h"
 
 #include "ChartWidget.h"
 #include "core/record/LearningRecord.h"
@@ -59,10 +59,10 @@ QGroupBox *group(const QString &caption, QWidget *content, QWidget *parent)
 
 } // namespace
 
-frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *parent)
+ProgressDialog::ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWidget *parent)
     : QDialog(parent), m_record(record), m_boxes(boxes)
 {
-    setObjectName(QStringLiteral("frmProgress"));
+    setObjectName(QStringLiteral("ProgressDialog"));
     setWindowTitle(title);
     // Everything but the buttons scrolls, so that the window fits a small
     // screen and the buttons stay in reach.
@@ -115,8 +115,8 @@ frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *p
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     for (QPushButton *b : {cmdExport, cmdClear})
         b->setAutoDefault(false);
-    connect(cmdExport, &QPushButton::clicked, this, &frmProgress::cmdExport_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmProgress::cmdClear_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &ProgressDialog::cmdExport_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &ProgressDialog::cmdClear_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     scroll->setWidget(content);
     outer->addWidget(scroll);
@@ -140,12 +140,12 @@ frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *p
     load();
 }
 
-void frmProgress::load()
+void ProgressDialog::load()
 {
     display(m_record.store().statistics(QDateTime::currentDateTime()));
 }
 
-void frmProgress::display(const RecordStatistics &st)
+void ProgressDialog::display(const RecordStatistics &st)
 {
     Lbl_Today->setText(tallyText(QStringLiteral("Today"), st.today));
     Lbl_Week->setText(tallyText(QStringLiteral("The last 7 days"), st.lastSevenDays));
@@ -194,7 +194,7 @@ void frmProgress::display(const RecordStatistics &st)
     }
 }
 
-void frmProgress::cmdExport_Click()
+void ProgressDialog::cmdExport_Click()
 {
     const QString path = m_chooseFile();
     if (path.isEmpty())
@@ -214,7 +214,7 @@ void frmProgress::cmdExport_Click()
                  title, MessageBoxes::Ok, MessageBoxes::Information);
 }
 
-void frmProgress::cmdClear_Click()
+void ProgressDialog::cmdClear_Click()
 {
     if (m_boxes.show(this,
                      QStringLiteral("Clear the whole learning record? Every recorded answer and "

@@ -11,12 +11,12 @@ class QTimer;
 // The start-up picture with the program's version, borderless and above
 // the main window. It closes itself at the tenth one-second tick, or at
 // once on a click or a key; the main window never waits for it.
-class frmSplash : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
   public:
     // appPath is the program's folder, where "zel2.jpg" lies. The window
     // deletes itself when it closes.
-    frmSplash(const QString &appPath, QWidget *owner);
+    SplashScreen(const QString &appPath, QWidget *owner);
 
     // Loads the picture and sets the version. A missing picture throws
     // RunTimeError 53, one that is not a readable picture 481: the main

@@ -1,4 +1,4 @@
-#include "frmAbout.h"
+#include "AboutDialog.h"
 
 #include "AboutTexts.h"
 #include "core/common/AppInfo.h"
@@ -33,12 +33,12 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QRec
 
 } // namespace
 
-frmAbout::frmAbout(SystemInfoLookup &lookup, ProgramStarter &starter, MessageBoxes &boxes,
-                   QWidget *owner)
+AboutDialog::AboutDialog(SystemInfoLookup &lookup, ProgramStarter &starter, MessageBoxes &boxes,
+                         QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_lookup(lookup),
       m_starter(starter), m_boxes(boxes)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setModal(true);
     setWindowIcon(AppIcon::icon());
     buildWidgets();
@@ -46,7 +46,7 @@ frmAbout::frmAbout(SystemInfoLookup &lookup, ProgramStarter &starter, MessageBox
     cmdOK->setFocus();
 }
 
-void frmAbout::buildWidgets()
+void AboutDialog::buildWidgets()
 {
     // The design's small system font; the places below were drawn for it.
     setFont(arial(8.25));
@@ -98,12 +98,12 @@ void frmAbout::buildWidgets()
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(twips(5175, 135, 1500, 375));
 
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::cmdSysInfo_Click);
     setTabOrder(cmdOK, cmdSysInfo);
 }
 
-void frmAbout::Form_Load()
+void AboutDialog::Form_Load()
 {
     setWindowTitle(QStringLiteral("About ") + AppInfo::title());
     lblVersion->setText(QStringLiteral("Version ") + AppInfo::versionText());
@@ -114,7 +114,7 @@ void frmAbout::Form_Load()
     setAccessibleDescription(DisplayText::spoken(AboutTexts::description()));
 }
 
-void frmAbout::StartSysInfo()
+void AboutDialog::StartSysInfo()
 {
     if (startSystemInfo(m_lookup, m_starter))
         return;
@@ -122,7 +122,7 @@ void frmAbout::StartSysInfo()
                  MessageBoxes::Ok, MessageBoxes::NoIcon);
 }
 
-void frmAbout::keyPressEvent(QKeyEvent *event)
+void AboutDialog::keyPressEvent(QKeyEvent *event)
 {
     // Escape presses OK, as Enter does: the window has nothing to cancel.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

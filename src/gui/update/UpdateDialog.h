@@ -15,17 +15,17 @@ class QPushButton;
 // The update window: shows the installed program and data versions, asks
 // the update server for the newest ones and, when only the question bank
 // is newer, downloads its files. The new bank is read at the next start.
-class frmChkUpdt : public QDialog {
+class UpdateDialog : public QDialog {
     Q_OBJECT
   public:
     // appPath is the program's folder (without a trailing separator), where
     // the bank and "DV.ZEL" lie; baseUrl the update server's, ending in "/".
     // The constructor runs Form_Load. The window shows no message box of
     // its own; boxes is taken so that it opens like every other window.
-    frmChkUpdt(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes, QWidget *owner,
-               const QUrl &baseUrl);
-    frmChkUpdt(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
-               QWidget *owner = nullptr);
+    UpdateDialog(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes, QWidget *owner,
+                 const QUrl &baseUrl);
+    UpdateDialog(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
+                 QWidget *owner = nullptr);
 
     void Form_Load();
     void Command1_Click();

@@ -8,10 +8,10 @@ class QPushButton;
 
 // Asks a new high scorer's name. It always leaves a name: an empty box
 // gives "J. Doe".
-class frmHSName : public QDialog {
+class HighScoreNameDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit frmHSName(QWidget *owner);
+    explicit HighScoreNameDialog(QWidget *owner);
 
     void Form_Load();
     void Command1_Click();

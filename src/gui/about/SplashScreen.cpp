@@ -1,4 +1,4 @@
-#include "frmSplash.h"
+#include "SplashScreen.h"
 
 #include "core/common/AppInfo.h"
 #include "core/common/RunTimeError.h"
@@ -16,10 +16,10 @@
 #include <QScreen>
 #include <QTimer>
 
-frmSplash::frmSplash(const QString &appPath, QWidget *owner)
+SplashScreen::SplashScreen(const QString &appPath, QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), m_appPath(appPath)
 {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QStringLiteral("SplashScreen"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::px(6735), Twips::px(5250));
     setFocusPolicy(Qt::StrongFocus);
@@ -35,7 +35,7 @@ frmSplash::frmSplash(const QString &appPath, QWidget *owner)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &SplashScreen::Timer1_Timer);
     Timer1->start();
 
     const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
@@ -43,7 +43,7 @@ frmSplash::frmSplash(const QString &appPath, QWidget *owner)
         move(screen->geometry().center() - rect().center());
 }
 
-void frmSplash::Form_Load()
+void SplashScreen::Form_Load()
 {
     const QString path = m_appPath + QStringLiteral("/zel2.jpg");
     if (!QFileInfo(path).isFile())
@@ -64,7 +64,7 @@ void frmSplash::Form_Load()
     update();
 }
 
-void frmSplash::Timer1_Timer()
+void SplashScreen::Timer1_Timer()
 {
     ++Ticks;
     if (Ticks == 10) {
@@ -73,7 +73,7 @@ void frmSplash::Timer1_Timer()
     }
 }
 
-void frmSplash::paintEvent(QPaintEvent *)
+void SplashScreen::paintEvent(QPaintEvent *)
 {
     // Drawn from the top-left corner at its own size, as the picture was
     // made for the window.
@@ -81,19 +81,19 @@ void frmSplash::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_picture);
 }
 
-void frmSplash::mousePressEvent(QMouseEvent *event)
+void SplashScreen::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     Form_Click();
 }
 
-void frmSplash::keyPressEvent(QKeyEvent *event)
+void SplashScreen::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
     Form_KeyPress();
 }
 
-bool frmSplash::eventFilter(QObject *watched, QEvent *event)
+bool SplashScreen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lblVersion && event->type() == QEvent::MouseButtonPress) {
         lblVersion_Click();

@@ -15,10 +15,10 @@ struct RecordStatistics;
 // The progress window: totals, first-try accuracy per wording, the last
 // 30 days and the ten weakest questions, with the export of the whole
 // record and its clearing. Every chart's numbers are also its text.
-class frmProgress : public QDialog {
+class ProgressDialog : public QDialog {
     Q_OBJECT
   public:
-    frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *parent = nullptr);
+    ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWidget *parent = nullptr);
 
     // Asks where to export; empty: not at all. A test may put its own in.
     void setExportFileChooser(std::function<QString()> choose) { m_chooseFile = std::move(choose); }

@@ -11,13 +11,13 @@ class SystemInfoLookup;
 
 // The about window: title, version, what the program is for, a note,
 // the credits, and a button that starts the system-information program.
-class frmAbout : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
   public:
     // The lookup and the starter are the platform's; tests pass their own.
     // The constructor runs Form_Load.
-    frmAbout(SystemInfoLookup &lookup, ProgramStarter &starter, MessageBoxes &boxes,
-             QWidget *owner = nullptr);
+    AboutDialog(SystemInfoLookup &lookup, ProgramStarter &starter, MessageBoxes &boxes,
+                QWidget *owner = nullptr);
 
     void Form_Load();
     void cmdOK_Click() { accept(); }

@@ -1,4 +1,4 @@
-#include "frmChkUpdt.h"
+#include "UpdateDialog.h"
 
 #include "core/common/AppInfo.h"
 #include "core/common/DisplayText.h"
@@ -76,13 +76,13 @@ QString describe(const std::exception &e)
 
 } // namespace
 
-frmChkUpdt::frmChkUpdt(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
-                       QWidget *owner, const QUrl &baseUrl)
+UpdateDialog::UpdateDialog(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
+                           QWidget *owner, const QUrl &baseUrl)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_appPath(appPath),
       m_fetcher(fetcher), m_baseUrl(baseUrl.toString())
 {
     (void)boxes;
-    setObjectName(QStringLiteral("frmChkUpdt"));
+    setObjectName(QStringLiteral("UpdateDialog"));
     setWindowTitle(QStringLiteral("Check for Update..."));
     setModal(true);
     buildWidgets();
@@ -90,13 +90,13 @@ frmChkUpdt::frmChkUpdt(const QString &appPath, HttpFetcher &fetcher, MessageBoxe
     Command1->setFocus();
 }
 
-frmChkUpdt::frmChkUpdt(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
-                       QWidget *owner)
-    : frmChkUpdt(appPath, fetcher, boxes, owner, updateBaseUrl())
+UpdateDialog::UpdateDialog(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
+                           QWidget *owner)
+    : UpdateDialog(appPath, fetcher, boxes, owner, updateBaseUrl())
 {
 }
 
-void frmChkUpdt::buildWidgets()
+void UpdateDialog::buildWidgets()
 {
     setFixedSize(px(5985), px(3540));
 
@@ -129,18 +129,18 @@ void frmChkUpdt::buildWidgets()
     dbtn = button(this, "dbtn", QStringLiteral("Cancel"), twips(2445, 3120, 1095, 375));
     cbtn = button(this, "cbtn", QStringLiteral("Cancel"), twips(4080, 3120, 1695, 375));
 
-    connect(Command1, &QPushButton::clicked, this, &frmChkUpdt::Command1_Click);
-    connect(dbtn, &QPushButton::clicked, this, &frmChkUpdt::dbtn_Click);
-    connect(cbtn, &QPushButton::clicked, this, &frmChkUpdt::cbtn_Click);
-    connect(dlbtn, &QPushButton::clicked, this, &frmChkUpdt::dlbtn_Click);
+    connect(Command1, &QPushButton::clicked, this, &UpdateDialog::Command1_Click);
+    connect(dbtn, &QPushButton::clicked, this, &UpdateDialog::dbtn_Click);
+    connect(cbtn, &QPushButton::clicked, this, &UpdateDialog::cbtn_Click);
+    connect(dlbtn, &QPushButton::clicked, this, &UpdateDialog::dlbtn_Click);
 }
 
-QString frmChkUpdt::pageAddress() const
+QString UpdateDialog::pageAddress() const
 {
     return m_baseUrl + QStringLiteral("zel");
 }
 
-void frmChkUpdt::Form_Load()
+void UpdateDialog::Form_Load()
 {
     m_view = UpdateView::loaded();
     ProgramVersion = AppInfo::versionText();
@@ -153,7 +153,7 @@ void frmChkUpdt::Form_Load()
     render();
 }
 
-void frmChkUpdt::render()
+void UpdateDialog::render()
 {
     Text2->setText(DisplayText::lines(m_view.Text2));
     const auto apply = [](QPushButton *b, const UpdateView::Button &state) {
@@ -167,7 +167,7 @@ void frmChkUpdt::render()
     apply(cbtn, m_view.cbtn);
 }
 
-void frmChkUpdt::Command1_Click()
+void UpdateDialog::Command1_Click()
 {
     VersionCheck::start(m_view);
     render();
@@ -195,7 +195,7 @@ void frmChkUpdt::Command1_Click()
     render();
 }
 
-void frmChkUpdt::dlbtn_Click()
+void UpdateDialog::dlbtn_Click()
 {
     DownloadPlan::start(m_view);
     render();
@@ -209,7 +209,7 @@ void frmChkUpdt::dlbtn_Click()
     render();
 }
 
-void frmChkUpdt::keyPressEvent(QKeyEvent *event)
+void UpdateDialog::keyPressEvent(QKeyEvent *event)
 {
     // Escape is the visible Cancel, as in any dialog; with none shown it
     // does nothing.

@@ -1,4 +1,4 @@
-#include "frmHSName.h"
+#include "HighScoreNameDialog.h"
 
 #include "core/common/DisplayText.h"
 #include "gui/widgets/Twips.h"
@@ -9,10 +9,10 @@
 
 using Twips::px;
 
-frmHSName::frmHSName(QWidget *owner)
+HighScoreNameDialog::HighScoreNameDialog(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setObjectName(QStringLiteral("frmHSName"));
+    setObjectName(QStringLiteral("HighScoreNameDialog"));
     setWindowTitle(QStringLiteral("High Score!!"));
     setFixedSize(px(5220), px(1455));
     setModal(true);
@@ -39,20 +39,20 @@ frmHSName::frmHSName(QWidget *owner)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(px(1883), px(1080), px(1455), px(375));
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &frmHSName::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &HighScoreNameDialog::Command1_Click);
 
     setTabOrder(HSName, Command1);
     HSName->setFocus();
     Form_Load();
 }
 
-void frmHSName::Form_Load()
+void HighScoreNameDialog::Form_Load()
 {
     Label1->setText(DisplayText::lines(
         QStringLiteral("Congradulations!! You have a new high score!\rEnter your name below")));
 }
 
-void frmHSName::Command1_Click()
+void HighScoreNameDialog::Command1_Click()
 {
     if (HSName->text().isEmpty())
         HSName->setText(QStringLiteral("J. Doe"));
