@@ -41,9 +41,11 @@ AboutDialog::AboutDialog(SystemInfoLookup &lookup, ProgramStarter &starter, Mess
     setObjectName(QStringLiteral("AboutDialog"));
     setModal(true);
     setWindowIcon(AppIcon::icon());
+    setWindowTitle(QStringLiteral("About ") + AppInfo::title());
     buildWidgets();
-    Form_Load();
-    cmdOK->setFocus();
+    // What a screen reader says of the window when it opens.
+    setAccessibleDescription(DisplayText::spoken(AboutTexts::description()));
+    m_okButton->setFocus();
 }
 
 void AboutDialog::buildWidgets()
@@ -52,71 +54,63 @@ void AboutDialog::buildWidgets()
     setFont(arial(8.25));
     setFixedSize(Twips::px(6915), Twips::px(5685));
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(twips(240, 240, 540, 540));
-    picIcon->setPixmap(AppIcon::icon().pixmap(Twips::px(540), Twips::px(540)));
-    picIcon->setAccessibleName(QStringLiteral("Program icon"));
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("iconLabel"));
+    icon->setGeometry(twips(240, 240, 540, 540));
+    icon->setPixmap(AppIcon::icon().pixmap(Twips::px(540), Twips::px(540)));
+    icon->setAccessibleName(QStringLiteral("Program icon"));
 
-    lblTitle =
-        label(this, "lblTitle", QStringLiteral("Application Title"), twips(1050, 240, 5625, 360));
-    lblTitle->setFont(arial(12, true));
-    lblVersion = label(this, "lblVersion", QStringLiteral("Version"), twips(1050, 600, 5625, 240));
-    lblVersion->setFont(arial(8.25, true));
+    QLabel *title = label(this, "titleLabel", AppInfo::title(), twips(1050, 240, 5625, 360));
+    title->setFont(arial(12, true));
+    QLabel *version =
+        label(this, "versionLabel", QStringLiteral("Version ") + AppInfo::versionText(),
+              twips(1050, 600, 5625, 240));
+    version->setFont(arial(8.25, true));
 
-    lblDescript = label(this, "lblDescript", QString(), twips(240, 960, 4095, 3480));
-    Label3 = label(this, "Label3", AboutTexts::note(), twips(240, 4440, 4095, 540));
-    setTextColour(Label3, DesignWidgets::DarkRed);
+    label(this, "descriptionLabel", DisplayText::lines(AboutTexts::description()),
+          twips(240, 960, 4095, 3480));
+    QLabel *note = label(this, "noteLabel", AboutTexts::note(), twips(240, 4440, 4095, 540));
+    setTextColour(note, DesignWidgets::DarkRed);
 
-    Frame2 = new QGroupBox(QStringLiteral("Credits"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twips(4455, 885, 2220, 4095));
-    Label4 = label(Frame2, "Label4", QStringLiteral("Created By:"), twips(120, 240, 1980, 225));
-    lblAuthor = label(Frame2, "lblAuthor", AboutTexts::author(), twips(120, 465, 1980, 450));
-    Label5 = label(Frame2, "Label5", QStringLiteral("With Special Thanks To:"),
-                   twips(120, 1020, 1980, 225));
-    for (QLabel *l : {Label4, Label5}) {
+    auto *credits = new QGroupBox(QStringLiteral("Credits"), this);
+    credits->setObjectName(QStringLiteral("creditsBox"));
+    credits->setGeometry(twips(4455, 885, 2220, 4095));
+    QLabel *createdBy =
+        label(credits, "createdByLabel", QStringLiteral("Created By:"), twips(120, 240, 1980, 225));
+    label(credits, "authorLabel", AboutTexts::author(), twips(120, 465, 1980, 450));
+    QLabel *thanksTo = label(credits, "thanksToLabel", QStringLiteral("With Special Thanks To:"),
+                             twips(120, 1020, 1980, 225));
+    for (QLabel *l : {createdBy, thanksTo}) {
         l->setFont(arial(8.25, false, true));
         setTextColour(l, DesignWidgets::Navy);
     }
-    lblInstitution =
-        label(Frame2, "lblInstitution", AboutTexts::institution(), twips(120, 1245, 1980, 450));
-    lblInstructors = label(Frame2, "lblInstructors", QString(), twips(120, 1740, 1980, 690));
-    Label6 = label(Frame2, "Label6",
-                   QStringLiteral("Thank you for introducing me to this exciting and "
-                                  "personally rewarding field."),
-                   twips(120, 2580, 1980, 1320));
+    label(credits, "institutionLabel", AboutTexts::institution(), twips(120, 1245, 1980, 450));
+    label(credits, "instructorsLabel", DisplayText::lines(AboutTexts::instructors()),
+          twips(120, 1740, 1980, 690));
+    label(credits, "thankYouLabel",
+          QStringLiteral("Thank you for introducing me to this exciting and "
+                         "personally rewarding field."),
+          twips(120, 2580, 1980, 1320));
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twips(0, 5040, 6915, 645));
-    cmdOK = new QPushButton(QStringLiteral("OK"), Frame1);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twips(240, 135, 1260, 375));
-    cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), Frame1);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(twips(5175, 135, 1500, 375));
+    auto *buttonBar = new QGroupBox(this);
+    buttonBar->setObjectName(QStringLiteral("buttonBar"));
+    buttonBar->setGeometry(twips(0, 5040, 6915, 645));
+    m_okButton = new QPushButton(QStringLiteral("OK"), buttonBar);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setGeometry(twips(240, 135, 1260, 375));
+    m_okButton->setDefault(true);
+    auto *systemInfo = new QPushButton(QStringLiteral("&System Info..."), buttonBar);
+    systemInfo->setObjectName(QStringLiteral("systemInfoButton"));
+    systemInfo->setGeometry(twips(5175, 135, 1500, 375));
 
-    connect(cmdOK, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::cmdSysInfo_Click);
-    setTabOrder(cmdOK, cmdSysInfo);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(systemInfo, &QPushButton::clicked, this, &AboutDialog::startSystemInfo);
+    setTabOrder(m_okButton, systemInfo);
 }
 
-void AboutDialog::Form_Load()
+void AboutDialog::startSystemInfo()
 {
-    setWindowTitle(QStringLiteral("About ") + AppInfo::title());
-    lblVersion->setText(QStringLiteral("Version ") + AppInfo::versionText());
-    lblTitle->setText(AppInfo::title());
-    lblDescript->setText(DisplayText::lines(AboutTexts::description()));
-    lblInstructors->setText(DisplayText::lines(AboutTexts::instructors()));
-    // What a screen reader says of the window when it opens.
-    setAccessibleDescription(DisplayText::spoken(AboutTexts::description()));
-}
-
-void AboutDialog::StartSysInfo()
-{
-    if (startSystemInfo(m_lookup, m_starter))
+    if (::startSystemInfo(m_lookup, m_starter))
         return;
     m_boxes.show(this, QStringLiteral("System Information Is Unavailable At This Time"), QString(),
                  MessageBoxes::Ok, MessageBoxes::NoIcon);
@@ -126,7 +120,7 @@ void AboutDialog::keyPressEvent(QKeyEvent *event)
 {
     // Escape presses OK, as Enter does: the window has nothing to cancel.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        cmdOK->click();
+        m_okButton->click();
         event->accept();
         return;
     }

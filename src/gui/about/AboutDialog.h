@@ -4,7 +4,6 @@
 
 class MessageBoxes;
 class ProgramStarter;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class SystemInfoLookup;
@@ -15,37 +14,20 @@ class AboutDialog : public QDialog {
     Q_OBJECT
   public:
     // The lookup and the starter are the platform's; tests pass their own.
-    // The constructor runs Form_Load.
     AboutDialog(SystemInfoLookup &lookup, ProgramStarter &starter, MessageBoxes &boxes,
                 QWidget *owner = nullptr);
-
-    void Form_Load();
-    void cmdOK_Click() { accept(); }
-    void cmdSysInfo_Click() { StartSysInfo(); }
-    void StartSysInfo();
 
   protected:
     void keyPressEvent(QKeyEvent *event) override;
 
   private:
     void buildWidgets();
+    void startSystemInfo();
 
-    // The controls; each carries its name as its objectName.
-    QLabel *picIcon = nullptr;
-    QLabel *lblTitle = nullptr;
-    QLabel *lblVersion = nullptr;
-    QLabel *lblDescript = nullptr;
-    QLabel *Label3 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *lblAuthor = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *lblInstitution = nullptr;
-    QLabel *lblInstructors = nullptr;
-    QLabel *Label6 = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdSysInfo = nullptr;
+    // The controls; each carries its member name without "m_" as its
+    // objectName. The labels that never change after the window is built
+    // are not kept.
+    QPushButton *m_okButton = nullptr;
 
     SystemInfoLookup &m_lookup;
     ProgramStarter &m_starter;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/common/Error.h"
+
 #include <QPixmap>
 #include <QWidget>
-
-#include <cstdint>
 
 class QLabel;
 class QTimer;
@@ -14,19 +14,17 @@ class QTimer;
 class SplashScreen : public QWidget {
     Q_OBJECT
   public:
-    // appPath is the program's folder, where "zel2.jpg" lies. The window
-    // deletes itself when it closes.
-    SplashScreen(const QString &appPath, QWidget *owner);
+    // The window deletes itself when it closes.
+    explicit SplashScreen(QWidget *owner);
 
-    // Loads the picture and sets the version. A missing picture throws
-    // RunTimeError 53, one that is not a readable picture 481: the main
-    // window's start-up reports either and ends the program.
-    void Form_Load();
+    // Loads "zel2.jpg" from the program's folder and sets the version. A
+    // missing picture fails with FileNotFound, one that is not a readable
+    // picture with InvalidPicture: the main window's start-up reports
+    // either and ends the program.
+    [[nodiscard]] Result<> load(const QString &folder);
 
-    void Timer1_Timer();
-    void Form_Click() { close(); }
-    void lblVersion_Click() { close(); }
-    void Form_KeyPress() { close(); }
+    // One tick of the one-second timer; the tenth closes the window.
+    void secondTicked();
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -35,12 +33,11 @@ class SplashScreen : public QWidget {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    // The seconds shown so far.
-    std::int16_t Ticks = 0;
-    // The controls; each carries its name as its objectName.
-    QLabel *lblVersion = nullptr;
-    QTimer *Timer1 = nullptr;
+    int m_secondsShown = 0;
+    // The controls; each carries its member name without "m_" as its
+    // objectName.
+    QLabel *m_versionLabel = nullptr;
+    QTimer *m_closeTimer = nullptr;
 
-    QString m_appPath;
     QPixmap m_picture;
 };

@@ -63,8 +63,12 @@ bool Main::Form_Load()
 {
     try {
         if (SplashShown != 1) {
-            auto splash = std::make_unique<SplashScreen>(AppPath, this);
-            splash->Form_Load();
+            auto splash = std::make_unique<SplashScreen>(this);
+            if (const Result<> loaded = splash->load(AppPath); !loaded) {
+                splash.reset();
+                ReportError(loaded.error().code(), loaded.error().description());
+                return false;
+            }
             splash->show();
             m_splash = splash.release();
             SplashShown = 1;

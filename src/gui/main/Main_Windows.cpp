@@ -34,7 +34,7 @@ void Main::Mnu_CU_Click()
 {
     showPausingCountdown([this] {
         ModuleHttpFetcher fetcher(AppPath);
-        UpdateDialog window(AppPath, fetcher, m_services.boxes, this);
+        UpdateDialog window(AppPath, fetcher, this);
         window.exec();
     });
 }
@@ -83,9 +83,8 @@ void Main::showHighScores()
         m_showHighScores();
     } else {
         const QuizState &s = state();
-        HighScoresDialog window(s.checkscore, s.NumScore, m_services.settings, m_services.boxes,
-                                this);
-        window.Form_Load();
+        HighScoresDialog window(s.checkscore == 1 ? std::optional<int>(s.NumScore) : std::nullopt,
+                                m_services.settings, m_services.boxes, this);
         window.exec();
     }
     m_highScoresOpen = false;

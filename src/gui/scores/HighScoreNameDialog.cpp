@@ -17,45 +17,47 @@ HighScoreNameDialog::HighScoreNameDialog(QWidget *owner)
     setFixedSize(px(5220), px(1455));
     setModal(true);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(px(143), px(0), px(4935), px(495));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setTextFormat(Qt::PlainText);
+    auto *prompt = new QLabel(this);
+    prompt->setObjectName(QStringLiteral("promptLabel"));
+    prompt->setGeometry(px(143), px(0), px(4935), px(495));
+    prompt->setAlignment(Qt::AlignCenter);
+    prompt->setTextFormat(Qt::PlainText);
     QFont labelFont(QStringLiteral("MS Sans Serif"));
     labelFont.setPointSizeF(9.75);
     labelFont.setBold(true);
-    Label1->setFont(labelFont);
+    prompt->setFont(labelFont);
 
-    HSName = new QLineEdit(this);
-    HSName->setObjectName(QStringLiteral("HSName"));
-    HSName->setGeometry(px(143), px(600), px(4935), px(375));
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    m_nameEdit->setGeometry(px(143), px(600), px(4935), px(375));
     QFont nameFont(QStringLiteral("Verdana"));
     nameFont.setPointSizeF(12);
-    HSName->setFont(nameFont);
-    Label1->setBuddy(HSName);
+    m_nameEdit->setFont(nameFont);
+    prompt->setBuddy(m_nameEdit);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(px(1883), px(1080), px(1455), px(375));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &HighScoreNameDialog::Command1_Click);
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setGeometry(px(1883), px(1080), px(1455), px(375));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &HighScoreNameDialog::acceptName);
 
-    setTabOrder(HSName, Command1);
-    HSName->setFocus();
-    Form_Load();
-}
-
-void HighScoreNameDialog::Form_Load()
-{
-    Label1->setText(DisplayText::lines(
+    setTabOrder(m_nameEdit, ok);
+    m_nameEdit->setFocus();
+    prompt->setText(DisplayText::lines(
         QStringLiteral("Congradulations!! You have a new high score!\rEnter your name below")));
 }
 
-void HighScoreNameDialog::Command1_Click()
+QString HighScoreNameDialog::ask(QWidget *owner)
 {
-    if (HSName->text().isEmpty())
-        HSName->setText(QStringLiteral("J. Doe"));
-    HSNamenew = HSName->text();
+    HighScoreNameDialog window(owner);
+    window.exec();
+    return window.name();
+}
+
+void HighScoreNameDialog::acceptName()
+{
+    if (m_nameEdit->text().isEmpty())
+        m_nameEdit->setText(QStringLiteral("J. Doe"));
+    m_name = m_nameEdit->text();
     accept();
 }

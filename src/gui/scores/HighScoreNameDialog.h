@@ -2,9 +2,7 @@
 
 #include <QDialog>
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // Asks a new high scorer's name. It always leaves a name: an empty box
 // gives "J. Doe".
@@ -13,19 +11,21 @@ class HighScoreNameDialog : public QDialog {
   public:
     explicit HighScoreNameDialog(QWidget *owner);
 
-    void Form_Load();
-    void Command1_Click();
+    // Shows the window modally over owner; the name it left.
+    static QString ask(QWidget *owner);
 
     // The name entered, readable after the window has closed.
-    QString HSNamenew;
+    const QString &name() const { return m_name; }
 
     // Escape and the window manager's close take the name as it stands,
     // like OK: the high score it belongs to must not be lost.
-    void reject() override { Command1_Click(); }
+    void reject() override { acceptName(); }
 
   private:
-    // The controls; each carries its name as its objectName.
-    QLabel *Label1 = nullptr;
-    QLineEdit *HSName = nullptr;
-    QPushButton *Command1 = nullptr;
+    void acceptName();
+
+    // The name box; it carries its member name without "m_" as its
+    // objectName, as the other controls do.
+    QLineEdit *m_nameEdit = nullptr;
+    QString m_name;
 };

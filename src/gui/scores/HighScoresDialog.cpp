@@ -1,6 +1,5 @@
 #include "HighScoresDialog.h"
 
-#include "HighScoreNameDialog.h"
 #include "core/scores/SettingsStore.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/widgets/DesignWidgets.h"
@@ -29,77 +28,67 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, QRect p
 
 } // namespace
 
-HighScoresDialog::HighScoresDialog(const std::int16_t &checkscore, const std::int32_t &NumScore,
-                                   SettingsStore &store, MessageBoxes &boxes, QWidget *owner,
-                                   NameAsker askName)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_checkscore(checkscore), m_numScore(NumScore), m_store(store), m_boxes(boxes),
-      m_askName(std::move(askName))
+HighScoresDialog::HighScoresDialog(std::optional<int> newScore, SettingsStore &store,
+                                   MessageBoxes &boxes, QWidget *owner, NameAsker askName)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_store(store),
+      m_boxes(boxes)
 {
     setObjectName(QStringLiteral("HighScoresDialog"));
     setWindowTitle(QStringLiteral("High Scores"));
     setFixedSize(px(5670), px(4485));
     setModal(true);
 
-    label(this, QStringLiteral("Label11"),
+    label(this, QStringLiteral("headingLabel"),
           QStringLiteral("These are the high scores from the timed quiz"), twips(120, 0, 5415, 255),
           Qt::AlignHCenter, namedFont("MS Sans Serif", 8.25, true));
     for (int k = 1; k <= HighScoreTable::Places; ++k) {
         const int top = 240 + 360 * (k - 1);
-        label(this, QStringLiteral("Label%1").arg(k), QString::number(k), twips(120, top, 375, 255),
+        label(this, QStringLiteral("place%1").arg(k), QString::number(k), twips(120, top, 375, 255),
               Qt::AlignRight, namedFont("Verdana", 11.25, true));
-        HS[std::size_t(k - 1)] =
-            label(this, QStringLiteral("HS%1").arg(k), QString(), twips(600, top, 1400, 255),
+        m_scoreLabels[std::size_t(k - 1)] =
+            label(this, QStringLiteral("score%1").arg(k), QString(), twips(600, top, 1400, 255),
                   Qt::AlignRight, namedFont("Verdana", 11.25, false));
-        HSN[std::size_t(k - 1)] =
-            label(this, QStringLiteral("HSN%1").arg(k), QString(), twips(2160, top, 3375, 255),
+        m_nameLabels[std::size_t(k - 1)] =
+            label(this, QStringLiteral("name%1").arg(k), QString(), twips(2160, top, 3375, 255),
                   Qt::AlignLeft, namedFont("Verdana", 11.25, false));
     }
 
-    btnClearScores = new QPushButton(QStringLiteral("Clear Scores"), this);
-    btnClearScores->setObjectName(QStringLiteral("btnClearScores"));
-    btnClearScores->setGeometry(twips(240, 3960, 1095, 375));
-    btnClearScores->setAutoDefault(false);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(twips(1680, 3960, 3855, 375));
-    btnOK->setDefault(true);
-    connect(btnClearScores, &QPushButton::clicked, this, &HighScoresDialog::btnClearScores_Click);
-    connect(btnOK, &QPushButton::clicked, this, &HighScoresDialog::btnOK_Click);
+    auto *clear = new QPushButton(QStringLiteral("Clear Scores"), this);
+    clear->setObjectName(QStringLiteral("clearButton"));
+    clear->setGeometry(twips(240, 3960, 1095, 375));
+    clear->setAutoDefault(false);
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setGeometry(twips(1680, 3960, 3855, 375));
+    ok->setDefault(true);
+    connect(clear, &QPushButton::clicked, this, &HighScoresDialog::clearScores);
+    connect(ok, &QPushButton::clicked, this, &HighScoresDialog::storeAndClose);
 
-    setTabOrder(btnOK, btnClearScores);
-    btnOK->setFocus();
-}
+    setTabOrder(ok, clear);
+    ok->setFocus();
 
-QString HighScoresDialog::askWithNameWindow(QWidget *owner)
-{
-    HighScoreNameDialog window(owner);
-    window.exec();
-    return window.HSNamenew;
-}
-
-void HighScoresDialog::Form_Load()
-{
     m_table.Load(m_store);
-    m_table.OfferScore(m_checkscore, m_numScore, [this] { return m_askName(this); });
+    if (newScore)
+        m_table.OfferScore(1, *newScore, [&] { return askName(this); });
     render();
 }
 
 void HighScoresDialog::render()
 {
     for (int k = 1; k <= HighScoreTable::Places; ++k) {
-        HS[std::size_t(k - 1)]->setText(HighScoreTable::scoreText(m_table.place(k).score));
-        HSN[std::size_t(k - 1)]->setText(m_table.place(k).name);
+        m_scoreLabels[std::size_t(k - 1)]->setText(
+            HighScoreTable::scoreText(m_table.place(k).score));
+        m_nameLabels[std::size_t(k - 1)]->setText(m_table.place(k).name);
     }
 }
 
-void HighScoresDialog::btnClearScores_Click()
+void HighScoresDialog::clearScores()
 {
     m_table.Clear();
     render();
 }
 
-void HighScoresDialog::btnOK_Click()
+void HighScoresDialog::storeAndClose()
 {
     if (m_table.Save(m_store)) {
         accept();
@@ -119,5 +108,5 @@ void HighScoresDialog::reject()
     if (m_saveFailed)
         QDialog::reject();
     else
-        btnOK_Click();
+        storeAndClose();
 }

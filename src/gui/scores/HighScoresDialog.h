@@ -1,36 +1,32 @@
 #pragma once
 
+#include "HighScoreNameDialog.h"
 #include "core/scores/HighScoreTable.h"
 
 #include <QDialog>
 
 #include <array>
-#include <cstdint>
 #include <functional>
+#include <optional>
 
 class MessageBoxes;
 class QLabel;
 class QPushButton;
 class SettingsStore;
 
-// The ten places of the timed quiz. Opened at the end of a game (checkscore
-// 1) it first places the game's score, asking the name; opened from the
-// menu it only shows the table. Closing it stores the table.
+// The ten places of the timed quiz. Opened at the end of a game with the
+// game's score it first places that score, asking the name; opened from
+// the menu it only shows the table. Closing it stores the table.
 class HighScoresDialog : public QDialog {
     Q_OBJECT
   public:
-    // Asks a name for a new place; the real one shows HighScoreNameDialog.
+    // Asks a name for a new place; tests answer without a window.
     using NameAsker = std::function<QString(QWidget *owner)>;
 
-    // checkscore and NumScore are the main window's, read when the window
-    // loads.
-    HighScoresDialog(const std::int16_t &checkscore, const std::int32_t &NumScore,
-                     SettingsStore &store, MessageBoxes &boxes, QWidget *owner,
-                     NameAsker askName = askWithNameWindow);
-
-    void Form_Load();
-    void btnClearScores_Click();
-    void btnOK_Click();
+    // The table is read from the store, and a new score offered (asking
+    // the name when it earns a place) before the constructor returns.
+    HighScoresDialog(std::optional<int> newScore, SettingsStore &store, MessageBoxes &boxes,
+                     QWidget *owner, NameAsker askName = HighScoreNameDialog::ask);
 
     const HighScoreTable &table() const { return m_table; }
 
@@ -40,21 +36,17 @@ class HighScoresDialog : public QDialog {
     void reject() override;
 
   private:
-    static QString askWithNameWindow(QWidget *owner);
     void render();
+    void clearScores();
+    void storeAndClose();
 
-    // The controls; each carries its name as its objectName ("HS1" to
-    // "HS10", "HSN1" to "HSN10" for the places).
-    std::array<QLabel *, HighScoreTable::Places> HS{};
-    std::array<QLabel *, HighScoreTable::Places> HSN{};
-    QPushButton *btnClearScores = nullptr;
-    QPushButton *btnOK = nullptr;
+    // The places' labels, objectNames "score1" to "score10" and "name1"
+    // to "name10".
+    std::array<QLabel *, HighScoreTable::Places> m_scoreLabels{};
+    std::array<QLabel *, HighScoreTable::Places> m_nameLabels{};
 
-    const std::int16_t &m_checkscore;
-    const std::int32_t &m_numScore;
     SettingsStore &m_store;
     MessageBoxes &m_boxes;
-    NameAsker m_askName;
     HighScoreTable m_table;
     bool m_saveFailed = false;
 };

@@ -7,8 +7,6 @@
 #include <QUrl>
 
 class HttpFetcher;
-class MessageBoxes;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -20,18 +18,8 @@ class UpdateDialog : public QDialog {
   public:
     // appPath is the program's folder (without a trailing separator), where
     // the bank and "DV.ZEL" lie; baseUrl the update server's, ending in "/".
-    // The constructor runs Form_Load. The window shows no message box of
-    // its own; boxes is taken so that it opens like every other window.
-    UpdateDialog(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes, QWidget *owner,
-                 const QUrl &baseUrl);
-    UpdateDialog(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
-                 QWidget *owner = nullptr);
-
-    void Form_Load();
-    void Command1_Click();
-    void dbtn_Click() { accept(); }
-    void cbtn_Click() { accept(); }
-    void dlbtn_Click();
+    UpdateDialog(const QString &appPath, HttpFetcher &fetcher, QWidget *owner, const QUrl &baseUrl);
+    UpdateDialog(const QString &appPath, HttpFetcher &fetcher, QWidget *owner = nullptr);
 
     const UpdateView &view() const { return m_view; }
 
@@ -42,35 +30,26 @@ class UpdateDialog : public QDialog {
   private:
     void buildWidgets();
     void render();
+    void checkForUpdate();
+    void downloadDataFiles();
     QString pageAddress() const;
 
-    // Window-level values.
-    QString ProgramVersion;
-    QString VersionURL;
-    QString DataVersionURL;
-    QString DataVersionPath;
-    QString DataVersion;
-    QString NewProgramVersion;
-    QString NewDataVersion;
-    QString AURL;
-    QString ADURL;
-    QString APath;
-    QString ADPath;
+    // The installed data version, as read when the window was built.
+    QString m_dataVersion;
 
-    // The controls; each carries its name as its objectName.
-    QLabel *Label1 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Text1 = nullptr;
-    QLabel *Text3 = nullptr;
-    QLabel *Text2 = nullptr;
-    QPushButton *dlbtn = nullptr;
-    QPushButton *dbtn = nullptr;
-    QPushButton *cbtn = nullptr;
+    // The controls; each carries its member name without "m_" as its
+    // objectName. The two Cancel buttons are the view's doneButton and
+    // cancelButton.
+    QPushButton *m_checkButton = nullptr;
+    QLabel *m_programVersionLabel = nullptr;
+    QLabel *m_dataVersionLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QPushButton *m_downloadButton = nullptr;
+    QPushButton *m_doneButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 
     QString m_appPath;
     HttpFetcher &m_fetcher;
     QString m_baseUrl;
-    UpdateView m_view;
+    UpdateView m_view = UpdateView::loaded();
 };
