@@ -28,8 +28,6 @@ class HighScoresDialog : public QDialog {
     HighScoresDialog(std::optional<int> newScore, SettingsStore &store, MessageBoxes &boxes,
                      QWidget *owner, NameAsker askName = HighScoreNameDialog::ask);
 
-    const HighScoreTable &table() const { return m_table; }
-
     // Every way out stores the table as OK does, so that a new high score
     // is never lost to Escape or the window manager. Once a store has
     // failed and the user has been told, a close leaves without trying again.
