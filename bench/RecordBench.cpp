@@ -8,7 +8,7 @@
 #include "core/record/QuestionKey.h"
 #include "core/record/ReviewPicker.h"
 #include "gui/platform/MessageBoxes.h"
-#include "gui/record/frmProgress.h"
+#include "gui/record/ProgressDialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -103,7 +103,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < 5; ++i) {
         QElapsedTimer t;
         t.start();
-        frmProgress window(record, boxes);
+        ProgressDialog window(record, boxes);
         FirstPaint paint;
         window.installEventFilter(&paint);
         window.show();

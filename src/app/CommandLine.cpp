@@ -305,6 +305,6 @@ int CommandLine::updateBank(HttpFetcher &fetcher, const QString &baseUrl,
     DownloadPlan::start(view);
     const bool replaced = BankDownload::run(fetcher, baseUrl, programFolder, view);
     // The window separates its lines with single carriage returns.
-    out += QString(view.Text2).replace(QLatin1Char('\r'), QLatin1Char('\n')) + QLatin1Char('\n');
+    out += QString(view.status).replace(QLatin1Char('\r'), QLatin1Char('\n')) + QLatin1Char('\n');
     return replaced ? 0 : 1;
 }

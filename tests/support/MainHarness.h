@@ -2,7 +2,7 @@
 
 #include "Fakes.h"
 #include "TempDir.h"
-#include "gui/about/frmSplash.h"
+#include "gui/about/SplashScreen.h"
 #include "gui/main/MainWindow.h"
 #include "gui/widgets/AnswerButton.h"
 
@@ -46,7 +46,7 @@ struct MainHarness {
     }
     QTimer *countdown() const { return child<QTimer>(QStringLiteral("countdown")); }
     // The start-up picture while it is open.
-    frmSplash *splash() const { return main->findChild<frmSplash *>(); }
+    SplashScreen *splash() const { return main->findChild<SplashScreen *>(); }
 
     TempDir dir;
     FakeServices fakes;

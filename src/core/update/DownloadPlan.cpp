@@ -77,27 +77,27 @@ QString DownloadPlan::fetchFailure(const QString &name, const FetchResult &resul
 
 void DownloadPlan::start(UpdateView &view)
 {
-    view.Command1.enabled = false;
-    view.dlbtn.enabled = false;
-    view.Text2 = QStringLiteral("Downloading Files...");
+    view.checkButton.enabled = false;
+    view.downloadButton.enabled = false;
+    view.status = QStringLiteral("Downloading Files...");
 }
 
 void DownloadPlan::succeeded(UpdateView &view)
 {
-    view.Text2 += CR + QStringLiteral("Download Complete.") + CR + CR +
-                  QStringLiteral("Please restart ZEL Quiz to finish upgrade.");
-    view.cbtn.caption = QStringLiteral("Done");
+    view.status += CR + QStringLiteral("Download Complete.") + CR + CR +
+                   QStringLiteral("Please restart ZEL Quiz to finish upgrade.");
+    view.cancelButton.caption = QStringLiteral("Done");
 }
 
 void DownloadPlan::failed(UpdateView &view, const QString &what, bool bankUnchanged)
 {
-    view.Text2 += CR + QStringLiteral("Download failed. ") + what + CR + CR +
-                  (bankUnchanged ? QStringLiteral("The question bank was not changed.")
-                                 : QStringLiteral("The question bank may be incomplete; "
-                                                  "please try the download again."));
+    view.status += CR + QStringLiteral("Download failed. ") + what + CR + CR +
+                   (bankUnchanged ? QStringLiteral("The question bank was not changed.")
+                                  : QStringLiteral("The question bank may be incomplete; "
+                                                   "please try the download again."));
     // Back to the offer of the download, so that it can be tried again.
-    view.Command1 = {true, true, view.Command1.caption};
-    view.dbtn.visible = false;
-    view.dlbtn = {true, true, view.dlbtn.caption};
-    view.cbtn = {true, true, QStringLiteral("Cancel")};
+    view.checkButton = {true, true, view.checkButton.caption};
+    view.doneButton.visible = false;
+    view.downloadButton = {true, true, view.downloadButton.caption};
+    view.cancelButton = {true, true, QStringLiteral("Cancel")};
 }

@@ -12,11 +12,15 @@ struct UpdateView {
         bool operator==(const Button &) const = default;
     };
 
-    QString Text2;
-    Button Command1{true, true, QStringLiteral("Check for Update")};
-    Button dbtn{true, true, QStringLiteral("Cancel")};
-    Button dlbtn{false, true, QStringLiteral("Download Data Files")};
-    Button cbtn{false, true, QStringLiteral("Cancel")};
+    QString status;
+    Button checkButton{true, true, QStringLiteral("Check for Update")};
+    // Closes the window while no download is offered: "Cancel" until a
+    // check starts, then "Done".
+    Button doneButton{true, true, QStringLiteral("Cancel")};
+    Button downloadButton{false, true, QStringLiteral("Download Data Files")};
+    // Closes the window while a download is offered: "Cancel", then
+    // "Done" once the download is complete.
+    Button cancelButton{false, true, QStringLiteral("Cancel")};
 
     bool operator==(const UpdateView &) const = default;
 

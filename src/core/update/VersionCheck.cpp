@@ -28,22 +28,22 @@ Outcome decide(const Versions &v)
 
 void start(UpdateView &view)
 {
-    view.dbtn.caption = QStringLiteral("Done");
-    view.dlbtn.visible = false;
-    view.cbtn.visible = false;
-    view.dbtn.visible = true;
-    view.Text2 = QStringLiteral("Retrieving data...");
+    view.doneButton.caption = QStringLiteral("Done");
+    view.downloadButton.visible = false;
+    view.cancelButton.visible = false;
+    view.doneButton.visible = true;
+    view.status = QStringLiteral("Retrieving data...");
 }
 
 void finish(UpdateView &view, Outcome outcome, const Versions &v, const QString &pageAddress,
             const QString &failure)
 {
-    view.Text2 = outcomeText(outcome, v, pageAddress, failure);
+    view.status = outcomeText(outcome, v, pageAddress, failure);
     if (outcome == Outcome::DataUpgrade) {
-        view.dbtn.visible = false;
-        view.dlbtn.visible = true;
-        view.dlbtn.enabled = true;
-        view.cbtn.visible = true;
+        view.doneButton.visible = false;
+        view.downloadButton.visible = true;
+        view.downloadButton.enabled = true;
+        view.cancelButton.visible = true;
     }
 }
 

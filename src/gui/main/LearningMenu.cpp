@@ -2,7 +2,7 @@
 
 #include "core/record/LearningRecord.h"
 #include "gui/platform/MessageBoxes.h"
-#include "gui/record/frmProgress.h"
+#include "gui/record/ProgressDialog.h"
 
 namespace {
 const QString recordTitle = QStringLiteral("Learning Record");
@@ -59,7 +59,7 @@ void LearningMenu::showProgress()
         return;
     m_runModal([this] {
         m_record.flush();
-        frmProgress window(m_record, m_boxes, m_window);
+        ProgressDialog window(m_record, m_boxes, m_window);
         window.exec();
     });
 }

@@ -17,14 +17,14 @@
 #include "core/timed/TimedGame.h"
 #include "core/update/BankJournal.h"
 #include "core/update/DownloadPlan.h"
-#include "gui/about/frmAbout.h"
-#include "gui/about/frmSplash.h"
+#include "gui/about/AboutDialog.h"
+#include "gui/about/SplashScreen.h"
 #include "gui/platform/CuePlayer.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/ModuleHttpFetcher.h"
 #include "gui/platform/ProgramEnd.h"
-#include "gui/scores/frmHighScore.h"
-#include "gui/update/frmChkUpdt.h"
+#include "gui/scores/HighScoresDialog.h"
+#include "gui/update/UpdateDialog.h"
 #include "gui/widgets/AnswerButton.h"
 #include "gui/widgets/DesignWidgets.h"
 #include "gui/widgets/Twips.h"
@@ -153,8 +153,11 @@ Result<> MainWindow::start()
 {
     try {
         if (!m_splashShown) {
-            auto splash = std::make_unique<frmSplash>(m_appFolder, this);
-            splash->Form_Load();
+            auto splash = std::make_unique<SplashScreen>(this);
+            if (const Result<> loaded = splash->load(m_appFolder); !loaded) {
+                reportError(loaded.error());
+                return loaded;
+            }
             splash->show();
             m_splash = splash.release();
             m_splashShown = true;
@@ -360,7 +363,7 @@ void MainWindow::showAbout()
     showPausingCountdown([this] {
         const std::unique_ptr<SystemInfoLookup> lookup = platformSystemInfo();
         DetachedStarter starter;
-        frmAbout window(*lookup, starter, m_services.boxes, this);
+        AboutDialog window(*lookup, starter, m_services.boxes, this);
         window.exec();
     });
 }
@@ -369,7 +372,7 @@ void MainWindow::checkForUpdate()
 {
     showPausingCountdown([this] {
         ModuleHttpFetcher fetcher(m_appFolder);
-        frmChkUpdt window(m_appFolder, fetcher, m_services.boxes, this);
+        UpdateDialog window(m_appFolder, fetcher, this);
         window.exec();
     });
 }
@@ -418,10 +421,7 @@ void MainWindow::showHighScoreTable(std::optional<int> newScore)
     if (m_showHighScores) {
         m_showHighScores(newScore);
     } else {
-        const std::int16_t placing = newScore ? 1 : 0;
-        const std::int32_t score = newScore.value_or(0);
-        frmHighScore window(placing, score, m_services.settings, m_services.boxes, this);
-        window.Form_Load();
+        HighScoresDialog window(newScore, m_services.settings, m_services.boxes, this);
         window.exec();
     }
     m_highScoresOpen = false;

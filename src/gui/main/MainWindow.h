@@ -18,7 +18,7 @@ class LearningMenu;
 class QAction;
 class QTimer;
 class QuestionPanel;
-class frmSplash;
+class SplashScreen;
 class StandardCounters;
 class StartupTrace;
 class TimedStatus;
@@ -124,5 +124,5 @@ class MainWindow : public QMainWindow, private QuizEffects {
     // menu, offered once that table has closed.
     std::optional<int> m_pendingScore;
     // The start-up picture while it is open; it deletes itself.
-    QPointer<frmSplash> m_splash;
+    QPointer<SplashScreen> m_splash;
 };

@@ -61,7 +61,7 @@ TEST_F(WindowTest, HelpWindowsPauseTheCountdownAndKeepTheKeys)
     const auto rightKey = Qt::Key(Qt::Key_0 + s().answerButtons[0]);
     bool stoppedWhileOpen = false;
     ModalDriver driver;
-    for (const char *window : {"frmAbout", "frmChkUpdt"}) {
+    for (const char *window : {"AboutDialog", "UpdateDialog"}) {
         driver.on(window, [&](QWidget *w) {
             stoppedWhileOpen = w->parentWidget() == &m() && !h.countdown()->isActive();
             QTest::keyClick(m().windowHandle(), rightKey);

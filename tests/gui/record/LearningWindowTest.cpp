@@ -4,7 +4,7 @@
 #include "core/record/LearningRecord.h"
 #include "core/record/QuestionKey.h"
 #include "gui/record/ChartWidget.h"
-#include "gui/record/frmProgress.h"
+#include "gui/record/ProgressDialog.h"
 #include "support/MainHarness.h"
 #include "support/ModalDriver.h"
 
@@ -85,10 +85,10 @@ TEST_F(LearningWindowTest, ProgressOpensFromTheMenuWhenTheRecordCanBeUsed)
 {
     start();
     ModalDriver driver;
-    driver.on(QStringLiteral("frmProgress"),
-              [](QWidget *w) { control<QPushButton>(w, "cmdClose")->click(); });
+    driver.on(QStringLiteral("ProgressDialog"),
+              [](QWidget *w) { control<QPushButton>(w, "closeButton")->click(); });
     choose("progressAction");
-    EXPECT_EQ(driver.answered, std::vector<QString>{"frmProgress"});
+    EXPECT_EQ(driver.answered, std::vector<QString>{"ProgressDialog"});
 
     h.main.reset();
     record = std::make_unique<LearningRecord>(h.dir.file(QStringLiteral("no/record")));
@@ -126,17 +126,17 @@ TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
     record->flush();
 
     FakeBoxes boxes;
-    frmProgress window(*record, boxes);
-    EXPECT_EQ(control<QLabel>(&window, "Lbl_Today")->text(),
+    ProgressDialog window(*record, boxes);
+    EXPECT_EQ(control<QLabel>(&window, "todayLabel")->text(),
               "Today: 3 answered, 2 right at the first try (67 %)");
-    EXPECT_EQ(control<QLabel>(&window, "Lbl_AllTime")->textFormat(), Qt::PlainText);
-    auto *wording = control<ChartWidget>(&window, "Chart_Wording");
+    EXPECT_EQ(control<QLabel>(&window, "allTimeLabel")->textFormat(), Qt::PlainText);
+    auto *wording = control<ChartWidget>(&window, "wordingChart");
     EXPECT_TRUE(wording->accessibleDescription().contains("What Term means: 67 % of 3"));
     EXPECT_EQ(wording->accessibleName(), "First-try accuracy per question wording");
-    auto *days = control<ChartWidget>(&window, "Chart_Days");
+    auto *days = control<ChartWidget>(&window, "daysChart");
     EXPECT_EQ(days->items().size(), 30u);
     EXPECT_TRUE(days->accessibleDescription().endsWith(": 3 answered, 67 %"));
-    auto *weakest = control<QTableWidget>(&window, "Tbl_Weakest");
+    auto *weakest = control<QTableWidget>(&window, "weakestTable");
     ASSERT_EQ(weakest->rowCount(), 1);
     QStringList row;
     for (int c = 0; c < 5; ++c)
@@ -146,19 +146,19 @@ TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
 
     const QString csv = h.dir.file(QStringLiteral("out.csv"));
     window.setExportFileChooser([&csv] { return csv; });
-    control<QPushButton>(&window, "cmdExport")->click();
+    control<QPushButton>(&window, "exportButton")->click();
     EXPECT_EQ(h.dir.read(QStringLiteral("out.csv")).count("\r\n"), 4);
     EXPECT_TRUE(
         h.dir.read(QStringLiteral("out.csv")).contains(",\"<b>bold</b> & \"\"q\"\"\",'=1+1,"));
     window.setExportFileChooser([this] { return h.dir.file(QStringLiteral("no/such/dir/x.csv")); });
-    control<QPushButton>(&window, "cmdExport")->click();
+    control<QPushButton>(&window, "exportButton")->click();
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_TRUE(boxes.shown[0].text.startsWith("The learning record has been exported to:\r"));
     EXPECT_TRUE(boxes.shown[1].text.startsWith("The learning record could not be exported to:"));
 
     boxes.answers = {MessageBoxes::NoPressed, MessageBoxes::YesPressed};
     for (int i = 0; i < 2; ++i) {
-        control<QPushButton>(&window, "cmdClear")->click();
+        control<QPushButton>(&window, "clearButton")->click();
         EXPECT_EQ(weakest->rowCount(), 1 - i);
     }
     EXPECT_EQ(boxes.shown[2].buttons, MessageBoxes::YesNo);

@@ -1,6 +1,6 @@
 // The two high-score windows, alone and opened by the main window.
 #include "gui/Controls.h"
-#include "gui/scores/frmHighScore.h"
+#include "gui/scores/HighScoresDialog.h"
 #include "support/MainHarness.h"
 #include "support/ModalDriver.h"
 
@@ -18,15 +18,14 @@ QStringList places(const QWidget *w, int count = 10)
 {
     QStringList out;
     for (int p = 1; p <= count; ++p)
-        out << control<QLabel>(w, qPrintable(QStringLiteral("HS%1").arg(p)))->text() + " " +
-                   control<QLabel>(w, qPrintable(QStringLiteral("HSN%1").arg(p)))->text();
+        out << control<QLabel>(w, qPrintable(QStringLiteral("score%1").arg(p)))->text() + " " +
+                   control<QLabel>(w, qPrintable(QStringLiteral("name%1").arg(p)))->text();
     return out;
 }
 
 struct Case {
     const char *name;
-    std::int16_t checkscore;
-    std::int32_t score;
+    std::optional<int> newScore;  // none: opened from the menu
     bool failFirst = false;       // the first store fails
     Qt::Key key = Qt::Key_Return; // what closes the window then
 };
@@ -40,12 +39,11 @@ class HighScoreWindow : public ::testing::TestWithParam<Case> {
         store.values = {{"highscore/s1", "100"}, {"highscore/n1", "Ann"}, {"highscore/s2", "90"},
                         {"highscore/n2", "Bob"}, {"highscore/s3", "80"},  {"highscore/n3", "Cy"}};
         store.failCommits = GetParam().failFirst;
-        w = std::make_unique<frmHighScore>(GetParam().checkscore, GetParam().score, store, boxes,
-                                           nullptr, [this](QWidget *) {
-                                               ++namesAsked;
-                                               return QStringLiteral("Zed");
-                                           });
-        w->Form_Load();
+        w = std::make_unique<HighScoresDialog>(GetParam().newScore, store, boxes, nullptr,
+                                               [this](QWidget *) {
+                                                   ++namesAsked;
+                                                   return QStringLiteral("Zed");
+                                               });
         w->show();
         QApplication::setActiveWindow(w.get());
     }
@@ -53,7 +51,7 @@ class HighScoreWindow : public ::testing::TestWithParam<Case> {
     MemorySettings store;
     FakeBoxes boxes;
     int namesAsked = 0;
-    std::unique_ptr<frmHighScore> w;
+    std::unique_ptr<HighScoresDialog> w;
 };
 
 // Opened from the menu, or with a game score that ties a place, the window
@@ -66,8 +64,8 @@ TEST_P(HighScoreShown, AsksNothingAndClearEmptiesTheTable)
     EXPECT_EQ(w->windowTitle(), "High Scores");
     EXPECT_EQ(namesAsked, 0);
     EXPECT_EQ(places(w.get(), 4), (QStringList{"100 Ann", "90 Bob", "80 Cy", "0 "}));
-    auto *ok = control<QPushButton>(w.get(), "btnOK");
-    auto *clear = control<QPushButton>(w.get(), "btnClearScores");
+    auto *ok = control<QPushButton>(w.get(), "okButton");
+    auto *clear = control<QPushButton>(w.get(), "clearButton");
     for (QWidget *next : {ok, clear, ok}) {
         EXPECT_EQ(w->focusWidget(), next);
         QTest::keyClick(w.get(), Qt::Key_Tab);
@@ -84,7 +82,7 @@ TEST_P(HighScoreShown, AsksNothingAndClearEmptiesTheTable)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scores, HighScoreShown,
-                         ::testing::Values(Case{"menu", 0, 500}, Case{"tie", 1, 90}),
+                         ::testing::Values(Case{"menu", std::nullopt}, Case{"tie", 90}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // A game score that earns a place asks the name first and is stored only
@@ -118,11 +116,10 @@ TEST_P(HighScorePlaced, AsksTheNameAndStoresOnClose)
 }
 
 INSTANTIATE_TEST_SUITE_P(Closes, HighScorePlaced,
-                         ::testing::Values(Case{"enter", 1, 95, false, Qt::Key_Return},
-                                           Case{"escape", 1, 95, false, Qt::Key_Escape},
-                                           Case{"retry", 1, 95, true, Qt::Key_Return},
-                                           Case{"escape_after_failure", 1, 95, true,
-                                                Qt::Key_Escape}),
+                         ::testing::Values(Case{"enter", 95, false, Qt::Key_Return},
+                                           Case{"escape", 95, false, Qt::Key_Escape},
+                                           Case{"retry", 95, true, Qt::Key_Return},
+                                           Case{"escape_after_failure", 95, true, Qt::Key_Escape}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 struct NameCase {
@@ -149,25 +146,25 @@ TEST_P(HighScoreFromTheGame, TimeOutAsksTheNameThenShowsTheTable)
 
     ModalDriver driver;
     QStringList tableSeen;
-    driver.on("frmHSName", [&](QWidget *w) {
+    driver.on("HighScoreNameDialog", [&](QWidget *w) {
         EXPECT_EQ(w->windowTitle(), "High Score!!");
-        EXPECT_EQ(control<QLabel>(w, "Label1")->text(),
+        EXPECT_EQ(control<QLabel>(w, "promptLabel")->text(),
                   "Congradulations!! You have a new high score!\nEnter your name below");
-        auto *name = control<QLineEdit>(w, "HSName");
+        auto *name = control<QLineEdit>(w, "nameEdit");
         EXPECT_EQ(w->focusWidget(), name);
         EXPECT_TRUE(name->text().isEmpty());
         QTest::keyClicks(name, QString::fromUtf8(GetParam().typed));
         QTest::keyClick(name, GetParam().key);
     });
-    driver.on("frmHighScore", [&](QWidget *w) {
+    driver.on("HighScoresDialog", [&](QWidget *w) {
         tableSeen = places(w, 2);
-        QTest::mouseClick(control(w, "btnOK"), Qt::LeftButton);
+        QTest::mouseClick(control(w, "okButton"), Qt::LeftButton);
     });
     for (int i = 0; i < 60; ++i)
         h.main->countdownTicked();
 
     EXPECT_FALSE(driver.timedOut);
-    EXPECT_EQ(driver.answered, (std::vector<QString>{"frmHSName", "frmHighScore"}));
+    EXPECT_EQ(driver.answered, (std::vector<QString>{"HighScoreNameDialog", "HighScoresDialog"}));
     EXPECT_EQ(tableSeen, (QStringList{"2 " + QString::fromUtf8(GetParam().result), "0 "}));
     EXPECT_EQ(h.fakes.settings.values.value("highscore/n1"), GetParam().result);
 }

@@ -6,8 +6,7 @@
 #include "core/update/UpdateBaseUrl.h"
 #include "gui/Controls.h"
 #include "gui/network/QtHttpFetcher.h"
-#include "gui/update/frmChkUpdt.h"
-#include "support/Fakes.h"
+#include "gui/update/UpdateDialog.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -22,6 +21,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,18 +76,18 @@ QString text(const QWidget &w, const char *label)
 }
 
 // Presses a button of the window; the status text it leaves.
-QString press(frmChkUpdt &w, const char *button)
+QString press(UpdateDialog &w, const char *button)
 {
     control<QPushButton>(&w, button)->click();
-    return w.view().Text2;
+    return w.view().status;
 }
 
 // The four buttons, left to right as placed, as a user sees them: "-" is
 // hidden, "off" shown but disabled.
-QString buttons(const frmChkUpdt &w)
+QString buttons(const UpdateDialog &w)
 {
     QStringList out;
-    for (const char *name : {"Command1", "dbtn", "dlbtn", "cbtn"}) {
+    for (const char *name : {"checkButton", "doneButton", "downloadButton", "cancelButton"}) {
         const auto *b = control<QPushButton>(&w, name);
         out << (b->isHidden() ? "-" : !b->isEnabled() ? "off" : b->text());
     }
@@ -112,11 +113,11 @@ class UpdateWindow : public ::testing::Test {
     }
     // The window as the menu opens it, with the server in the settings,
     // where blanks or a missing slash at the end do no harm.
-    std::unique_ptr<frmChkUpdt> open(const QString &folder = {}, QUrl base = {})
+    std::unique_ptr<UpdateDialog> open(const QString &folder = {}, QUrl base = {})
     {
         base = base.isEmpty() ? server.baseUrl() : base;
         QSettings().setValue("update/baseurl", " " + base.toString().chopped(1) + " ");
-        return std::make_unique<frmChkUpdt>(folder.isEmpty() ? dir.path() : folder, fetcher, boxes);
+        return std::make_unique<UpdateDialog>(folder.isEmpty() ? dir.path() : folder, fetcher);
     }
     // Downloads into the folder and expects the failure, naming `says`, with
     // everything in the folder as before and the download offered again.
@@ -124,7 +125,7 @@ class UpdateWindow : public ::testing::Test {
     {
         const QStringList before = folderState(folder);
         auto w = open(folder);
-        const QString status = press(*w, "dlbtn");
+        const QString status = press(*w, "downloadButton");
         EXPECT_TRUE(status.startsWith("Downloading Files..." + CR + "Download failed. ") &&
                     status.contains(says) &&
                     status.endsWith(CR + CR + "The question bank was not changed."))
@@ -137,90 +138,108 @@ class UpdateWindow : public ::testing::Test {
     TempDir dir;
     // A short time-out stands in for the 20 seconds.
     QtHttpFetcher fetcher{500ms};
-    FakeBoxes boxes;
 };
+
+// The same window for each row of a table of cases.
+template <class Case>
+class UpdateWindowWith : public UpdateWindow, public ::testing::WithParamInterface<Case> {
+};
+
+const auto rowName = [](const auto &info) { return std::string(info.param.name); };
+
+struct OutcomeCase {
+    const char *name;
+    QByteArray program, data;
+    QString text; // "{page}" stands for the server's page of the program
+    QString buttons;
+    QByteArray installed = "1.2\r\n"; // none: no file; "/": a folder of that name
+    QString shown = "1.2";
+};
+using UpdateCheck = UpdateWindowWith<OutcomeCase>;
 
 // One check per outcome, as shown, with its buttons; which versions lead
 // to which outcome is the VersionDecide table's. An installed version that
 // is missing or cannot be read shows nothing and counts as 0.
-TEST_F(UpdateWindow, CheckShowsEachOutcomeAndItsButtons)
+TEST_P(UpdateCheck, ShowsEachOutcomeAndItsButtons)
 {
-    const struct {
-        QByteArray program, data;
-        QString text, buttons;
-        QByteArray installed = "1.2\r\n"; // none: no file; "/": a folder of that name
-        QString shown = "1.2";
-    } cases[] = {
-        {"1.6", "1.2", kCurrent, kCurrentButtons},
-        // A newer program hides newer data; the server's text is shown as sent.
-        {"1.7\r\n", "1.3",
-         "Program upgrade is available to version: 1.7\r\n" + CR +
-             "This file must be downloaded manually. Please visit:" + CR + CR +
-             server.baseUrl().toString() + "zel",
-         kCurrentButtons},
-        {"1.6", "1.3<b>new</b>", dataUpgrade("1.3<b>new</b>"), kUpgradeButtons},
-        {"1.6", "1.3", dataUpgrade("1.3"), kUpgradeButtons, {}, ""},
-        {"1.6", "1.3", dataUpgrade("1.3"), kUpgradeButtons, "/", ""},
-        // A first line longer than a version can be is none.
-        {"1.6", "1.3", dataUpgrade("1.3"), kUpgradeButtons, "1.2" + QByteArray(300, ' '), ""},
-        {"", "1.3",
-         "Unable to retrieve current version data from internet. " + CR +
-             "Check Internet Connection." + CR +
-             "Possible error on website, please try again later.",
-         kCurrentButtons},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        TempDir folder;
-        if (c.installed == "/")
-            QDir(folder.path()).mkdir("DV.ZEL");
-        else if (!c.installed.isNull())
-            folder.write("DV.ZEL", c.installed);
-        serve(c.program, c.data);
-        auto w = open(folder.path());
-        EXPECT_EQ(text(*w, "Text3"), "Data Files:\n" + c.shown);
-        EXPECT_EQ(press(*w, "Command1"), c.text);
-        EXPECT_EQ(text(*w, "Text2"), DisplayText::lines(c.text));
-        EXPECT_EQ(buttons(*w), c.buttons);
-    }
+    const OutcomeCase &c = GetParam();
+    TempDir folder;
+    if (c.installed == "/")
+        QDir(folder.path()).mkdir("DV.ZEL");
+    else if (!c.installed.isNull())
+        folder.write("DV.ZEL", c.installed);
+    serve(c.program, c.data);
+    auto w = open(folder.path());
+    const QString expected = QString(c.text).replace("{page}", server.baseUrl().toString() + "zel");
+    EXPECT_EQ(text(*w, "dataVersionLabel"), "Data Files:\n" + c.shown);
+    EXPECT_EQ(press(*w, "checkButton"), expected);
+    EXPECT_EQ(text(*w, "statusLabel"), DisplayText::lines(expected));
+    EXPECT_EQ(buttons(*w), c.buttons);
 }
+
+const OutcomeCase kUpdateCheckRows[] = {
+    {"current", "1.6", "1.2", kCurrent, kCurrentButtons},
+    // A newer program hides newer data; the server's text is shown as sent.
+    {"program_upgrade", "1.7\r\n", "1.3",
+     "Program upgrade is available to version: 1.7\r\n" + CR +
+         "This file must be downloaded manually. Please visit:" + CR + CR + "{page}",
+     kCurrentButtons},
+    {"data_upgrade_as_sent", "1.6", "1.3<b>new</b>", dataUpgrade("1.3<b>new</b>"), kUpgradeButtons},
+    {"no_installed_version", "1.6", "1.3", dataUpgrade("1.3"), kUpgradeButtons, {}, ""},
+    {"installed_version_a_folder", "1.6", "1.3", dataUpgrade("1.3"), kUpgradeButtons, "/", ""},
+    // A first line longer than a version can be is none.
+    {"installed_version_too_long", "1.6", "1.3", dataUpgrade("1.3"), kUpgradeButtons,
+     "1.2" + QByteArray(300, ' '), ""},
+    {"unreachable", "", "1.3",
+     "Unable to retrieve current version data from internet. " + CR + "Check Internet Connection." +
+         CR + "Possible error on website, please try again later.",
+     kCurrentButtons}};
+INSTANTIATE_TEST_SUITE_P(Outcomes, UpdateCheck, ::testing::ValuesIn(kUpdateCheckRows), rowName);
+
+enum Server { Scripted, WrongFolder, Closed };
+
+struct CheckFailureCase {
+    const char *name;
+    Server base;
+    QByteArray file;
+    R reply; // none: as served
+    QString says;
+};
+using UpdateCheckFailure = UpdateWindowWith<CheckFailureCase>;
+
+const QString kTooLong = " is larger than 256 bytes";
 
 // A server without the version files answers 404 with an HTML page: that is
 // a failure of the check, not a version 0 that would read as "up to date";
 // so is a server that is not there, and a version text longer than a
 // version can be, refused as soon as its length is known.
-TEST_F(UpdateWindow, CheckFailuresSayWhatWentWrong)
+TEST_P(UpdateCheckFailure, SaysWhatWentWrong)
 {
-    QUrl closed;
-    {
+    const CheckFailureCase &c = GetParam();
+    QUrl base = server.baseUrl();
+    if (c.base == WrongFolder) {
+        base = base.resolved(QUrl("no/"));
+    } else if (c.base == Closed) {
         ScriptedServer gone;
-        closed = gone.baseUrl();
+        base = gone.baseUrl();
     }
-    const QString tooLong = " is larger than 256 bytes";
-    const struct {
-        QUrl base;
-        QByteArray file;
-        R reply; // none: as served
-        QString says;
-    } cases[] = {
-        {server.baseUrl().resolved(QUrl("no/")), "zelq_ver.txt", {}, "Not Found"},
-        {closed, "zelq_ver.txt", {}, "refused"},
-        {server.baseUrl(), "zelq_ver.txt", {"1.7" + QByteArray(254, ' ')}, tooLong},
-        {server.baseUrl(), "DV.ZEL", {"1.3", R::Stall, 3, 19'000'000}, tooLong},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.says.toStdString());
-        serve("1.6", "1.3");
-        if (!c.reply.body.isNull())
-            server.on("/zel/" + c.file, c.reply);
-        auto w = open({}, c.base);
-        const QString status = press(*w, "Command1");
-        EXPECT_TRUE(status.startsWith("An error has occured! " + CR + CR) &&
-                    status.contains("zel/" + c.file) && status.contains(c.says))
-            << status.toStdString();
-        EXPECT_EQ(buttons(*w), kCurrentButtons);
-    }
+    if (!c.reply.body.isNull())
+        server.on("/zel/" + c.file, c.reply);
+    auto w = open({}, base);
+    const QString status = press(*w, "checkButton");
+    EXPECT_TRUE(status.startsWith("An error has occured! " + CR + CR) &&
+                status.contains("zel/" + c.file) && status.contains(c.says))
+        << status.toStdString();
+    EXPECT_EQ(buttons(*w), kCurrentButtons);
 }
+
+const CheckFailureCase kUpdateCheckFailureRows[] = {
+    {"not_found", WrongFolder, "zelq_ver.txt", {}, "Not Found"},
+    {"refused", Closed, "zelq_ver.txt", {}, "refused"},
+    {"version_too_long", Scripted, "zelq_ver.txt", {"1.7" + QByteArray(254, ' ')}, kTooLong},
+    {"announced_too_long", Scripted, "DV.ZEL", {"1.3", R::Stall, 3, 19'000'000}, kTooLong}};
+INSTANTIATE_TEST_SUITE_P(Failures, UpdateCheckFailure, ::testing::ValuesIn(kUpdateCheckFailureRows),
+                         rowName);
 
 // The window as it opens, then from the keyboard: the check button has the
 // focus and Enter presses it. A check repeated after a data upgrade was
@@ -232,16 +251,16 @@ TEST_F(UpdateWindow, ChecksAndDownloadsFromTheKeyboard)
 {
     auto w = open();
     EXPECT_EQ(w->windowTitle(), "Check for Update...");
-    EXPECT_EQ(text(*w, "Text1"), "Program:\n1.6");
+    EXPECT_EQ(text(*w, "programVersionLabel"), "Program:\n1.6");
     for (auto *l : w->findChildren<QLabel *>())
         EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
-    EXPECT_EQ(text(*w, "Text2"), "");
+    EXPECT_EQ(text(*w, "statusLabel"), "");
     EXPECT_EQ(buttons(*w), "Check for Update | Cancel | - | -");
     w->show();
     QApplication::setActiveWindow(w.get());
-    EXPECT_EQ(QApplication::focusWidget(), control(w.get(), "Command1"));
+    EXPECT_EQ(QApplication::focusWidget(), control(w.get(), "checkButton"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(w->view().Text2, dataUpgrade("1.3"));
+    EXPECT_EQ(w->view().status, dataUpgrade("1.3"));
 
     // While the check waits, the window repaints, and the clicks, keys and
     // close requests made meanwhile are dropped: none of them runs once the
@@ -257,12 +276,12 @@ TEST_F(UpdateWindow, ChecksAndDownloadsFromTheKeyboard)
             return false;
         }
     } count;
-    control(w.get(), "Text2")->installEventFilter(&count);
+    control(w.get(), "statusLabel")->installEventFilter(&count);
     QStringList seen;
     server.onRequest = [&] {
-        seen << buttons(*w) + " : " + text(*w, "Text2");
-        QTest::mouseClick(control(w.get(), "dbtn"), Qt::LeftButton);
-        QTest::mouseClick(control(w.get(), "Command1"), Qt::LeftButton);
+        seen << buttons(*w) + " : " + text(*w, "statusLabel");
+        QTest::mouseClick(control(w.get(), "doneButton"), Qt::LeftButton);
+        QTest::mouseClick(control(w.get(), "checkButton"), Qt::LeftButton);
         QTest::keyClick(w.get(), Qt::Key_Space);
         QTest::keyClick(w.get(), Qt::Key_Escape);
         QTest::keyClick(w.get(), Qt::Key_F4, Qt::AltModifier);
@@ -280,132 +299,159 @@ TEST_F(UpdateWindow, ChecksAndDownloadsFromTheKeyboard)
     ASSERT_EQ(buttons(*w), kUpgradeButtons);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), control(w.get(), "dlbtn"));
+    EXPECT_EQ(QApplication::focusWidget(), control(w.get(), "downloadButton"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(w->view().Text2, "Downloading Files..." + CR + "Download Complete." + CR + CR +
-                                   "Please restart ZEL Quiz to finish upgrade.");
+    EXPECT_EQ(w->view().status, "Downloading Files..." + CR + "Download Complete." + CR + CR +
+                                    "Please restart ZEL Quiz to finish upgrade.");
     EXPECT_EQ(buttons(*w), "off | - | off | Done");
     EXPECT_EQ(folderState(dir.path()), QStringList({"A.zel", "AD.zel", "DV.ZEL", kServerA + "\r\n",
                                                     kServerAD + "\r\n", "1.3\r\n"}));
     // What the window showed at load stays until it is loaded again.
-    EXPECT_EQ(text(*w, "Text3"), "Data Files:\n1.2");
+    EXPECT_EQ(text(*w, "dataVersionLabel"), "Data Files:\n1.2");
     QTest::keyClick(w.get(), Qt::Key_Escape);
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(w->result(), QDialog::Accepted);
 
     auto reopened = open();
-    EXPECT_EQ(text(*reopened, "Text3"), "Data Files:\n1.3");
-    EXPECT_EQ(press(*reopened, "Command1"), kCurrent);
-    press(*reopened, "dbtn");
+    EXPECT_EQ(text(*reopened, "dataVersionLabel"), "Data Files:\n1.3");
+    EXPECT_EQ(press(*reopened, "checkButton"), kCurrent);
+    press(*reopened, "doneButton");
     EXPECT_EQ(reopened->result(), QDialog::Accepted);
     QSettings().remove(QStringLiteral("update"));
     EXPECT_EQ(updateBaseUrl().toString(), builtInUpdateUrl());
 }
 
+struct DownloadFailureCase {
+    const char *name;
+    QByteArray file;
+    R reply; // none: as served
+    QString says;
+    bool folder = false; // a folder stands where the file is to be written
+};
+using UpdateDownloadFailure = UpdateWindowWith<DownloadFailureCase>;
+
+const QString kInvalid = ": not a valid question bank file ";
+
 // One file of the three goes wrong on the server, or a folder stands where
 // it is to be written (which stops root too); the others are as they
 // should be.
-TEST_F(UpdateWindow, AFailedDownloadLeavesTheBankAsItWasAndSaysWhatFailed)
+TEST_P(UpdateDownloadFailure, LeavesTheBankAsItWasAndSaysWhatFailed)
 {
-    const QString invalid = ": not a valid question bank file ";
-    const struct {
-        QByteArray file;
-        R reply; // none: as served
-        QString says;
-        bool folder = false;
-    } cases[] = {
-        {"A.zel", {kServerA, R::Stall, 5}, "zel/A.zel timed out after 0.5 seconds"},
-        // Every byte is progress: only a limit on the whole request ends it.
-        {"DV.ZEL", {QByteArray(200, '1'), R::Trickle}, "zel/DV.ZEL timed out after 0.5 seconds"},
-        {"AD.zel", {kServerAD, R::Reset, 40}, "AD.zel: "},
-        {"DV.ZEL", ScriptedServer::error("404 Not Found"), "DV.ZEL: "},
-        {"A.zel", ScriptedServer::error("500 Internal Server Error"), "Internal Server Error"},
-        {"A.zel", {""}, "A.zel: the website sent an empty file"},
-        // Refused on the announcement alone: the body would never come.
-        {"AD.zel",
-         {"1|", R::Stall, 2, QtHttpFetcher::BodyCap + 1},
-         "larger than " + QString::number(QtHttpFetcher::BodyCap) + " bytes"},
-        {"AD.zel", {"3|2|x|4|5|6|7|\r\n3|1|3|4|5|6|7|"}, "AD.zel" + invalid + "(Type mismatch)"},
-        // 600 lines with a line end gain an empty 601st from the download.
-        {"A.zel",
-         {QByteArray("x\r\n").repeated(600)},
-         "A.zel" + invalid + "(Subscript out of range)"},
-        {"AD.zel",
-         {"3|2|3|4|5|6|7|\r\n" + QByteArray("9\r\n").repeated(6)},
-         "AD.zel" + invalid + "(Too few questions in the question bank)"},
-        {"DV.ZEL", {"<html>Moved</html>"}, "DV.ZEL: not a data version number"},
-        {"A.zel", {}, "A.zel: something that is not a file is in its place", true},
-        {"AD.zel", {}, "AD.zel: something that is not a file is in its place", true},
-        {"DV.ZEL", {}, "DV.ZEL: something that is not a file is in its place", true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.says.toStdString());
-        serve("1.6", "1.3");
-        if (!c.reply.body.isNull())
-            server.on("/zel/" + c.file, c.reply);
-        TempDir folder;
-        install(folder);
-        if (c.folder) {
-            ASSERT_TRUE(QFile::remove(folder.file(c.file)) &&
-                        QDir(folder.path()).mkpath(c.file + "/in"));
-        }
-        expectUnchanged(folder.path(), c.says);
+    const DownloadFailureCase &c = GetParam();
+    if (!c.reply.body.isNull())
+        server.on("/zel/" + c.file, c.reply);
+    TempDir folder;
+    install(folder);
+    if (c.folder) {
+        ASSERT_TRUE(QFile::remove(folder.file(c.file)) &&
+                    QDir(folder.path()).mkpath(c.file + "/in"));
     }
+    expectUnchanged(folder.path(), c.says);
 }
 
-// With the author's key beside the program, the files as the author signed
-// and published them are installed, and nothing else is: each refusal says
-// which file and why, and leaves the bank as it was.
-TEST_F(UpdateWindow, WithAKeyOnlyTheSignedBankIsInstalled)
+const DownloadFailureCase kUpdateDownloadFailureRows[] = {
+    {"stalled", "A.zel", {kServerA, R::Stall, 5}, "zel/A.zel timed out after 0.5 seconds"},
+    // Every byte is progress: only a limit on the whole request ends it.
+    {"trickled",
+     "DV.ZEL",
+     {QByteArray(200, '1'), R::Trickle},
+     "zel/DV.ZEL timed out after 0.5 seconds"},
+    {"reset", "AD.zel", {kServerAD, R::Reset, 40}, "AD.zel: "},
+    {"not_found", "DV.ZEL", ScriptedServer::error("404 Not Found"), "DV.ZEL: "},
+    {"server_error", "A.zel", ScriptedServer::error("500 Internal Server Error"),
+     "Internal Server Error"},
+    {"empty", "A.zel", {""}, "A.zel: the website sent an empty file"},
+    // Refused on the announcement alone: the body would never come.
+    {"announced_too_large",
+     "AD.zel",
+     {"1|", R::Stall, 2, QtHttpFetcher::BodyCap + 1},
+     "larger than " + QString::number(QtHttpFetcher::BodyCap) + " bytes"},
+    {"type_mismatch",
+     "AD.zel",
+     {"3|2|x|4|5|6|7|\r\n3|1|3|4|5|6|7|"},
+     "AD.zel" + kInvalid + "(Type mismatch)"},
+    // 600 lines with a line end gain an empty 601st from the download.
+    {"too_many_lines",
+     "A.zel",
+     {QByteArray("x\r\n").repeated(600)},
+     "A.zel" + kInvalid + "(Subscript out of range)"},
+    {"too_few_questions",
+     "AD.zel",
+     {"3|2|3|4|5|6|7|\r\n" + QByteArray("9\r\n").repeated(6)},
+     "AD.zel" + kInvalid + "(Too few questions in the question bank)"},
+    {"not_a_version", "DV.ZEL", {"<html>Moved</html>"}, "DV.ZEL: not a data version number"},
+    {"folder_for_a", "A.zel", {}, "A.zel: something that is not a file is in its place", true},
+    {"folder_for_ad", "AD.zel", {}, "AD.zel: something that is not a file is in its place", true},
+    {"folder_for_dv", "DV.ZEL", {}, "DV.ZEL: something that is not a file is in its place", true}};
+INSTANTIATE_TEST_SUITE_P(Failures, UpdateDownloadFailure,
+                         ::testing::ValuesIn(kUpdateDownloadFailureRows), rowName);
+
+const QStringList kSignedFiles = {"A.zel", "AD.zel", "DV.ZEL"};
+
+QByteArray signedFile(const QString &name)
 {
-    const auto signedFile = [](const QString &name) { return testData("signatures/" + name); };
-    const QStringList files = {"A.zel", "AD.zel", "DV.ZEL"};
-    const auto serveSigned = [&] {
-        for (const QString &name : files) {
+    return testData("signatures/" + name);
+}
+
+struct SignatureCase {
+    const char *name;
+    const char *key; // empty: a folder of that name
+    QByteArray path;
+    std::function<R()> reply;
+    QString says;
+};
+
+// The server with the files as the author signed and published them.
+class UpdateSigned : public UpdateWindowWith<SignatureCase> {
+  protected:
+    void serveSigned()
+    {
+        for (const QString &name : kSignedFiles) {
             server.on("/zel/" + name.toLatin1(), {signedFile(name)});
             server.on("/zel/" + name.toLatin1() + ".minisig", {signedFile(name + ".minisig")});
         }
-    };
-    const struct {
-        const char *key; // empty: a folder of that name
-        QByteArray path;
-        R reply;
-        QString says;
-    } cases[] = {
-        {"update.pub",
-         "/zel/A.zel",
-         {signedFile("A.zel") + "\r\n"},
-         "A.zel.minisig: the signature does not match A.zel"},
-        {"update.pub", "/zel/DV.ZEL.minisig", ScriptedServer::error("404 Not Found"),
-         "DV.ZEL.minisig: "},
-        {"update.pub",
-         "/zel/AD.zel.minisig",
-         {QByteArray(5000, 'x')},
-         "/zel/AD.zel.minisig is larger than 4096 bytes"},
-        {"other.pub", "", {}, "A.zel.minisig: made with the key "},
-        {"A.zel", "", {}, "update.pub: not a public key: "},
-        {"", "", {}, "update.pub: not a file"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.says.toStdString());
-        serveSigned();
-        if (!c.path.isEmpty())
-            server.on(c.path, c.reply);
-        TempDir folder;
-        install(folder);
-        if (*c.key)
-            folder.write("update.pub", signedFile(c.key));
-        else
-            ASSERT_TRUE(QDir(folder.path()).mkdir("update.pub"));
-        expectUnchanged(folder.path(), c.says);
     }
+};
 
+// With the author's key beside the program, anything but the files as the
+// author signed them is refused: each refusal says which file and why, and
+// leaves the bank as it was.
+TEST_P(UpdateSigned, OnlyTheSignedBankIsInstalled)
+{
+    const SignatureCase &c = GetParam();
+    serveSigned();
+    if (!c.path.isEmpty())
+        server.on(c.path, c.reply());
+    TempDir folder;
+    install(folder);
+    if (*c.key)
+        folder.write("update.pub", signedFile(c.key));
+    else
+        ASSERT_TRUE(QDir(folder.path()).mkdir("update.pub"));
+    expectUnchanged(folder.path(), c.says);
+}
+
+const SignatureCase kUpdateSignedRows[] = {
+    {"altered_file", "update.pub", "/zel/A.zel", [] { return R{signedFile("A.zel") + "\r\n"}; },
+     "A.zel.minisig: the signature does not match A.zel"},
+    {"missing_signature", "update.pub", "/zel/DV.ZEL.minisig",
+     [] { return ScriptedServer::error("404 Not Found"); }, "DV.ZEL.minisig: "},
+    {"signature_too_large", "update.pub", "/zel/AD.zel.minisig",
+     [] { return R{QByteArray(5000, 'x')}; }, "/zel/AD.zel.minisig is larger than 4096 bytes"},
+    {"other_key", "other.pub", "", {}, "A.zel.minisig: made with the key "},
+    {"not_a_key", "A.zel", "", {}, "update.pub: not a public key: "},
+    {"key_a_folder", "", "", {}, "update.pub: not a file"}};
+INSTANTIATE_TEST_SUITE_P(Refusals, UpdateSigned, ::testing::ValuesIn(kUpdateSignedRows), rowName);
+
+// The files as signed are installed.
+TEST_F(UpdateSigned, TheSignedBankIsInstalled)
+{
     serveSigned();
     dir.write("update.pub", signedFile("update.pub"));
     auto w = open();
-    EXPECT_TRUE(press(*w, "dlbtn").endsWith("Please restart ZEL Quiz to finish upgrade."));
+    EXPECT_TRUE(press(*w, "downloadButton").endsWith("Please restart ZEL Quiz to finish upgrade."));
     QStringList installed = {"A.zel", "AD.zel", "DV.ZEL", "update.pub"};
-    for (const QString &name : files)
+    for (const QString &name : kSignedFiles)
         installed << QString::fromLatin1(signedFile(name) + "\r\n");
     EXPECT_EQ(folderState(dir.path()), installed);
 }

@@ -1,7 +1,6 @@
-#include "frmSplash.h"
+#include "SplashScreen.h"
 
 #include "core/common/AppInfo.h"
-#include "core/common/RunTimeError.h"
 #include "gui/widgets/AppIcon.h"
 #include "gui/widgets/DesignWidgets.h"
 #include "gui/widgets/Twips.h"
@@ -16,38 +15,37 @@
 #include <QScreen>
 #include <QTimer>
 
-frmSplash::frmSplash(const QString &appPath, QWidget *owner)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), m_appPath(appPath)
+SplashScreen::SplashScreen(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QStringLiteral("SplashScreen"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::px(6735), Twips::px(5250));
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(AppIcon::icon());
 
-    lblVersion =
-        DesignWidgets::label(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.0.0"),
+    m_versionLabel =
+        DesignWidgets::label(this, QStringLiteral("versionLabel"), QStringLiteral("Version 1.0.0"),
                              Twips::rect(4560, 4920, 2070, 405), Qt::AlignLeft | Qt::AlignVCenter);
-    lblVersion->setFont(DesignWidgets::font(QStringLiteral("Arial"), 12, true));
-    DesignWidgets::setTextColour(lblVersion, Qt::white);
-    lblVersion->installEventFilter(this);
+    m_versionLabel->setFont(DesignWidgets::font(QStringLiteral("Arial"), 12, true));
+    DesignWidgets::setTextColour(m_versionLabel, Qt::white);
+    m_versionLabel->installEventFilter(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-    Timer1->start();
+    m_closeTimer = new QTimer(this);
+    m_closeTimer->setObjectName(QStringLiteral("closeTimer"));
+    m_closeTimer->setInterval(1000);
+    connect(m_closeTimer, &QTimer::timeout, this, &SplashScreen::secondTicked);
+    m_closeTimer->start();
 
     const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->geometry().center() - rect().center());
 }
 
-void frmSplash::Form_Load()
+Result<> SplashScreen::load(const QString &folder)
 {
-    const QString path = m_appPath + QStringLiteral("/zel2.jpg");
+    const QString path = folder + QStringLiteral("/zel2.jpg");
     if (!QFileInfo(path).isFile())
-        throw RunTimeError(RunTimeError::FileNotFound);
+        return failure(ErrorNumber::FileNotFound);
     // Named as a JPEG, read as one first: guessing the format from the
     // content loads every image plugin Qt has. Another kind of picture
     // under the name still loads.
@@ -57,23 +55,24 @@ void frmSplash::Form_Load()
     if (image.isNull())
         image = QImageReader(path).read();
     if (image.isNull())
-        throw RunTimeError(RunTimeError::InvalidPicture);
+        return failure(ErrorNumber::InvalidPicture);
     m_picture = QPixmap::fromImage(image);
-    lblVersion->setText(QStringLiteral("Version ") + AppInfo::versionText());
-    lblVersion->setAccessibleName(lblVersion->text());
+    m_versionLabel->setText(QStringLiteral("Version ") + AppInfo::versionText());
+    m_versionLabel->setAccessibleName(m_versionLabel->text());
     update();
+    return {};
 }
 
-void frmSplash::Timer1_Timer()
+void SplashScreen::secondTicked()
 {
-    ++Ticks;
-    if (Ticks == 10) {
-        Timer1->stop();
+    ++m_secondsShown;
+    if (m_secondsShown == 10) {
+        m_closeTimer->stop();
         close();
     }
 }
 
-void frmSplash::paintEvent(QPaintEvent *)
+void SplashScreen::paintEvent(QPaintEvent *)
 {
     // Drawn from the top-left corner at its own size, as the picture was
     // made for the window.
@@ -81,22 +80,22 @@ void frmSplash::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_picture);
 }
 
-void frmSplash::mousePressEvent(QMouseEvent *event)
+void SplashScreen::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    Form_Click();
+    close();
 }
 
-void frmSplash::keyPressEvent(QKeyEvent *event)
+void SplashScreen::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
-    Form_KeyPress();
+    close();
 }
 
-bool frmSplash::eventFilter(QObject *watched, QEvent *event)
+bool SplashScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lblVersion && event->type() == QEvent::MouseButtonPress) {
-        lblVersion_Click();
+    if (watched == m_versionLabel && event->type() == QEvent::MouseButtonPress) {
+        close();
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -1,4 +1,4 @@
-#include "frmChkUpdt.h"
+#include "UpdateDialog.h"
 
 #include "core/common/AppInfo.h"
 #include "core/common/DisplayText.h"
@@ -76,108 +76,104 @@ QString describe(const std::exception &e)
 
 } // namespace
 
-frmChkUpdt::frmChkUpdt(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
-                       QWidget *owner, const QUrl &baseUrl)
+UpdateDialog::UpdateDialog(const QString &appPath, HttpFetcher &fetcher, QWidget *owner,
+                           const QUrl &baseUrl)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_appPath(appPath),
       m_fetcher(fetcher), m_baseUrl(baseUrl.toString())
 {
-    (void)boxes;
-    setObjectName(QStringLiteral("frmChkUpdt"));
+    setObjectName(QStringLiteral("UpdateDialog"));
     setWindowTitle(QStringLiteral("Check for Update..."));
     setModal(true);
     buildWidgets();
-    Form_Load();
-    Command1->setFocus();
+    m_dataVersion = readDataVersion(m_appPath + QStringLiteral("/DV.ZEL"));
+    m_programVersionLabel->setText(
+        DisplayText::lines(QStringLiteral("Program:") + CR + AppInfo::versionText()));
+    m_dataVersionLabel->setText(
+        DisplayText::lines(QStringLiteral("Data Files:") + CR + m_dataVersion));
+    render();
+    m_checkButton->setFocus();
 }
 
-frmChkUpdt::frmChkUpdt(const QString &appPath, HttpFetcher &fetcher, MessageBoxes &boxes,
-                       QWidget *owner)
-    : frmChkUpdt(appPath, fetcher, boxes, owner, updateBaseUrl())
+UpdateDialog::UpdateDialog(const QString &appPath, HttpFetcher &fetcher, QWidget *owner)
+    : UpdateDialog(appPath, fetcher, owner, updateBaseUrl())
 {
 }
 
-void frmChkUpdt::buildWidgets()
+void UpdateDialog::buildWidgets()
 {
     setFixedSize(px(5985), px(3540));
 
-    Label1 = label(this, "Label1",
-                   QStringLiteral("This will check the internet for an update to the ZEL Quiz "
-                                  "program"),
-                   twips(1245, 120, 3495, 495));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Command1 =
-        button(this, "Command1", QStringLiteral("Check for Update"), twips(1965, 600, 2055, 375));
+    QLabel *intro = label(this, "introLabel",
+                          QStringLiteral("This will check the internet for an update to the ZEL "
+                                         "Quiz program"),
+                          twips(1245, 120, 3495, 495));
+    intro->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_checkButton = button(this, "checkButton", QStringLiteral("Check for Update"),
+                           twips(1965, 600, 2055, 375));
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twips(1065, 1080, 3855, 735));
-    Label2 = label(Frame1, "Label2", QStringLiteral("Your Software Versions:"),
-                   twips(960, 0, 1935, 255));
-    Text1 = label(Frame1, "Text1", QStringLiteral("Program: "), twips(480, 240, 1215, 375));
-    Text3 = label(Frame1, "Text3", QStringLiteral("Data Files:"), twips(2160, 240, 1215, 375));
+    auto *versions = new QGroupBox(this);
+    versions->setObjectName(QStringLiteral("versionsBox"));
+    versions->setGeometry(twips(1065, 1080, 3855, 735));
+    label(versions, "versionsHeading", QStringLiteral("Your Software Versions:"),
+          twips(960, 0, 1935, 255));
+    m_programVersionLabel = label(versions, "programVersionLabel", QStringLiteral("Program: "),
+                                  twips(480, 240, 1215, 375));
+    m_dataVersionLabel = label(versions, "dataVersionLabel", QStringLiteral("Data Files:"),
+                               twips(2160, 240, 1215, 375));
 
-    Text2 = label(this, "Text2", QString(), twips(345, 1920, 5295, 1095));
-    Text2->setAutoFillBackground(true);
-    Text2->setMargin(2);
-    QPalette white = Text2->palette();
+    m_statusLabel = label(this, "statusLabel", QString(), twips(345, 1920, 5295, 1095));
+    m_statusLabel->setAutoFillBackground(true);
+    m_statusLabel->setMargin(2);
+    QPalette white = m_statusLabel->palette();
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
-    Text2->setPalette(white);
+    m_statusLabel->setPalette(white);
 
-    dlbtn =
-        button(this, "dlbtn", QStringLiteral("Download Data Files"), twips(120, 3120, 2895, 375));
-    dbtn = button(this, "dbtn", QStringLiteral("Cancel"), twips(2445, 3120, 1095, 375));
-    cbtn = button(this, "cbtn", QStringLiteral("Cancel"), twips(4080, 3120, 1695, 375));
+    m_downloadButton = button(this, "downloadButton", QStringLiteral("Download Data Files"),
+                              twips(120, 3120, 2895, 375));
+    m_doneButton =
+        button(this, "doneButton", QStringLiteral("Cancel"), twips(2445, 3120, 1095, 375));
+    m_cancelButton =
+        button(this, "cancelButton", QStringLiteral("Cancel"), twips(4080, 3120, 1695, 375));
 
-    connect(Command1, &QPushButton::clicked, this, &frmChkUpdt::Command1_Click);
-    connect(dbtn, &QPushButton::clicked, this, &frmChkUpdt::dbtn_Click);
-    connect(cbtn, &QPushButton::clicked, this, &frmChkUpdt::cbtn_Click);
-    connect(dlbtn, &QPushButton::clicked, this, &frmChkUpdt::dlbtn_Click);
+    connect(m_checkButton, &QPushButton::clicked, this, &UpdateDialog::checkForUpdate);
+    connect(m_doneButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_downloadButton, &QPushButton::clicked, this, &UpdateDialog::downloadDataFiles);
 }
 
-QString frmChkUpdt::pageAddress() const
+QString UpdateDialog::pageAddress() const
 {
     return m_baseUrl + QStringLiteral("zel");
 }
 
-void frmChkUpdt::Form_Load()
+void UpdateDialog::render()
 {
-    m_view = UpdateView::loaded();
-    ProgramVersion = AppInfo::versionText();
-    VersionURL = m_baseUrl + QStringLiteral("zel/zelq_ver.txt");
-    DataVersionURL = m_baseUrl + QStringLiteral("zel/DV.ZEL");
-    DataVersionPath = m_appPath + QStringLiteral("/DV.ZEL");
-    DataVersion = readDataVersion(DataVersionPath);
-    Text1->setText(DisplayText::lines(QStringLiteral("Program:") + CR + ProgramVersion));
-    Text3->setText(DisplayText::lines(QStringLiteral("Data Files:") + CR + DataVersion));
-    render();
-}
-
-void frmChkUpdt::render()
-{
-    Text2->setText(DisplayText::lines(m_view.Text2));
+    m_statusLabel->setText(DisplayText::lines(m_view.status));
     const auto apply = [](QPushButton *b, const UpdateView::Button &state) {
         b->setText(state.caption);
         b->setEnabled(state.enabled);
         b->setVisible(state.visible);
     };
-    apply(Command1, m_view.Command1);
-    apply(dbtn, m_view.dbtn);
-    apply(dlbtn, m_view.dlbtn);
-    apply(cbtn, m_view.cbtn);
+    apply(m_checkButton, m_view.checkButton);
+    apply(m_doneButton, m_view.doneButton);
+    apply(m_downloadButton, m_view.downloadButton);
+    apply(m_cancelButton, m_view.cancelButton);
 }
 
-void frmChkUpdt::Command1_Click()
+void UpdateDialog::checkForUpdate()
 {
     VersionCheck::start(m_view);
     render();
-    VersionCheck::Versions v{ProgramVersion, DataVersion, QString(), QString()};
+    VersionCheck::Versions v{AppInfo::versionText(), m_dataVersion, QString(), QString()};
     try {
         // Both fetches are made even when the first gave nothing, as the
         // check always has; a failure of either ends the check.
-        for (auto [url, text] : {std::pair{&VersionURL, &NewProgramVersion},
-                                 std::pair{&DataVersionURL, &NewDataVersion}}) {
-            const FetchResult r = m_fetcher.get(QUrl(*url), VersionCheck::MaxVersionBytes);
+        for (auto [file, text] :
+             {std::pair{QStringLiteral("zel/zelq_ver.txt"), &v.NewProgramVersion},
+              std::pair{QStringLiteral("zel/DV.ZEL"), &v.NewDataVersion}}) {
+            const FetchResult r =
+                m_fetcher.get(QUrl(m_baseUrl + file), VersionCheck::MaxVersionBytes);
             if (!r.ok) {
                 VersionCheck::finish(m_view, VersionCheck::Outcome::Failed, v, pageAddress(),
                                      r.errorString);
@@ -185,8 +181,6 @@ void frmChkUpdt::Command1_Click()
                 return;
             }
             *text = TextFile::decode(r.body);
-            v.NewProgramVersion = NewProgramVersion;
-            v.NewDataVersion = NewDataVersion;
         }
         VersionCheck::finish(m_view, VersionCheck::decide(v), v, pageAddress());
     } catch (const std::exception &e) {
@@ -195,26 +189,21 @@ void frmChkUpdt::Command1_Click()
     render();
 }
 
-void frmChkUpdt::dlbtn_Click()
+void UpdateDialog::downloadDataFiles()
 {
     DownloadPlan::start(m_view);
     render();
-    AURL = m_baseUrl + QStringLiteral("zel/A.zel");
-    ADURL = m_baseUrl + QStringLiteral("zel/AD.zel");
-    APath = m_appPath + QStringLiteral("/A.zel");
-    ADPath = m_appPath + QStringLiteral("/AD.zel");
-
     // The window shows "Downloading Files..." while the files are fetched.
     BankDownload::run(m_fetcher, m_baseUrl, m_appPath, m_view);
     render();
 }
 
-void frmChkUpdt::keyPressEvent(QKeyEvent *event)
+void UpdateDialog::keyPressEvent(QKeyEvent *event)
 {
     // Escape is the visible Cancel, as in any dialog; with none shown it
     // does nothing.
     if (event->key() == Qt::Key_Escape) {
-        for (QPushButton *cancel : {dbtn, cbtn}) {
+        for (QPushButton *cancel : {m_doneButton, m_cancelButton}) {
             if (cancel->isVisible() && cancel->isEnabled()) {
                 cancel->click();
                 break;

@@ -1,4 +1,4 @@
-#include "frmProgress.h"
+#include "ProgressDialog.h"
 
 #include "ChartWidget.h"
 #include "core/record/LearningRecord.h"
@@ -59,10 +59,10 @@ QGroupBox *group(const QString &caption, QWidget *content, QWidget *parent)
 
 } // namespace
 
-frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *parent)
+ProgressDialog::ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWidget *parent)
     : QDialog(parent), m_record(record), m_boxes(boxes)
 {
-    setObjectName(QStringLiteral("frmProgress"));
+    setObjectName(QStringLiteral("ProgressDialog"));
     setWindowTitle(title);
     // Everything but the buttons scrolls, so that the window fits a small
     // screen and the buttons stay in reach.
@@ -72,56 +72,58 @@ frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *p
     scroll->setFrameShape(QFrame::NoFrame);
     auto *content = new QWidget(scroll);
     auto *layout = new QVBoxLayout(content);
-    Lbl_Today = plainLabel("Lbl_Today", content);
-    Lbl_Week = plainLabel("Lbl_Week", content);
-    Lbl_AllTime = plainLabel("Lbl_AllTime", content);
-    for (QLabel *l : {Lbl_Today, Lbl_Week, Lbl_AllTime})
+    m_todayLabel = plainLabel("todayLabel", content);
+    m_weekLabel = plainLabel("weekLabel", content);
+    m_allTimeLabel = plainLabel("allTimeLabel", content);
+    for (QLabel *l : {m_todayLabel, m_weekLabel, m_allTimeLabel})
         layout->addWidget(l);
 
-    Chart_Wording = new ChartWidget(ChartWidget::Orientation::Horizontal, content);
-    Chart_Wording->setObjectName(QStringLiteral("Chart_Wording"));
+    m_wordingChart = new ChartWidget(ChartWidget::Orientation::Horizontal, content);
+    m_wordingChart->setObjectName(QStringLiteral("wordingChart"));
     layout->addWidget(
-        group(QStringLiteral("First-try accuracy per question wording"), Chart_Wording, content));
-    Chart_Days = new ChartWidget(ChartWidget::Orientation::Vertical, content);
-    Chart_Days->setObjectName(QStringLiteral("Chart_Days"));
+        group(QStringLiteral("First-try accuracy per question wording"), m_wordingChart, content));
+    m_daysChart = new ChartWidget(ChartWidget::Orientation::Vertical, content);
+    m_daysChart->setObjectName(QStringLiteral("daysChart"));
     layout->addWidget(group(QStringLiteral("The last 30 days: answers per day (bars) and "
                                            "first-try accuracy (line)"),
-                            Chart_Days, content));
+                            m_daysChart, content));
 
-    Tbl_Weakest = new QTableWidget(0, 6, content);
-    Tbl_Weakest->setObjectName(QStringLiteral("Tbl_Weakest"));
-    Tbl_Weakest->setHorizontalHeaderLabels(
+    m_weakestTable = new QTableWidget(0, 6, content);
+    m_weakestTable->setObjectName(QStringLiteral("weakestTable"));
+    m_weakestTable->setHorizontalHeaderLabels(
         {QStringLiteral("Subject"), QStringLiteral("Wording"), QStringLiteral("Right answer"),
          QStringLiteral("First-try accuracy"), QStringLiteral("Times asked"),
          QStringLiteral("Last asked")});
-    Tbl_Weakest->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Tbl_Weakest->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Tbl_Weakest->setTabKeyNavigation(false);
-    Tbl_Weakest->verticalHeader()->hide();
-    Tbl_Weakest->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Tbl_Weakest->setWordWrap(false);
+    m_weakestTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_weakestTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_weakestTable->setTabKeyNavigation(false);
+    m_weakestTable->verticalHeader()->hide();
+    m_weakestTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_weakestTable->setWordWrap(false);
     // All ten rows at once, without scrolling.
-    Tbl_Weakest->setMinimumHeight(Tbl_Weakest->verticalHeader()->defaultSectionSize() * 10 +
-                                  Tbl_Weakest->horizontalHeader()->sizeHint().height() + 6);
-    layout->addWidget(group(QStringLiteral("The 10 weakest questions"), Tbl_Weakest, content));
+    m_weakestTable->setMinimumHeight(m_weakestTable->verticalHeader()->defaultSectionSize() * 10 +
+                                     m_weakestTable->horizontalHeader()->sizeHint().height() + 6);
+    layout->addWidget(group(QStringLiteral("The 10 weakest questions"), m_weakestTable, content));
 
     auto *buttons = new QDialogButtonBox(this);
-    cmdExport = buttons->addButton(QStringLiteral("&Export..."), QDialogButtonBox::ActionRole);
-    cmdExport->setObjectName(QStringLiteral("cmdExport"));
-    cmdClear =
+    QPushButton *exportButton =
+        buttons->addButton(QStringLiteral("&Export..."), QDialogButtonBox::ActionRole);
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    QPushButton *clearButton =
         buttons->addButton(QStringLiteral("Clear &History..."), QDialogButtonBox::DestructiveRole);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClose = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    for (QPushButton *b : {cmdExport, cmdClear})
+    clearButton->setObjectName(QStringLiteral("clearButton"));
+    QPushButton *closeButton =
+        buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    for (QPushButton *b : {exportButton, clearButton})
         b->setAutoDefault(false);
-    connect(cmdExport, &QPushButton::clicked, this, &frmProgress::cmdExport_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmProgress::cmdClear_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(exportButton, &QPushButton::clicked, this, &ProgressDialog::exportRecord);
+    connect(clearButton, &QPushButton::clicked, this, &ProgressDialog::clearRecord);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     scroll->setWidget(content);
     outer->addWidget(scroll);
     outer->addWidget(buttons);
-    cmdClose->setDefault(true);
+    closeButton->setDefault(true);
     // As tall as the content wants, within the screen (less room for the
     // window's title bar).
     const int wanted = content->sizeHint().height() + buttons->sizeHint().height() +
@@ -137,19 +139,19 @@ frmProgress::frmProgress(LearningRecord &record, MessageBoxes &boxes, QWidget *p
                 QStringLiteral("/learning-record.csv"),
             QStringLiteral("CSV files (*.csv);;All files (*)"));
     };
-    load();
+    refresh();
 }
 
-void frmProgress::load()
+void ProgressDialog::refresh()
 {
     display(m_record.store().statistics(QDateTime::currentDateTime()));
 }
 
-void frmProgress::display(const RecordStatistics &st)
+void ProgressDialog::display(const RecordStatistics &st)
 {
-    Lbl_Today->setText(tallyText(QStringLiteral("Today"), st.today));
-    Lbl_Week->setText(tallyText(QStringLiteral("The last 7 days"), st.lastSevenDays));
-    Lbl_AllTime->setText(tallyText(QStringLiteral("All time"), st.allTime));
+    m_todayLabel->setText(tallyText(QStringLiteral("Today"), st.today));
+    m_weekLabel->setText(tallyText(QStringLiteral("The last 7 days"), st.lastSevenDays));
+    m_allTimeLabel->setText(tallyText(QStringLiteral("All time"), st.allTime));
 
     std::vector<ChartWidget::Item> wordings;
     for (const auto &[wording, t] : st.byWording) {
@@ -160,7 +162,7 @@ void frmProgress::display(const RecordStatistics &st)
         wordings.push_back(
             {name, double(accuracyPercent(t)), -1, name + QLatin1Char(' ') + numbers, numbers});
     }
-    Chart_Wording->setItems(std::move(wordings), 100, QStringLiteral(" %"));
+    m_wordingChart->setItems(std::move(wordings), 100, QStringLiteral(" %"));
 
     std::vector<ChartWidget::Item> days;
     int most = 0;
@@ -177,9 +179,9 @@ void frmProgress::display(const RecordStatistics &st)
                             .arg(accuracyPercent(t)),
                         QString()});
     }
-    Chart_Days->setItems(std::move(days), most, QString());
+    m_daysChart->setItems(std::move(days), most, QString());
 
-    Tbl_Weakest->setRowCount(int(st.weakest.size()));
+    m_weakestTable->setRowCount(int(st.weakest.size()));
     for (int row = 0; row < int(st.weakest.size()); ++row) {
         const WeakQuestion &w = st.weakest[std::size_t(row)];
         const QStringList cells = {
@@ -190,11 +192,11 @@ void frmProgress::display(const RecordStatistics &st)
             QString::number(w.tally.asked),
             locale.toString(w.lastAsked.toLocalTime(), QLocale::ShortFormat)};
         for (int col = 0; col < cells.size(); ++col)
-            Tbl_Weakest->setItem(row, col, new QTableWidgetItem(cells[col]));
+            m_weakestTable->setItem(row, col, new QTableWidgetItem(cells[col]));
     }
 }
 
-void frmProgress::cmdExport_Click()
+void ProgressDialog::exportRecord()
 {
     const QString path = m_chooseFile();
     if (path.isEmpty())
@@ -214,7 +216,7 @@ void frmProgress::cmdExport_Click()
                  title, MessageBoxes::Ok, MessageBoxes::Information);
 }
 
-void frmProgress::cmdClear_Click()
+void ProgressDialog::clearRecord()
 {
     if (m_boxes.show(this,
                      QStringLiteral("Clear the whole learning record? Every recorded answer and "
@@ -225,5 +227,5 @@ void frmProgress::cmdClear_Click()
     if (const QString problem = m_record.store().clear(); !problem.isEmpty())
         m_boxes.show(this, QStringLiteral("The learning record could not be cleared:\r") + problem,
                      title, MessageBoxes::Ok, MessageBoxes::Information);
-    load();
+    refresh();
 }
