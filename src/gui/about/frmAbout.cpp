@@ -119,7 +119,7 @@ void frmAbout::StartSysInfo()
     if (startSystemInfo(m_lookup, m_starter))
         return;
     m_boxes.show(this, QStringLiteral("System Information Is Unavailable At This Time"), QString(),
-                 MessageBoxes::Ok, MessageBoxes::NoIcon);
+                 MessageBoxes::Buttons::Ok, MessageBoxes::Icon::NoIcon);
 }
 
 void frmAbout::keyPressEvent(QKeyEvent *event)

@@ -1,7 +1,7 @@
 #include "frmSplash.h"
 
 #include "core/common/AppInfo.h"
-#include "core/common/RunTimeError.h"
+#include "core/common/Error.h"
 #include "gui/widgets/AppIcon.h"
 #include "gui/widgets/DesignWidgets.h"
 #include "gui/widgets/Twips.h"
@@ -47,7 +47,7 @@ void frmSplash::Form_Load()
 {
     const QString path = m_appPath + QStringLiteral("/zel2.jpg");
     if (!QFileInfo(path).isFile())
-        throw RunTimeError(RunTimeError::FileNotFound);
+        throw Error(ErrorNumber::FileNotFound);
     // Named as a JPEG, read as one first: guessing the format from the
     // content loads every image plugin Qt has. Another kind of picture
     // under the name still loads.
@@ -57,7 +57,7 @@ void frmSplash::Form_Load()
     if (image.isNull())
         image = QImageReader(path).read();
     if (image.isNull())
-        throw RunTimeError(RunTimeError::InvalidPicture);
+        throw Error(ErrorNumber::InvalidPicture);
     m_picture = QPixmap::fromImage(image);
     lblVersion->setText(QStringLiteral("Version ") + AppInfo::versionText());
     lblVersion->setAccessibleName(lblVersion->text());

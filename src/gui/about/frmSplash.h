@@ -19,7 +19,7 @@ class frmSplash : public QWidget {
     frmSplash(const QString &appPath, QWidget *owner);
 
     // Loads the picture and sets the version. A missing picture throws
-    // RunTimeError 53, one that is not a readable picture 481: the main
+    // Error 53, one that is not a readable picture 481: the main
     // window's start-up reports either and ends the program.
     void Form_Load();
 

@@ -4,8 +4,8 @@
 #include "Main.h"
 
 #include "core/common/AppInfo.h"
+#include "core/common/Error.h"
 #include "core/common/ErrorReport.h"
-#include "core/common/RunTimeError.h"
 #include "core/common/StartupTrace.h"
 #include "core/quiz/AnswerKeys.h"
 #include "core/quiz/BankLoader.h"
@@ -79,16 +79,16 @@ bool Main::Form_Load()
         // or undone before the bank is read: never a new "A.zel" beside an
         // old "AD.zel". When that cannot be done the program does not start
         // on whatever pair happens to be there.
-        const BankJournal::Recovery recovery =
+        const Result<BankJournal::Outcome> recovery =
             BankJournal(AppPath, DownloadPlan::fileNames()).recover();
-        if (!recovery.ok())
-            throw RunTimeError(RunTimeError::FileAccess, recovery.failure);
+        if (!recovery)
+            throw recovery.error();
 
         *m_bank = BankLoader::LoadBank(AFile, ADFile, wordingTable);
         // Two askable entries are the least the draw needs: it never repeats
         // the question on screen.
         if (m_bank->askableCount() < 2)
-            throw RunTimeError(RunTimeError::TooFewQuestions);
+            throw Error(ErrorNumber::TooFewQuestions);
         if (m_trace)
             m_trace->mark("bank loaded");
 
@@ -98,19 +98,19 @@ bool Main::Form_Load()
             m_trace->mark("first question on screen");
         m_services.sound.play(appFile(QStringLiteral("startup.wav")));
         return true;
-    } catch (const RunTimeError &e) {
-        ReportError(e.number(), e.description());
+    } catch (const Error &e) {
+        ReportError(e.code(), e.description());
     } catch (const std::bad_alloc &) {
-        ReportError(RunTimeError::OutOfMemory, RunTimeError::describe(RunTimeError::OutOfMemory));
+        ReportError(int(ErrorNumber::OutOfMemory), Error::describe(ErrorNumber::OutOfMemory));
     }
     return false;
 }
 
 void Main::ReportError(int ErrNumber, const QString &description)
 {
-    const ErrorReport report = ErrorReport::forFailure(ErrNumber, description);
-    m_services.boxes.show(isVisible() ? this : nullptr, report.text, report.title, MessageBoxes::Ok,
-                          MessageBoxes::Information);
+    const ErrorReport report = ErrorReport::forFailure(Error(ErrorNumber(ErrNumber), description));
+    m_services.boxes.show(isVisible() ? this : nullptr, report.text, report.title,
+                          MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information);
     m_services.sound.close();
     finishRecord();
     m_services.end.endNow(1);
@@ -133,8 +133,8 @@ void Main::PlayCue(const QString &WaveName)
 bool Main::askExit()
 {
     return m_services.boxes.show(this, QStringLiteral("Are You Sure You Want To Exit?"),
-                                 QStringLiteral("Exit ZEL Quiz?"), MessageBoxes::YesNo,
-                                 MessageBoxes::NoIcon) == MessageBoxes::YesPressed;
+                                 QStringLiteral("Exit ZEL Quiz?"), MessageBoxes::Buttons::YesNo,
+                                 MessageBoxes::Icon::NoIcon) == MessageBoxes::Answer::Yes;
 }
 
 void Main::Endit()

@@ -16,7 +16,7 @@ bool Main::recordAvailable()
     m_services.boxes.show(this,
                           QStringLiteral("The learning record is not available in this run, so "
                                          "there is no history to review or show."),
-                          recordTitle, MessageBoxes::Ok, MessageBoxes::Information);
+                          recordTitle, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information);
     return false;
 }
 
@@ -29,8 +29,8 @@ void Main::showRecordNotice()
     m_noticePending = false;
     const QString notice = m_services.record ? m_services.record->takeNotice() : QString();
     if (!notice.isEmpty())
-        m_services.boxes.show(this, notice, recordTitle, MessageBoxes::Ok,
-                              MessageBoxes::Information);
+        m_services.boxes.show(this, notice, recordTitle, MessageBoxes::Buttons::Ok,
+                              MessageBoxes::Icon::Information);
 }
 
 void Main::Menu_Review_Click()

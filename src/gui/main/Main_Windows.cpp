@@ -65,7 +65,7 @@ void Main::setTimerOn(bool on)
 void Main::showMessage(const QString &text, const QString &title)
 {
     render();
-    m_services.boxes.show(this, text, title, MessageBoxes::Ok, MessageBoxes::NoIcon);
+    m_services.boxes.show(this, text, title, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::NoIcon);
 }
 
 void Main::showHighScores()

@@ -111,7 +111,8 @@ void frmHighScore::btnOK_Click()
                  QStringLiteral("The high scores could not be saved.\r"
                                 "The settings file could not be written:\r") +
                      m_store.location(),
-                 QStringLiteral("High Scores"), MessageBoxes::Ok, MessageBoxes::Information);
+                 QStringLiteral("High Scores"), MessageBoxes::Buttons::Ok,
+                 MessageBoxes::Icon::Information);
 }
 
 void frmHighScore::reject()

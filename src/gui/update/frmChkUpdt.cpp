@@ -2,7 +2,7 @@
 
 #include "core/common/AppInfo.h"
 #include "core/common/DisplayText.h"
-#include "core/common/RunTimeError.h"
+#include "core/common/Error.h"
 #include "core/common/TextFile.h"
 #include "core/update/BankDownload.h"
 #include "core/update/DownloadPlan.h"
@@ -67,10 +67,8 @@ QString readDataVersion(const QString &path)
 
 QString describe(const std::exception &e)
 {
-    if (const auto *r = dynamic_cast<const RunTimeError *>(&e))
-        return r->description();
     if (dynamic_cast<const std::bad_alloc *>(&e))
-        return RunTimeError::describe(RunTimeError::OutOfMemory);
+        return Error::describe(ErrorNumber::OutOfMemory);
     return QString::fromLocal8Bit(e.what());
 }
 
@@ -177,18 +175,21 @@ void frmChkUpdt::Command1_Click()
         // check always has; a failure of either ends the check.
         for (auto [url, text] : {std::pair{&VersionURL, &NewProgramVersion},
                                  std::pair{&DataVersionURL, &NewDataVersion}}) {
-            const FetchResult r = m_fetcher.get(QUrl(*url), VersionCheck::MaxVersionBytes);
-            if (!r.ok) {
+            const Result<QByteArray> r = m_fetcher.get(QUrl(*url), VersionCheck::MaxVersionBytes);
+            if (!r) {
                 VersionCheck::finish(m_view, VersionCheck::Outcome::Failed, v, pageAddress(),
-                                     r.errorString);
+                                     r.error().description());
                 render();
                 return;
             }
-            *text = TextFile::decode(r.body);
+            *text = TextFile::decode(*r);
             v.NewProgramVersion = NewProgramVersion;
             v.NewDataVersion = NewDataVersion;
         }
         VersionCheck::finish(m_view, VersionCheck::decide(v), v, pageAddress());
+    } catch (const Error &e) {
+        VersionCheck::finish(m_view, VersionCheck::Outcome::Failed, v, pageAddress(),
+                             e.description());
     } catch (const std::exception &e) {
         VersionCheck::finish(m_view, VersionCheck::Outcome::Failed, v, pageAddress(), describe(e));
     }

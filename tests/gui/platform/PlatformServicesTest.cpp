@@ -24,7 +24,7 @@ class RealMessageBox : public ::testing::TestWithParam<BoxCase> {};
 TEST_P(RealMessageBox, ReturnsTheClassicCodes)
 {
     const BoxCase &c = GetParam();
-    const bool notice = c.buttons == MessageBoxes::Ok;
+    const bool notice = c.buttons == MessageBoxes::Buttons::Ok;
     ModalDriver driver;
     driver.on("", [&](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
@@ -42,18 +42,19 @@ TEST_P(RealMessageBox, ReturnsTheClassicCodes)
     QtMessageBoxes boxes;
     const int result =
         boxes.show(nullptr, "Line one\rLine <b>two</b>", notice ? "" : "Ask", c.buttons,
-                   notice ? MessageBoxes::Information : MessageBoxes::NoIcon);
+                   notice ? MessageBoxes::Icon::Information : MessageBoxes::Icon::NoIcon);
     EXPECT_FALSE(driver.timedOut);
     EXPECT_EQ(result, c.result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, RealMessageBox,
-    ::testing::Values(BoxCase{"ok", MessageBoxes::Ok, QMessageBox::Ok, 1},
-                      BoxCase{"ok_escape", MessageBoxes::Ok, QMessageBox::NoButton, 1},
-                      BoxCase{"yes", MessageBoxes::YesNo, QMessageBox::Yes, 6},
-                      BoxCase{"no", MessageBoxes::YesNo, QMessageBox::No, 7},
-                      BoxCase{"escape_is_no", MessageBoxes::YesNo, QMessageBox::NoButton, 7}),
+    ::testing::Values(BoxCase{"ok", MessageBoxes::Buttons::Ok, QMessageBox::Ok, 1},
+                      BoxCase{"ok_escape", MessageBoxes::Buttons::Ok, QMessageBox::NoButton, 1},
+                      BoxCase{"yes", MessageBoxes::Buttons::YesNo, QMessageBox::Yes, 6},
+                      BoxCase{"no", MessageBoxes::Buttons::YesNo, QMessageBox::No, 7},
+                      BoxCase{"escape_is_no", MessageBoxes::Buttons::YesNo, QMessageBox::NoButton,
+                              7}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
