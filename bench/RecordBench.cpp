@@ -23,7 +23,10 @@ constexpr int Questions = 600;
 constexpr int Answers = 100000;
 
 class NoBoxes final : public MessageBoxes {
-    int show(QWidget *, const QString &, const QString &, Buttons, Icon) override { return 1; }
+    Answer show(QWidget *, const QString &, const QString &, Buttons, Icon) override
+    {
+        return Answer::Ok;
+    }
 };
 
 AnswerEvent answer(int n, const QDateTime &now)
