@@ -23,7 +23,10 @@ constexpr int Questions = 600;
 constexpr int Answers = 100000;
 
 class NoBoxes final : public MessageBoxes {
-    int show(QWidget *, const QString &, const QString &, Buttons, Icon) override { return 1; }
+    Answer show(QWidget *, const QString &, const QString &, Buttons, Icon) override
+    {
+        return Answer::Ok;
+    }
 };
 
 AnswerEvent answer(int n, const QDateTime &now)
@@ -67,20 +70,27 @@ int main(int argc, char **argv)
     const QString path = dir.filePath(QStringLiteral("record.sqlite"));
     const QDateTime now = QDateTime::currentDateTimeUtc();
     {
+        // Timing failures would measure nothing: any failure ends the run.
         RecordStore fill(path);
-        fill.open();
-        for (int n = 0; n < Answers; ++n)
-            fill.record(answer(n, now));
+        if (fill.open().status != RecordStore::Status::Ready)
+            return 1;
+        for (int n = 0; n < Answers; ++n) {
+            if (!fill.record(answer(n, now)))
+                return 1;
+        }
     }
 
     RecordStore store(path);
-    store.open();
+    if (store.open().status != RecordStore::Status::Ready)
+        return 1;
     std::vector<double> writes;
     for (int n = 0; n < 1000; ++n) {
         QElapsedTimer t;
         t.start();
-        store.record(answer(Answers + n, now));
+        const Result<> written = store.record(answer(Answers + n, now));
         writes.push_back(double(t.nsecsElapsed()) / 1e6);
+        if (!written)
+            return 1;
     }
     std::printf("record one answer (100,000 recorded): median %.3f ms, max %.3f ms\n",
                 median(writes), *std::max_element(writes.begin(), writes.end()));

@@ -1,7 +1,7 @@
 #include "BankProperty.h"
 
+#include "core/common/Error.h"
 #include "core/common/ErrorReport.h"
-#include "core/common/RunTimeError.h"
 #include "core/common/TextFile.h"
 #include "core/quiz/BankCheck.h"
 #include "core/quiz/BankLoader.h"
@@ -35,22 +35,18 @@ QString check(const QByteArray &input)
 
     // What the start-up does with these files.
     bool starts = false;
-    int failure = 0;
-    QString description;
+    Error failure(ErrorNumber::None, QString());
     int askable = 0;
     try {
         if (aLines.size() > QuestionBank::MaxLines || adLines.size() > QuestionBank::MaxLines)
-            throw RunTimeError(RunTimeError::SubscriptOutOfRange);
+            throw Error(ErrorNumber::SubscriptOutOfRange);
         const QuestionBank bank = BankLoader::buildBank(aLines, adLines, standardWordings());
         askable = bank.askableCount();
         starts = askable >= 2;
-        if (!starts) {
-            failure = RunTimeError::TooFewQuestions;
-            description = RunTimeError::describe(failure);
-        }
-    } catch (const RunTimeError &e) {
-        failure = e.number();
-        description = e.description();
+        if (!starts)
+            failure = Error(ErrorNumber::TooFewQuestions);
+    } catch (const Error &e) {
+        failure = e;
     } catch (const std::exception &e) {
         return QStringLiteral("the loader threw a foreign exception: ") +
                QString::fromLocal8Bit(e.what());
@@ -60,7 +56,7 @@ QString check(const QByteArray &input)
     if (c.wouldStart() != starts)
         return QStringLiteral("the check says the program %1, the loader failed with %2")
             .arg(c.wouldStart() ? QStringLiteral("starts") : QStringLiteral("does not start"))
-            .arg(failure);
+            .arg(failure.code());
     if (c.entries() != std::min<qsizetype>(adLines.size(), QuestionBank::MaxLines))
         return QStringLiteral("the check counts %1 entries, AD.zel has %2 lines")
             .arg(c.entries())
@@ -72,7 +68,7 @@ QString check(const QByteArray &input)
 
     // The failure the start-up shows must be among the errors listed.
     if (!starts) {
-        QString expected = ErrorReport::forFailure(failure, description).text;
+        QString expected = ErrorReport::forFailure(failure).text;
         expected.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         expected.replace(QLatin1Char('\r'), QLatin1Char(' '));
         expected.replace(QLatin1Char('\n'), QLatin1Char(' '));

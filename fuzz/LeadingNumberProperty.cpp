@@ -1,6 +1,6 @@
 #include "LeadingNumberProperty.h"
 
-#include "core/common/RunTimeError.h"
+#include "core/common/Error.h"
 #include "core/common/TextFile.h"
 #include "core/update/LeadingNumber.h"
 
@@ -20,9 +20,9 @@ std::optional<double> read(const QString &text, QString &failure)
         if (!std::isfinite(value))
             failure = QStringLiteral("reads as %1").arg(value);
         return value;
-    } catch (const RunTimeError &e) {
-        if (e.number() != RunTimeError::Overflow)
-            failure = QStringLiteral("fails with %1").arg(e.number());
+    } catch (const Error &e) {
+        if (e.number() != ErrorNumber::Overflow)
+            failure = QStringLiteral("fails with %1").arg(e.code());
     } catch (const std::exception &e) {
         failure = QStringLiteral("throws ") + QString::fromLocal8Bit(e.what());
     }

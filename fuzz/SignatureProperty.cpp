@@ -28,9 +28,10 @@ QByteArray normalised(QByteArray file)
 QString check(const QByteArray &file)
 {
     const auto signature = Minisign::parseSignature(file);
-    if (signature.value.has_value() == !signature.error.isEmpty())
-        return QStringLiteral("a signature both read and refused, or neither");
-    if (const auto &s = signature.value) {
+    if (!signature && signature.error().description().isEmpty())
+        return QStringLiteral("a signature refused without a reason");
+    if (signature) {
+        const Minisign::Signature *s = &*signature;
         if (file.size() > Minisign::MaxFileSize)
             return QStringLiteral("a signature larger than the limit was read");
         const QByteArray rebuilt = "untrusted comment: " + s->untrustedComment + '\n' +
@@ -48,9 +49,10 @@ QString check(const QByteArray &file)
     }
 
     const auto key = Minisign::parsePublicKey(file);
-    if (key.value.has_value() == !key.error.isEmpty())
-        return QStringLiteral("a key both read and refused, or neither");
-    if (const auto &k = key.value) {
+    if (!key && key.error().description().isEmpty())
+        return QStringLiteral("a key refused without a reason");
+    if (key) {
+        const Minisign::PublicKey *k = &*key;
         const QList<QByteArray> lines = normalised(file).split('\n');
         if (lines.size() != 3 || !lines[0].startsWith("untrusted comment: ") ||
             lines[1] != ("Ed" + bytes(k->keyId) + bytes(k->key)).toBase64())

@@ -15,37 +15,37 @@ class CommandLine {
     enum class Mode { Window, Help, Version, CheckBank, CheckModules, UpdateBank, Invalid };
 
     // The arguments after the program name.
-    static CommandLine parse(const QStringList &arguments);
-    static CommandLine parse(int argc, const char *const *argv);
+    [[nodiscard]] static CommandLine parse(const QStringList &arguments);
+    [[nodiscard]] static CommandLine parse(int argc, const char *const *argv);
 
-    Mode mode() const { return m_mode; }
+    [[nodiscard]] Mode mode() const { return m_mode; }
     // CheckBank: the folder to check; empty means the program's folder.
-    const QString &bankFolder() const { return m_bankFolder; }
+    [[nodiscard]] const QString &bankFolder() const { return m_bankFolder; }
     // Window: where to write the start-up times; empty means no measurement.
-    const QString &startupTimeFile() const { return m_startupTimeFile; }
+    [[nodiscard]] const QString &startupTimeFile() const { return m_startupTimeFile; }
     // Invalid: what was wrong, in a few words.
-    const QString &problem() const { return m_problem; }
+    [[nodiscard]] const QString &problem() const { return m_problem; }
 
     // CheckModules and UpdateBank are run by the program itself, which has
     // the modules' loader; run() leaves them alone.
 
     // UpdateBank: the window's download of the bank files, through fetcher
     // from baseUrl into programFolder; out receives the window's texts.
-    static int updateBank(HttpFetcher &fetcher, const QString &baseUrl,
-                          const QString &programFolder, QString &out);
+    [[nodiscard]] static int updateBank(HttpFetcher &fetcher, const QString &baseUrl,
+                                        const QString &programFolder, QString &out);
 
     // Runs a mode that needs no window, writing what standard output and
     // standard error would show; returns the exit status.
-    int run(const QString &programFolder, QString &out, QString &err) const;
+    [[nodiscard]] int run(const QString &programFolder, QString &out, QString &err) const;
 
     // The same on the process's own streams; creates the application object
     // that finding the program's folder needs. A failed write of the output
     // is a failure, not a success.
-    int runWithoutWindow(int argc, char **argv) const;
+    [[nodiscard]] int runWithoutWindow(int argc, char **argv) const;
 
-    static QString helpText();
-    static QString versionText();
-    static QString usageText();
+    [[nodiscard]] static QString helpText();
+    [[nodiscard]] static QString versionText();
+    [[nodiscard]] static QString usageText();
 
   private:
     static CommandLine invalid(const QString &problem);

@@ -30,16 +30,16 @@ int checkModules(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QString folder = QCoreApplication::applicationDirPath();
     int status = 0;
-    auto report = [&status](const char *what, const auto &loaded) {
-        if (loaded.module) {
-            std::printf("%s: %s\n", what, qPrintable(loaded.path));
+    auto report = [&status, &folder](const char *what, const char *name, const auto &loaded) {
+        if (loaded) {
+            std::printf("%s: %s\n", what, qPrintable(Modules::fileOf(folder, name)));
         } else {
-            std::printf("%s: not loaded: %s\n", what, qPrintable(loaded.problem));
+            std::printf("%s: not loaded: %s\n", what, qPrintable(loaded.error().description()));
             status = 1;
         }
     };
-    report("sound", Modules::loadSound(folder));
-    report("network", Modules::loadNetwork(folder));
+    report("sound", Modules::Sound, Modules::loadSound(folder));
+    report("network", Modules::Network, Modules::loadNetwork(folder));
     return std::fflush(stdout) == 0 ? status : 1;
 }
 

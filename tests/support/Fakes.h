@@ -30,24 +30,24 @@ class FakeBoxes final : public MessageBoxes {
         friend void PrintTo(const Shown &b, std::ostream *os)
         {
             *os << '"' << b.title.toStdString() << "\": \"" << b.text.toStdString() << "\" buttons "
-                << b.buttons << " icon " << b.icon;
+                << int(b.buttons) << " icon " << int(b.icon);
         }
     };
-    int show(QWidget *, const QString &text, const QString &title, Buttons buttons,
-             Icon icon) override
+    Answer show(QWidget *, const QString &text, const QString &title, Buttons buttons,
+                Icon icon) override
     {
         shown.push_back({text, title, buttons, icon});
         if (whileOpen)
             whileOpen(shown.back());
         if (answers.empty())
-            return buttons == YesNo ? YesPressed : OkPressed;
-        const int answer = answers.front();
+            return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        const Answer answer = answers.front();
         answers.pop_front();
         return answer;
     }
 
     std::vector<Shown> shown;
-    std::deque<int> answers;
+    std::deque<Answer> answers;
     std::function<void(const Shown &)> whileOpen;
 };
 

@@ -9,3 +9,10 @@ inline void PrintTo(const QString &s, std::ostream *os)
 {
     *os << '"' << s.toStdString() << '"';
 }
+
+// What a failed result says, empty for a success: compared with QString(),
+// a failure shows its description in the report.
+template <class Outcome> QString failureText(const Outcome &result)
+{
+    return result ? QString() : result.error().description();
+}

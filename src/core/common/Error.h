@@ -38,12 +38,14 @@ class Error {
     {
     }
 
-    ErrorNumber number() const noexcept { return m_number; }
-    int code() const noexcept { return static_cast<int>(m_number); }
-    const QString &description() const noexcept { return m_description; }
+    [[nodiscard]] ErrorNumber number() const noexcept { return m_number; }
+    [[nodiscard]] int code() const noexcept { return static_cast<int>(m_number); }
+    [[nodiscard]] const QString &description() const noexcept { return m_description; }
 
     // The standard description of a number ("Type mismatch").
-    static QString describe(ErrorNumber number);
+    [[nodiscard]] static QString describe(ErrorNumber number);
+
+    bool operator==(const Error &) const = default;
 
   private:
     ErrorNumber m_number = ErrorNumber::None;

@@ -1,32 +1,32 @@
 #include "ErrorReport.h"
 
+#include "Error.h"
 #include "NumberText.h"
-#include "RunTimeError.h"
 
-ErrorReport ErrorReport::forFailure(int number, const QString &description)
+ErrorReport ErrorReport::forFailure(const Error &error)
 {
     const QString title = QStringLiteral("Program Error!");
-    switch (number) {
-    case RunTimeError::Overflow:
+    switch (error.number()) {
+    case ErrorNumber::Overflow:
         return {QStringLiteral("Overflow."), title};
-    case RunTimeError::OutOfMemory:
+    case ErrorNumber::OutOfMemory:
         return {QStringLiteral("Out of Memory."), title};
-    case RunTimeError::SubscriptOutOfRange:
+    case ErrorNumber::SubscriptOutOfRange:
         return {QStringLiteral("Subscript out of Range."), title};
-    case RunTimeError::FileNotFound:
+    case ErrorNumber::FileNotFound:
         return {QStringLiteral("Error Loading From File."), title};
-    case RunTimeError::InputPastEnd:
+    case ErrorNumber::InputPastEnd:
         return {QStringLiteral("Input Past End of File."), title};
-    case RunTimeError::DatabaseLoad:
+    case ErrorNumber::DatabaseLoad:
         return {QStringLiteral("Database Files Not Found."), title};
-    case RunTimeError::TooFewQuestions:
+    case ErrorNumber::TooFewQuestions:
         return {QStringLiteral("The question bank has fewer than two questions that can be asked."
                                "\rCheck the files A.zel and AD.zel beside the program."),
                 title};
     default:
         // The only message that separates its lines with CR LF.
-        return {QStringLiteral("Error occured!\r\n#") + PlainText(number) + QStringLiteral(": ") +
-                    description,
+        return {QStringLiteral("Error occured!\r\n#") + PlainText(error.code()) +
+                    QStringLiteral(": ") + error.description(),
                 QStringLiteral("Program Error!!")};
     }
 }

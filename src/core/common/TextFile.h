@@ -9,19 +9,19 @@
 // as Windows-1252. "|", digits, CR and LF are ASCII in both.
 namespace TextFile {
 
-QString decode(const QByteArray &bytes);
+[[nodiscard]] QString decode(const QByteArray &bytes);
 
 // Lines as a classic sequential reader sees them: a line ends at CR or at
 // CR LF; a lone LF stays inside the line; a last line without a line end
 // still counts, and a line end at the very end starts no further line.
-QStringList splitLines(const QString &text);
+[[nodiscard]] QStringList splitLines(const QString &text);
 
 // The same as splitLines(decode(bytes)), without a copy of the whole text:
 // each line is decoded straight from the bytes. CR is never part of a
 // UTF-8 sequence, so the lines decode as the whole text would.
-QStringList lines(const QByteArray &bytes);
+[[nodiscard]] QStringList lines(const QByteArray &bytes);
 
 // The first line only (the data-version file).
-QString firstLine(const QString &text);
+[[nodiscard]] QString firstLine(const QString &text);
 
 } // namespace TextFile

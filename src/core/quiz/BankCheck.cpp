@@ -2,8 +2,8 @@
 
 #include "BankLoader.h"
 #include "QuestionBank.h"
+#include "core/common/Error.h"
 #include "core/common/ErrorReport.h"
-#include "core/common/RunTimeError.h"
 
 #include <QDir>
 
@@ -49,9 +49,9 @@ QString quoted(const QString &text)
 
 // The start-up's message box text on one line: its lines are joined with
 // CR or CR LF, which would split a FILE:LINE report.
-QString startupMessage(int number, const QString &description)
+QString startupMessage(const Error &error)
 {
-    QString text = ErrorReport::forFailure(number, description).text;
+    QString text = ErrorReport::forFailure(error).text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -111,14 +111,14 @@ BankCheck::FileRead BankCheck::readFile(const QString &path)
     try {
         return BankLoader::readFile(path);
     } catch (const std::bad_alloc &) {
-        return {{}, RunTimeError::OutOfMemory, 0};
+        return {{}, ErrorNumber::OutOfMemory, 0};
     }
 }
 
 BankCheck::FileRead BankCheck::fromContents(const std::optional<QByteArray> &bytes)
 {
     if (!bytes)
-        return {{}, RunTimeError::FileNotFound, 0};
+        return {{}, ErrorNumber::FileNotFound, 0};
     return BankLoader::linesOf(*bytes);
 }
 
@@ -141,8 +141,7 @@ BankCheck BankCheck::check(const FileRead &a, const FileRead &ad)
     result.checkFile(entriesFile(), ad);
     for (int i = 0; i < int(a.lines.size()); ++i) {
         if (a.lines[i].size() > QuestionBank::MaxTextLength)
-            result.addError(textsFile(), i + 1, RunTimeError::Overflow,
-                            RunTimeError::describe(RunTimeError::Overflow));
+            result.addError(textsFile(), i + 1, Error(ErrorNumber::Overflow));
     }
 
     // A file that stopped at its line too many has already failed; its
@@ -150,7 +149,7 @@ BankCheck BankCheck::check(const FileRead &a, const FileRead &ad)
     // stopped at the byte limit is known only in part: its lines are
     // checked, but nothing is said of what it lacks.
     const auto whole = [](const FileRead &f) {
-        return f.error == 0 || f.error == RunTimeError::SubscriptOutOfRange;
+        return f.error == ErrorNumber::None || f.error == ErrorNumber::SubscriptOutOfRange;
     };
     const bool textsKnown = whole(a);
     const bool entriesKnown = whole(ad);
@@ -158,7 +157,7 @@ BankCheck BankCheck::check(const FileRead &a, const FileRead &ad)
     const int aCount = int(texts.size());
     const QStringList &entries = ad.lines;
     result.m_entries = int(entries.size());
-    if (a.error == 0 && ad.error == 0)
+    if (a.error == ErrorNumber::None && ad.error == ErrorNumber::None)
         result.checkLineCounts(aCount, int(entries.size()));
 
     // The draw picks from the texts' line numbers; an entry line without a
@@ -177,8 +176,7 @@ BankCheck BankCheck::check(const FileRead &a, const FileRead &ad)
     // Counted as if every broken entry could be asked once fixed, so that
     // this is reported only when fixing the other errors will not help.
     if (textsKnown && entriesKnown && askable + brokenInRange < 2)
-        result.addError(entriesFile(), 0, RunTimeError::TooFewQuestions,
-                        RunTimeError::describe(RunTimeError::TooFewQuestions));
+        result.addError(entriesFile(), 0, Error(ErrorNumber::TooFewQuestions));
 
     // In the order an author goes through the files: line by line, what
     // concerns a whole file after its lines, errors before warnings.
@@ -193,8 +191,8 @@ BankCheck BankCheck::check(const FileRead &a, const FileRead &ad)
 
 void BankCheck::checkFile(const QString &name, const FileRead &file)
 {
-    if (file.error != 0)
-        addError(name, file.errorLine, file.error, RunTimeError::describe(file.error));
+    if (file.error != ErrorNumber::None)
+        addError(name, file.errorLine, Error(file.error));
 }
 
 void BankCheck::checkLineCounts(int aCount, int adCount)
@@ -231,13 +229,14 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
     // the one the start-up would stop at.
     BankEntry entry;
     try {
-        if (const int failure = BankLoader::readEntry(line, kWordings, entry)) {
-            addError(entriesFile(), j, failure, RunTimeError::describe(failure));
+        Result<BankEntry> read = BankLoader::readEntry(line, kWordings);
+        if (!read) {
+            addError(entriesFile(), j, read.error());
             return EntryStatus::Broken;
         }
+        entry = std::move(*read);
     } catch (const std::bad_alloc &) {
-        addError(entriesFile(), j, RunTimeError::OutOfMemory,
-                 RunTimeError::describe(RunTimeError::OutOfMemory));
+        addError(entriesFile(), j, Error(ErrorNumber::OutOfMemory));
         return EntryStatus::Broken;
     }
     // Skip entries are never asked, and neither is an entry without a text:
@@ -248,7 +247,8 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
         return EntryStatus::Asked;
 
     if (entry.Wording.isEmpty()) {
-        const QString category = BankLoader::GetField(QLatin1Char('A'), line).trimmed();
+        // The entry was read, so its fields are there.
+        const QString category = BankLoader::GetField(QLatin1Char('A'), line)->trimmed();
         if (category.isEmpty())
             addWarning(entriesFile(), j,
                        QStringLiteral("the category field is empty, so the question is asked "
@@ -309,9 +309,9 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
     return EntryStatus::Asked;
 }
 
-void BankCheck::addError(const QString &file, int line, int number, const QString &description)
+void BankCheck::addError(const QString &file, int line, const Error &error)
 {
-    m_findings.push_back({Finding::Kind::Error, file, line, startupMessage(number, description)});
+    m_findings.push_back({Finding::Kind::Error, file, line, startupMessage(error)});
 }
 
 void BankCheck::addWarning(const QString &file, int line, const QString &message)

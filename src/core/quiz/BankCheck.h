@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+class Error;
+
 // Checks a question bank for its authors: reads "A.zel" and "AD.zel" the
 // way the start-up does, but goes on past the first failure, so that one
 // run lists everything to fix. Errors are what would stop the program from
@@ -25,30 +27,30 @@ class BankCheck {
 
         // "FILE:LINE: message", or "FILE: message" for a whole file;
         // warnings carry "warning: " in front of the message.
-        QString text(const QString &folder = QString()) const;
+        [[nodiscard]] QString text(const QString &folder = QString()) const;
     };
 
     // The two files of a program folder.
-    static BankCheck ofFolder(const QString &folder);
+    [[nodiscard]] static BankCheck ofFolder(const QString &folder);
 
     // The contents of the two files; nullopt stands for a missing file.
-    static BankCheck ofContents(const std::optional<QByteArray> &aFile,
-                                const std::optional<QByteArray> &adFile);
+    [[nodiscard]] static BankCheck ofContents(const std::optional<QByteArray> &aFile,
+                                              const std::optional<QByteArray> &adFile);
 
-    const std::vector<Finding> &findings() const { return m_findings; }
-    int entries() const { return m_entries; }
-    int askable() const { return m_askable; }
-    int errors() const;
-    int warnings() const;
+    [[nodiscard]] const std::vector<Finding> &findings() const { return m_findings; }
+    [[nodiscard]] int entries() const { return m_entries; }
+    [[nodiscard]] int askable() const { return m_askable; }
+    [[nodiscard]] int errors() const;
+    [[nodiscard]] int warnings() const;
 
     // Whether the program starts on this bank.
-    bool wouldStart() const { return errors() == 0; }
+    [[nodiscard]] bool wouldStart() const { return errors() == 0; }
 
     // One line: entries, askable entries, errors and warnings.
-    QString summary() const;
+    [[nodiscard]] QString summary() const;
 
     // Every finding on a line of its own, then the summary.
-    QString report(const QString &folder = QString()) const;
+    [[nodiscard]] QString report(const QString &folder = QString()) const;
 
     static QString textsFile() { return QStringLiteral("A.zel"); }
     static QString entriesFile() { return QStringLiteral("AD.zel"); }
@@ -64,9 +66,8 @@ class BankCheck {
 
     void checkFile(const QString &name, const FileRead &file);
     void checkLineCounts(int aCount, int adCount);
-    EntryStatus checkEntry(int j, const QString &line, const QStringList &texts,
-                           bool textsKnown);
-    void addError(const QString &file, int line, int number, const QString &description);
+    EntryStatus checkEntry(int j, const QString &line, const QStringList &texts, bool textsKnown);
+    void addError(const QString &file, int line, const Error &error);
     void addWarning(const QString &file, int line, const QString &message);
 
     std::vector<Finding> m_findings;

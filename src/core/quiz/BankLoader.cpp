@@ -1,6 +1,6 @@
 #include "BankLoader.h"
 
-#include "core/common/RunTimeError.h"
+#include "core/common/Error.h"
 #include "core/common/TextFile.h"
 
 #include <QFile>
@@ -21,12 +21,12 @@ namespace {
 constexpr qsizetype kMaxPosition = 32767;
 constexpr int kFieldCount = 7;
 
-// The parts below give a failure as its number, 0 for none: the bank
-// checker meets a broken line at every turn and goes on past it.
+// The parts below give a failure as its number, None for none: a full bank
+// asks for 4,200 fields at start-up, and most of them are fine.
 
 // A whole number with optional blanks around it, as the classic numeric
 // conversion accepts it; anything else is a type mismatch.
-int toWholeNumber(QStringView field, std::int64_t &number)
+[[nodiscard]] ErrorNumber toWholeNumber(QStringView field, std::int64_t &number)
 {
     // Most fields are bare digits, which need no trimming.
     const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
@@ -34,7 +34,7 @@ int toWholeNumber(QStringView field, std::int64_t &number)
     const QStringView t = bare ? field : field.trimmed();
     number = 0;
     if (t.isEmpty())
-        return 0;
+        return ErrorNumber::None;
     qsizetype i = 0;
     bool negative = false;
     if (t[0] == u'+' || t[0] == u'-') {
@@ -42,18 +42,18 @@ int toWholeNumber(QStringView field, std::int64_t &number)
         i = 1;
     }
     if (i == t.size())
-        return RunTimeError::TypeMismatch;
+        return ErrorNumber::TypeMismatch;
     std::int64_t value = 0;
     for (; i < t.size(); ++i) {
         const char16_t c = t[i].unicode();
         if (c < u'0' || c > u'9')
-            return RunTimeError::TypeMismatch;
+            return ErrorNumber::TypeMismatch;
         value = value * 10 + (c - u'0');
         if (value > std::numeric_limits<std::int32_t>::max())
-            return RunTimeError::Overflow;
+            return ErrorNumber::Overflow;
     }
     number = negative ? -value : value;
-    return 0;
+    return ErrorNumber::None;
 }
 
 // The seven fields of an "AD.zel" line, as views into it: one pass over the
@@ -62,7 +62,7 @@ using Fields = std::array<QStringView, kFieldCount>;
 
 // The next "|" from start, or -1. A field is mostly a few digits, too
 // short for the library's search to pay off; a long one is left to it.
-qsizetype nextBar(QStringView line, qsizetype start)
+[[nodiscard]] qsizetype nextBar(QStringView line, qsizetype start)
 {
     const qsizetype near = std::min(line.size(), start + 8);
     for (qsizetype i = start; i < near; ++i) {
@@ -72,25 +72,25 @@ qsizetype nextBar(QStringView line, qsizetype start)
     return near == line.size() ? -1 : line.indexOf(u'|', near);
 }
 
-int splitFields(QStringView line, Fields &fields)
+[[nodiscard]] ErrorNumber splitFields(QStringView line, Fields &fields)
 {
     const qsizetype firstBar = line.indexOf(u'|');
     if (firstBar < 0) {
         // The scan of field 1 runs to the end of the line, one position past
         // the last character; that position must still fit the counter.
         if (line.size() + 1 > kMaxPosition)
-            return RunTimeError::Overflow;
+            return ErrorNumber::Overflow;
         fields[0] = u"9";
     } else {
         if (firstBar + 1 > kMaxPosition)
-            return RunTimeError::Overflow;
+            return ErrorNumber::Overflow;
         fields[0] = line.left(firstBar);
     }
 
     if (fields[0] == u"9") {
         for (int f = 1; f < kFieldCount; ++f)
             fields[f] = u"0";
-        return 0;
+        return ErrorNumber::None;
     }
     // Fields 2..7 each end at the next "|". A line without all seven
     // separators (or with the seventh past the counter's range) is an
@@ -99,11 +99,11 @@ int splitFields(QStringView line, Fields &fields)
     for (int f = 1; f < kFieldCount; ++f) {
         const qsizetype bar = nextBar(line, start);
         if (bar < 0 || bar + 1 > kMaxPosition)
-            return RunTimeError::Overflow;
+            return ErrorNumber::Overflow;
         fields[f] = line.mid(start, bar - start);
         start = bar + 1;
     }
-    return 0;
+    return ErrorNumber::None;
 }
 
 // Finds where line MaxLines + 1 begins, fed the bytes of a file in order.
@@ -113,7 +113,7 @@ int splitFields(QStringView line, Fields &fields)
 class LineScan {
   public:
     // Scans the bytes not yet seen; the offset of the line too many, or -1.
-    qsizetype feed(QByteArrayView bytes)
+    [[nodiscard]] qsizetype feed(QByteArrayView bytes)
     {
         const char *data = bytes.data();
         const qsizetype n = bytes.size();
@@ -145,8 +145,8 @@ class LineScan {
     }
     // The line being read, from 1, and where it began (the end of the
     // bytes seen when none has begun).
-    int line() const { return m_lineEnds + 1; }
-    qsizetype lineStart() const { return m_lineStart < 0 ? m_pos : m_lineStart; }
+    [[nodiscard]] int line() const { return m_lineEnds + 1; }
+    [[nodiscard]] qsizetype lineStart() const { return m_lineStart < 0 ? m_pos : m_lineStart; }
 
   private:
     qsizetype m_pos = 0;
@@ -157,11 +157,11 @@ class LineScan {
 
 } // namespace
 
-QString GetField(QChar letter, const QString &line)
+Result<QString> GetField(QChar letter, const QString &line)
 {
     Fields fields;
-    if (const int failure = splitFields(line, fields))
-        throw RunTimeError(failure);
+    if (const ErrorNumber why = splitFields(line, fields); why != ErrorNumber::None)
+        return failure(why);
     const char16_t l = letter.toUpper().unicode();
     if (l < u'A' || l > u'G')
         return QString();
@@ -175,23 +175,22 @@ FileRead linesOf(const QByteArray &bytes)
     const qsizetype limit = qsizetype(QuestionBank::MaxFileBytes);
     const qsizetype tooMany = scan.feed(view.first(std::min(view.size(), limit + 1)));
     if (tooMany >= 0)
-        return {TextFile::lines(bytes.first(tooMany)), RunTimeError::SubscriptOutOfRange,
+        return {TextFile::lines(bytes.first(tooMany)), ErrorNumber::SubscriptOutOfRange,
                 QuestionBank::MaxLines + 1};
     if (view.size() > limit)
-        return {TextFile::lines(bytes.first(scan.lineStart())), RunTimeError::Overflow,
-                scan.line()};
-    return {TextFile::lines(bytes), 0, 0};
+        return {TextFile::lines(bytes.first(scan.lineStart())), ErrorNumber::Overflow, scan.line()};
+    return {TextFile::lines(bytes), ErrorNumber::None, 0};
 }
 
 FileRead readFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, RunTimeError::FileNotFound, 0};
+        return {{}, ErrorNumber::FileNotFound, 0};
     // Opening a pipe waits for a writer, and a device may never end.
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return {{}, RunTimeError::FileAccess, 0};
+        return {{}, ErrorNumber::FileAccess, 0};
 
     // Read in pieces, so that a file of endless empty lines is given up at
     // its 601st and a huge one at the byte limit, not read whole.
@@ -207,29 +206,29 @@ FileRead readFile(const QString &path)
             break;
     }
     if (file.error() != QFileDevice::NoError)
-        return {{}, RunTimeError::FileAccess, 0};
+        return {{}, ErrorNumber::FileAccess, 0};
     return linesOf(bytes);
 }
 
-QStringList readLines(const QString &path)
+Result<QStringList> readLines(const QString &path)
 {
     FileRead read = readFile(path);
-    if (read.error != 0)
-        throw RunTimeError(read.error);
+    if (read.error != ErrorNumber::None)
+        return failure(read.error);
     return std::move(read.lines);
 }
 
-int readEntry(const QString &line, const Wordings &wordings, BankEntry &entry)
+Result<BankEntry> readEntry(const QString &line, const Wordings &wordings)
 {
-    entry = BankEntry();
+    BankEntry entry;
     Fields fields;
-    if (const int failure = splitFields(line, fields))
-        return failure;
+    if (const ErrorNumber why = splitFields(line, fields); why != ErrorNumber::None)
+        return failure(why);
     const QStringView category = fields[0];
     if (!category.trimmed().isEmpty()) {
         std::int64_t c = 0;
-        if (const int failure = toWholeNumber(category, c))
-            return failure;
+        if (const ErrorNumber why = toWholeNumber(category, c); why != ErrorNumber::None)
+            return failure(why);
         if ((c >= 1 && c <= 8) || c == 10)
             entry.Wording = wordings[c];
         else if (c == 9)
@@ -238,13 +237,13 @@ int readEntry(const QString &line, const Wordings &wordings, BankEntry &entry)
     }
     for (int k = 0; k < 6; ++k) {
         std::int64_t n = 0;
-        if (const int failure = toWholeNumber(fields[k + 1], n))
-            return failure;
+        if (const ErrorNumber why = toWholeNumber(fields[k + 1], n); why != ErrorNumber::None)
+            return failure(why);
         if (n < 0 || n > QuestionBank::MaxLines)
-            return RunTimeError::SubscriptOutOfRange;
+            return failure(ErrorNumber::SubscriptOutOfRange);
         entry.Answer[k] = std::int16_t(n);
     }
-    return 0;
+    return entry;
 }
 
 QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
@@ -256,11 +255,11 @@ QuestionBank buildBank(const QStringList &aLines, const QStringList &adLines,
 QuestionBank buildBank(QStringList &&aLines, const QStringList &adLines, const Wordings &wordings)
 {
     if (aLines.size() > QuestionBank::MaxLines || adLines.size() > QuestionBank::MaxLines)
-        throw RunTimeError(RunTimeError::SubscriptOutOfRange);
+        throw Error(ErrorNumber::SubscriptOutOfRange);
 
     for (const QString &text : std::as_const(aLines)) {
         if (text.size() > QuestionBank::MaxTextLength)
-            throw RunTimeError(RunTimeError::Overflow);
+            throw Error(ErrorNumber::Overflow);
     }
 
     QuestionBank bank;
@@ -277,17 +276,23 @@ QuestionBank buildBank(QStringList &&aLines, const QStringList &adLines, const W
     entries.reserve(std::size_t(bank.ADCount) + 1);
     entries.emplace_back();
     for (const QString &line : adLines) {
-        if (const int failure = readEntry(line, wordings, entries.emplace_back()))
-            throw RunTimeError(failure);
+        Result<BankEntry> entry = readEntry(line, wordings);
+        if (!entry)
+            throw entry.error();
+        entries.push_back(std::move(*entry));
     }
     return bank;
 }
 
 QuestionBank LoadBank(const QString &AFile, const QString &ADFile, const Wordings &wordings)
 {
-    QStringList aLines = readLines(AFile);
-    const QStringList adLines = readLines(ADFile);
-    return buildBank(std::move(aLines), adLines, wordings);
+    Result<QStringList> aLines = readLines(AFile);
+    if (!aLines)
+        throw aLines.error();
+    const Result<QStringList> adLines = readLines(ADFile);
+    if (!adLines)
+        throw adLines.error();
+    return buildBank(std::move(*aLines), *adLines, wordings);
 }
 
 } // namespace BankLoader

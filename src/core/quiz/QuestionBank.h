@@ -10,10 +10,10 @@
 // first being right. The texts themselves are the bank's: a full bank names
 // 3,600 answers, which are read at every start.
 struct BankEntry {
-    QString Wording;                     // empty: no wording; "Skip": never asked
+    QString Wording;                      // empty: no wording; "Skip": never asked
     std::array<std::int16_t, 6> Answer{}; // text numbers; Answer[0] is the right one
 
-    bool isSkip() const { return Wording == skipWording(); }
+    [[nodiscard]] bool isSkip() const { return Wording == skipWording(); }
     static const QString &skipWording();
 };
 
@@ -60,12 +60,12 @@ struct QuestionBank {
     const QString &subject(int entry) const { return ALines[entry]; }
     // Answer k of entry j, 0 being the right one.
     const QString &answer(int entry, int k) const { return ALines[Bank[entry].Answer[k]]; }
-    std::array<QString, 6> answers(int entry) const;
+    [[nodiscard]] std::array<QString, 6> answers(int entry) const;
 
     // Entries 1..ACount that the draw may pick.
-    int askableCount() const;
+    [[nodiscard]] int askableCount() const;
 };
 
 // The question wordings, indexed 1..10 by category (9 is "Skip").
 using Wordings = std::array<QString, 11>;
-Wordings standardWordings();
+[[nodiscard]] Wordings standardWordings();

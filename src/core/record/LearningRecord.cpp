@@ -122,8 +122,10 @@ void LearningRecord::writerLoop()
                 const RecordStore::OpenResult r = writer.open();
                 problem = r.problem;
             }
-            if (writer.isReady())
-                problem = writer.record(event);
+            if (writer.isReady()) {
+                if (const Result<> written = writer.record(event); !written)
+                    problem = written.error().description();
+            }
             if (!problem.isEmpty())
                 QMetaObject::invokeMethod(
                     this, [this, problem] { writeFailed(problem); }, Qt::QueuedConnection);

@@ -74,6 +74,11 @@ QString asideName(const QString &path)
     return name;
 }
 
+Failure notOpen()
+{
+    return failure(QStringLiteral("the record is not open"));
+}
+
 QString newerProblem()
 {
     return QStringLiteral("the file was written by a newer version of the program and is left "
@@ -240,17 +245,17 @@ RecordStore::OpenResult RecordStore::migrate(int &code)
     return {Status::Ready, {}, {}};
 }
 
-QString RecordStore::record(const AnswerEvent &e)
+Result<> RecordStore::record(const AnswerEvent &e)
 {
     if (!m_ready)
-        return QStringLiteral("the record is not open");
+        return notOpen();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery begin(db);
     if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return describe(begin.lastError());
+        return failure(describe(begin.lastError()));
     Queries &qs = *m_queries;
     auto fail = [&begin](const QSqlQuery &failed) {
-        const QString problem = describe(failed.lastError());
+        Failure problem = failure(describe(failed.lastError()));
         begin.exec(QStringLiteral("ROLLBACK"));
         return problem;
     };
@@ -290,15 +295,15 @@ QString RecordStore::record(const AnswerEvent &e)
     return {};
 }
 
-QString RecordStore::clear()
+Result<> RecordStore::clear()
 {
     if (!m_ready)
-        return QStringLiteral("the record is not open");
+        return notOpen();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     for (const char *sql :
          {"BEGIN IMMEDIATE", "DELETE FROM answers", "DELETE FROM questions", "COMMIT"}) {
         if (!q.exec(QLatin1String(sql))) {
-            const QString problem = describe(q.lastError());
+            Failure problem = failure(describe(q.lastError()));
             q.exec(QStringLiteral("ROLLBACK"));
             return problem;
         }
@@ -392,16 +397,16 @@ RecordStatistics RecordStore::statistics(const QDateTime &now)
     return st;
 }
 
-QString RecordStore::exportCsv(QIODevice &out)
+Result<> RecordStore::exportCsv(QIODevice &out)
 {
     if (!m_ready)
-        return QStringLiteral("the record is not open");
+        return notOpen();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT a.at, a.quiz, a.outcome, a.ms, q.wording, q.subject,"
                                " q.answer, q.key FROM answers a JOIN questions q"
                                " ON q.id = a.question ORDER BY a.id")))
-        return describe(q.lastError());
+        return failure(describe(q.lastError()));
     RecordCsv csv(out);
     csv.row({QStringLiteral("time"), QStringLiteral("quiz"), QStringLiteral("answer"),
              QStringLiteral("duration_ms"), QStringLiteral("wording"), QStringLiteral("subject"),
@@ -414,5 +419,7 @@ QString RecordStore::exportCsv(QIODevice &out)
                  q.value(4).toString(), q.value(5).toString(), q.value(6).toString(),
                  q.value(7).toString()});
     }
-    return csv.error();
+    if (!csv.error().isEmpty())
+        return failure(csv.error());
+    return {};
 }

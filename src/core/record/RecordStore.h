@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordTypes.h"
+#include "core/common/Error.h"
 
 #include <QString>
 
@@ -36,24 +37,24 @@ class RecordStore {
     // tables up to date. A file that is not a database (or cannot be read)
     // is moved aside, never overwritten, and a fresh record begins there.
     // A file of a newer program is left alone.
-    OpenResult open();
-    bool isReady() const { return m_ready; }
-    const QString &path() const { return m_path; }
+    [[nodiscard]] OpenResult open();
+    [[nodiscard]] bool isReady() const { return m_ready; }
+    [[nodiscard]] const QString &path() const { return m_path; }
 
-    // Each returns the error text of a failure, or an empty text.
-    QString record(const AnswerEvent &event);
-    QString clear();
-    QString exportCsv(QIODevice &out);
+    // A failure carries the database's description of it.
+    [[nodiscard]] Result<> record(const AnswerEvent &event);
+    [[nodiscard]] Result<> clear();
+    [[nodiscard]] Result<> exportCsv(QIODevice &out);
 
-    std::vector<DueItem> dueItems();
-    RecordStatistics statistics(const QDateTime &now);
-    qint64 answerCount();
+    [[nodiscard]] std::vector<DueItem> dueItems();
+    [[nodiscard]] RecordStatistics statistics(const QDateTime &now);
+    [[nodiscard]] qint64 answerCount();
 
   private:
     struct Queries;
     // code: SQLite's result code of a failure, 0 for none.
-    OpenResult openOnce(int &code);
-    OpenResult migrate(int &code);
+    [[nodiscard]] OpenResult openOnce(int &code);
+    [[nodiscard]] OpenResult migrate(int &code);
     void close();
 
     QString m_path;

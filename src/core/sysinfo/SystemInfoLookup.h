@@ -34,4 +34,4 @@ class ProgramStarter {
 bool startSystemInfo(SystemInfoLookup &lookup, ProgramStarter &starter);
 
 // True when the path names an existing file that is not a folder.
-bool isNormalFile(const QString &path);
+[[nodiscard]] bool isNormalFile(const QString &path);

@@ -27,24 +27,24 @@ std::optional<QByteArray> digestOf(const QString &path)
 }
 
 // What a file held before the replacement; nothing when there was no file.
-std::optional<QByteArray> readOld(const QString &path, QString *failure)
+Result<std::optional<QByteArray>> readOld(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return std::nullopt;
+        return std::optional<QByteArray>();
     // A folder or a device where the file should be cannot be replaced by
     // a file (and a pipe would block the read for ever).
-    QFile file(path);
     if (!info.isFile())
-        *failure = QStringLiteral("something that is not a file is in its place");
-    else if (!file.open(QIODevice::ReadOnly))
-        *failure = file.errorString();
-    return file.isOpen() ? file.readAll() : QByteArray();
+        return failure(QStringLiteral("something that is not a file is in its place"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(file.errorString());
+    return std::optional<QByteArray>(file.readAll());
 }
 
-QString failedWith(const QString &what, const QString &failure)
+Error failedWith(const QString &what, const Error &error)
 {
-    return what + QStringLiteral(": ") + failure;
+    return Error(what + QStringLiteral(": ") + error.description());
 }
 
 } // namespace
@@ -110,16 +110,16 @@ BankJournal::Outcome BankJournal::pending() const
     return analyse(&entries);
 }
 
-QString BankJournal::removeTemporaries() const
+Result<> BankJournal::removeTemporaries() const
 {
     for (const QString &name : m_names) {
-        if (QString failure = FileSync::removeFile(path(temporaryName(name))); !failure.isEmpty())
-            return failedWith(temporaryName(name), failure);
+        if (Result<> removed = FileSync::removeFile(path(temporaryName(name))); !removed)
+            return failure(failedWith(temporaryName(name), removed.error()));
     }
     return FileSync::removeFile(path(temporaryName(recordName())));
 }
 
-BankJournal::Recovery BankJournal::recover()
+Result<BankJournal::Outcome> BankJournal::recover()
 {
     std::vector<Entry> entries;
     const Outcome outcome = analyse(&entries);
@@ -127,122 +127,127 @@ BankJournal::Recovery BankJournal::recover()
         // Left by a replacement that stopped before its record: the old
         // files were never touched. A temporary that cannot go is harmless;
         // the next replacement writes over it.
-        removeTemporaries();
-        return {};
+        (void)removeTemporaries();
+        return outcome;
     }
-    QString failure;
+    Result<> done;
     if (outcome == Outcome::Completed) {
         for (const Entry &e : entries) {
             if (!e.readyUnderTemporaryName)
                 continue;
-            failure = FileSync::replaceFile(path(temporaryName(e.name)), path(e.name));
-            if (!failure.isEmpty()) {
-                failure = failedWith(e.name, failure);
+            if (Result<> renamed = FileSync::replaceFile(path(temporaryName(e.name)), path(e.name));
+                !renamed) {
+                done = failure(failedWith(e.name, renamed.error()));
                 break;
             }
         }
-        if (failure.isEmpty())
-            failure = FileSync::syncFolder(m_folder);
+        if (done)
+            done = FileSync::syncFolder(m_folder);
     }
     // The record goes only once the new files are in place for good, or
     // once the temporaries of a rolled-back set are gone.
-    if (failure.isEmpty())
-        failure = removeTemporaries();
-    if (failure.isEmpty())
-        failure = FileSync::removeFile(path(recordName()));
-    if (failure.isEmpty())
-        failure = FileSync::syncFolder(m_folder);
-    if (failure.isEmpty())
-        return {outcome, QString()};
-    return {outcome,
-            QStringLiteral("%1: an interrupted update of the question bank could not be %2 (%3)")
-                .arg(path(recordName()),
-                     outcome == Outcome::Completed ? QStringLiteral("completed")
-                                                   : QStringLiteral("undone"),
-                     failure)};
+    if (done)
+        done = removeTemporaries();
+    if (done)
+        done = FileSync::removeFile(path(recordName()));
+    if (done)
+        done = FileSync::syncFolder(m_folder);
+    if (done)
+        return outcome;
+    if (outcome == Outcome::Completed)
+        m_filesUnchanged = false;
+    return failure(ErrorNumber::FileAccess,
+                   QStringLiteral("%1: an interrupted update of the question bank could not be "
+                                  "%2 (%3)")
+                       .arg(path(recordName()),
+                            outcome == Outcome::Completed ? QStringLiteral("completed")
+                                                          : QStringLiteral("undone"),
+                            done.error().description()));
 }
 
-QString BankJournal::discard()
+Result<> BankJournal::discard()
 {
-    QString failure = FileSync::removeFile(path(recordName()));
-    if (failure.isEmpty())
-        failure = removeTemporaries();
-    if (failure.isEmpty())
-        failure = FileSync::syncFolder(m_folder);
-    return failure;
+    Result<> done = FileSync::removeFile(path(recordName()));
+    if (done)
+        done = removeTemporaries();
+    if (done)
+        done = FileSync::syncFolder(m_folder);
+    return done;
 }
 
-BankJournal::Result BankJournal::replace(const std::vector<QByteArray> &contents)
+Result<> BankJournal::replace(const std::vector<QByteArray> &contents)
 {
-    if (const Recovery r = recover(); !r.ok())
-        return {r.failure, r.outcome == Outcome::RolledBack};
+    m_filesUnchanged = true;
+    if (Result<Outcome> recovered = recover(); !recovered)
+        return failure(recovered.error());
 
     // Everything that can fail before the record is written (a folder that
     // cannot be written, a full disk, a folder in a file's place) fails
     // with the old files untouched.
-    const auto undo = [this](const QString &failure) {
-        discard();
-        return Result{failure, true};
+    const auto undo = [this](Error error) -> Result<> {
+        (void)discard();
+        return failure(std::move(error));
     };
     // The old contents, to put back should a rename be refused after the
     // record (a shared folder may let a file be written but not replaced).
     std::vector<std::optional<QByteArray>> old;
     for (const QString &name : m_names) {
-        QString failure;
-        old.push_back(readOld(path(name), &failure));
-        if (!failure.isEmpty())
-            return undo(failedWith(name, failure));
+        Result<std::optional<QByteArray>> read = readOld(path(name));
+        if (!read)
+            return undo(failedWith(name, read.error()));
+        old.push_back(std::move(*read));
     }
     QByteArray record = kHeader + '\n';
     for (std::size_t i = 0; i < m_names.size(); ++i) {
         const QByteArray bytes = i < contents.size() ? contents[i] : QByteArray();
-        if (QString failure = FileSync::writeFile(path(temporaryName(m_names[i])), bytes);
-            !failure.isEmpty())
-            return undo(failedWith(m_names[i], failure));
+        if (Result<> written = FileSync::writeFile(path(temporaryName(m_names[i])), bytes);
+            !written)
+            return undo(failedWith(m_names[i], written.error()));
         record += QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + ' ' +
                   m_names[i].toUtf8() + '\n';
     }
     // The new files' names reach the disk before the record that names them.
     const QString recordTemporary = path(temporaryName(recordName()));
-    const std::function<QString()> steps[] = {
+    const std::function<Result<>()> steps[] = {
         [&] { return FileSync::syncFolder(m_folder); },
         [&] { return FileSync::writeFile(recordTemporary, record); },
         [&] { return FileSync::replaceFile(recordTemporary, path(recordName())); },
         [&] { return FileSync::syncFolder(m_folder); }};
     for (const auto &step : steps) {
-        if (QString failure = step(); !failure.isEmpty())
-            return undo(failedWith(recordName(), failure));
+        if (Result<> done = step(); !done)
+            return undo(failedWith(recordName(), done.error()));
     }
 
     for (std::size_t i = 0; i < m_names.size(); ++i) {
-        const QString failure =
+        const Result<> renamed =
             FileSync::replaceFile(path(temporaryName(m_names[i])), path(m_names[i]));
-        if (failure.isEmpty())
+        if (renamed)
             continue;
         // Put back the files already replaced. Should the program stop
         // meanwhile, the record still stands and the next start completes
         // or undoes the set as a whole.
-        Result result{failedWith(m_names[i], failure), true};
+        QString why = failedWith(m_names[i], renamed.error()).description();
         for (std::size_t k = 0; k < i; ++k) {
             const QString temporary = path(temporaryName(m_names[k]));
-            const bool back = old[k]
-                                  ? FileSync::writeFile(temporary, *old[k]).isEmpty() &&
-                                        FileSync::replaceFile(temporary, path(m_names[k])).isEmpty()
-                                  : FileSync::removeFile(path(m_names[k])).isEmpty();
+            const bool back =
+                old[k] ? FileSync::writeFile(temporary, *old[k]).has_value() &&
+                             FileSync::replaceFile(temporary, path(m_names[k])).has_value()
+                       : FileSync::removeFile(path(m_names[k])).has_value();
             if (!back) {
-                result.unchanged = false;
-                result.failure +=
-                    QStringLiteral("; ") + m_names[k] + QStringLiteral(" could not be put back");
+                m_filesUnchanged = false;
+                why += QStringLiteral("; ") + m_names[k] + QStringLiteral(" could not be put back");
             }
         }
-        discard();
-        return result;
+        (void)discard();
+        return failure(why);
     }
-    if (QString failure = FileSync::syncFolder(m_folder); !failure.isEmpty())
-        return {failedWith(recordName(), failure), false};
+    if (Result<> synced = FileSync::syncFolder(m_folder); !synced) {
+        m_filesUnchanged = false;
+        return failure(failedWith(recordName(), synced.error()));
+    }
     // The new files are in place for good; a record that cannot go is
     // completed harmlessly at the next start.
-    if (FileSync::removeFile(path(recordName())).isEmpty())
-        FileSync::syncFolder(m_folder);
+    if (FileSync::removeFile(path(recordName())))
+        (void)FileSync::syncFolder(m_folder);
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/Error.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,37 +18,36 @@
 // files and leaves the old ones.
 class BankJournal {
   public:
-    struct Result {
-        QString failure;       // empty on success
-        bool unchanged = true; // false once a file may have been replaced
-        bool ok() const { return failure.isEmpty(); }
-    };
-
     // What a left-behind record means.
     enum class Outcome { Nothing, Completed, RolledBack };
-    struct Recovery {
-        Outcome outcome = Outcome::Nothing;
-        QString failure; // why the recovery could not finish; the record stays
-        bool ok() const { return failure.isEmpty(); }
-    };
 
     // names: the files of the set, plain names in folder; they are the only
     // files the journal ever touches.
     BankJournal(QString folder, std::vector<QString> names);
 
-    static QString recordName() { return QStringLiteral("bank-update.journal"); }
-    static QString temporaryName(const QString &name) { return name + QStringLiteral(".new"); }
+    [[nodiscard]] static QString recordName() { return QStringLiteral("bank-update.journal"); }
+    [[nodiscard]] static QString temporaryName(const QString &name)
+    {
+        return name + QStringLiteral(".new");
+    }
 
     // Replaces the files by contents, one per name in order. A record left
-    // by an earlier run is recovered first.
-    Result replace(const std::vector<QByteArray> &contents);
+    // by an earlier run is recovered first. A failure names the file and
+    // gives the system's description.
+    [[nodiscard]] Result<> replace(const std::vector<QByteArray> &contents);
+
+    // After a failed replace() or recover(): false when a file may have
+    // been replaced and could not be put back.
+    [[nodiscard]] bool filesUnchanged() const { return m_filesUnchanged; }
 
     // What recover() would do, without touching anything.
-    Outcome pending() const;
+    [[nodiscard]] Outcome pending() const;
 
     // Completes or rolls back a record left behind; without one, removes
     // the temporary files of a replacement that stopped before its record.
-    Recovery recover();
+    // When that cannot finish, the record stays and the failure is a file
+    // access error saying what could not be completed or undone.
+    [[nodiscard]] Result<Outcome> recover();
 
   private:
     struct Entry {
@@ -56,12 +57,13 @@ class BankJournal {
         bool intact = false;
     };
 
-    QString path(const QString &name) const;
-    std::optional<std::vector<Entry>> readRecord() const;
-    Outcome analyse(std::vector<Entry> *entries) const;
-    QString removeTemporaries() const;
-    QString discard();
+    [[nodiscard]] QString path(const QString &name) const;
+    [[nodiscard]] std::optional<std::vector<Entry>> readRecord() const;
+    [[nodiscard]] Outcome analyse(std::vector<Entry> *entries) const;
+    [[nodiscard]] Result<> removeTemporaries() const;
+    [[nodiscard]] Result<> discard();
 
     QString m_folder;
     std::vector<QString> m_names;
+    bool m_filesUnchanged = true;
 };

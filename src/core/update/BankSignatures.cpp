@@ -76,58 +76,56 @@ QString verdictText(Minisign::Verdict verdict, const Minisign::PublicKey &key,
 
 } // namespace
 
-BankSignatures::Key BankSignatures::readKey(const QString &folder)
+Result<BankSignatures::Key> BankSignatures::readKey(const QString &folder)
 {
     const QString path = QDir(folder).filePath(keyFileName());
-    Key k;
-    k.present = present(path);
-    if (!k.present)
-        return k;
+    if (!present(path))
+        return Key();
     QString why;
     if (const auto bytes = readFile(path, Minisign::MaxFileSize, why)) {
-        auto parsed = Minisign::parsePublicKey(*bytes);
-        k.key = parsed.value;
-        why = QStringLiteral("not a public key: ") + parsed.error;
+        const Result<Minisign::PublicKey> parsed = Minisign::parsePublicKey(*bytes);
+        if (parsed)
+            return Key(*parsed);
+        why = QStringLiteral("not a public key: ") + parsed.error().description();
     }
-    if (!k.key)
-        k.failure = keyFileName() + QStringLiteral(": ") + why;
-    return k;
+    return failure(keyFileName() + QStringLiteral(": ") + why);
 }
 
-QString BankSignatures::check(const Minisign::PublicKey &key, const std::vector<QByteArray> &files,
-                              const std::vector<std::optional<QByteArray>> &signatures)
+Result<> BankSignatures::check(const Minisign::PublicKey &key, const std::vector<QByteArray> &files,
+                               const std::vector<std::optional<QByteArray>> &signatures)
 {
     const auto &names = DownloadPlan::fileNames();
     const QString version = dataVersion(files.at(names.size() - 1));
     for (std::size_t i = 0; i < names.size(); ++i) {
         const QString prefix = signatureName(names[i]) + QStringLiteral(": ");
         if (!signatures.at(i))
-            return prefix + QStringLiteral("missing");
-        const auto parsed = Minisign::parseSignature(*signatures[i]);
-        if (!parsed.value)
-            return prefix + parsed.error;
-        const Minisign::Verdict verdict = Minisign::verify(key, *parsed.value, files.at(i));
+            return failure(prefix + QStringLiteral("missing"));
+        const Result<Minisign::Signature> parsed = Minisign::parseSignature(*signatures[i]);
+        if (!parsed)
+            return failure(prefix + parsed.error().description());
+        const Minisign::Verdict verdict = Minisign::verify(key, *parsed, files.at(i));
         if (verdict != Minisign::Verdict::Good)
-            return prefix + verdictText(verdict, key, *parsed.value, names[i]);
-        const QString comment = QString::fromUtf8(parsed.value->trustedComment).trimmed();
+            return failure(prefix + verdictText(verdict, key, *parsed, names[i]));
+        const QString comment = QString::fromUtf8(parsed->trustedComment).trimmed();
         if (comment != version) {
-            return prefix + QStringLiteral("signed for data version %1, but %2 holds %3")
-                                .arg(shown(comment), names.back(), shown(version));
+            return failure(prefix + QStringLiteral("signed for data version %1, but %2 holds %3")
+                                        .arg(shown(comment), names.back(), shown(version)));
         }
     }
-    return QString();
+    return {};
 }
 
-QString BankSignatures::fetchAndCheck(HttpFetcher &fetcher, const QString &zelUrl,
-                                      const Minisign::PublicKey &key,
-                                      const std::vector<QByteArray> &files)
+Result<> BankSignatures::fetchAndCheck(HttpFetcher &fetcher, const QString &zelUrl,
+                                       const Minisign::PublicKey &key,
+                                       const std::vector<QByteArray> &files)
 {
     std::vector<std::optional<QByteArray>> signatures;
     for (const QString &name : DownloadPlan::fileNames()) {
-        FetchResult r = fetcher.get(QUrl(zelUrl + signatureName(name)), Minisign::MaxFileSize);
-        if (!r.ok)
-            return DownloadPlan::fetchFailure(signatureName(name), r);
-        signatures.push_back(std::move(r.body));
+        Result<QByteArray> r =
+            fetcher.get(QUrl(zelUrl + signatureName(name)), Minisign::MaxFileSize);
+        if (!r)
+            return failure(DownloadPlan::fetchFailure(signatureName(name), r.error()));
+        signatures.push_back(std::move(*r));
     }
     return check(key, files, signatures);
 }
@@ -140,9 +138,11 @@ std::optional<BankSignatures::Report> BankSignatures::ofFolder(const QString &fo
     const bool signatures = std::any_of(names.begin(), names.end(), [&](const QString &name) {
         return present(dir.filePath(signatureName(name)));
     });
-    Key key = readKey(folder);
+    // A key file that is there, usable or not.
+    const auto keyPresent = [](const Result<Key> &k) { return !k || k->has_value(); };
+    Result<Key> key = readKey(folder);
     QString keyFolder = folder;
-    if (!key.present && !programFolder.isEmpty()) {
+    if (!keyPresent(key) && !programFolder.isEmpty()) {
         key = readKey(programFolder);
         keyFolder = programFolder;
     }
@@ -151,17 +151,17 @@ std::optional<BankSignatures::Report> BankSignatures::ofFolder(const QString &fo
     // that are there: an installed bank has none.
     const bool programsFolder =
         QFileInfo(folder).canonicalFilePath() == QFileInfo(programFolder).canonicalFilePath();
-    if (!signatures && (!key.present || keyFolder != folder || programsFolder))
+    if (!signatures && (!keyPresent(key) || keyFolder != folder || programsFolder))
         return std::nullopt;
 
     const QString lead = QStringLiteral("signatures: ");
-    if (!key.present) {
+    if (!keyPresent(key)) {
         return Report{true, lead + QStringLiteral("not checked: no %1 in %2 or %3")
                                        .arg(keyFileName(), folder, programFolder)};
     }
     const QString keyPath = QDir(keyFolder).filePath(keyFileName());
-    if (!key.key)
-        return Report{false, lead + keyPath + key.failure.mid(keyFileName().size())};
+    if (!key)
+        return Report{false, lead + keyPath + key.error().description().mid(keyFileName().size())};
 
     std::vector<QByteArray> files;
     std::vector<std::optional<QByteArray>> signed_;
@@ -177,9 +177,8 @@ std::optional<BankSignatures::Report> BankSignatures::ofFolder(const QString &fo
         if (!signed_.back() && present(signature))
             return Report{false, lead + signature + QStringLiteral(": ") + why};
     }
-    const QString refused = check(*key.key, files, signed_);
-    if (!refused.isEmpty())
-        return Report{false, lead + dir.filePath(refused)};
+    if (const Result<> checked = check(**key, files, signed_); !checked)
+        return Report{false, lead + dir.filePath(checked.error().description())};
     return Report{
         true, lead + QStringLiteral("%1, %2 and %3 are signed by %4 for data version %5")
                          .arg(names[0], names[1], names[2], keyPath, dataVersion(files.back()))};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Minisign.h"
+#include "core/common/Error.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,30 +19,30 @@ class HttpFetcher;
 // checked as the server holds them, before the download adds its line end.
 class BankSignatures {
   public:
-    static QString keyFileName() { return QStringLiteral("update.pub"); }
-    static QString signatureName(const QString &file) { return file + QStringLiteral(".minisig"); }
+    [[nodiscard]] static QString keyFileName() { return QStringLiteral("update.pub"); }
+    [[nodiscard]] static QString signatureName(const QString &file)
+    {
+        return file + QStringLiteral(".minisig");
+    }
 
-    // The key file of a folder. Without one nothing is verified; one that
-    // is there but cannot be read or is no key is a failure, never a
-    // reason to skip the verification.
-    struct Key {
-        bool present = false;
-        std::optional<Minisign::PublicKey> key;
-        QString failure; // "update.pub: why", when present without a key
-    };
-    static Key readKey(const QString &folder);
+    // The key file of a folder: nothing without one, and then nothing is
+    // verified. One that is there but cannot be read or is no key is a
+    // failure ("update.pub: why"), never a reason to skip the verification.
+    using Key = std::optional<Minisign::PublicKey>;
+    [[nodiscard]] static Result<Key> readKey(const QString &folder);
 
     // The three files in the order of DownloadPlan::fileNames() and their
-    // signature files (none: missing). Empty text when all three are good,
-    // otherwise which signature fails and why.
-    static QString check(const Minisign::PublicKey &key, const std::vector<QByteArray> &files,
-                         const std::vector<std::optional<QByteArray>> &signatures);
+    // signature files (none: missing). A failure says which signature fails
+    // and why.
+    [[nodiscard]] static Result<> check(const Minisign::PublicKey &key,
+                                        const std::vector<QByteArray> &files,
+                                        const std::vector<std::optional<QByteArray>> &signatures);
 
     // Fetches the three signatures from the folder address `zelUrl` (ending
     // in "/") and checks the received files against them.
-    static QString fetchAndCheck(HttpFetcher &fetcher, const QString &zelUrl,
-                                 const Minisign::PublicKey &key,
-                                 const std::vector<QByteArray> &files);
+    [[nodiscard]] static Result<> fetchAndCheck(HttpFetcher &fetcher, const QString &zelUrl,
+                                                const Minisign::PublicKey &key,
+                                                const std::vector<QByteArray> &files);
 
     // For a bank author's folder: whether the signatures beside the files
     // verify, with the folder's key or else the program's. Nothing when the
@@ -50,5 +51,6 @@ class BankSignatures {
         bool ok = true;
         QString line;
     };
-    static std::optional<Report> ofFolder(const QString &folder, const QString &programFolder);
+    [[nodiscard]] static std::optional<Report> ofFolder(const QString &folder,
+                                                        const QString &programFolder);
 };

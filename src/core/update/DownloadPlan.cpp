@@ -2,7 +2,6 @@
 
 #include "HttpFetcher.h"
 #include "LeadingNumber.h"
-#include "core/common/RunTimeError.h"
 #include "core/common/TextFile.h"
 #include "core/quiz/BankLoader.h"
 
@@ -10,10 +9,10 @@ namespace {
 
 const QString CR = QStringLiteral("\r");
 
-QString invalidBank(const QString &name, const RunTimeError &e)
+Failure invalidBank(const QString &name, const Error &e)
 {
-    return name + QStringLiteral(": not a valid question bank file (") + e.description() +
-           QStringLiteral(")");
+    return failure(name + QStringLiteral(": not a valid question bank file (") + e.description() +
+                   QStringLiteral(")"));
 }
 
 } // namespace
@@ -25,54 +24,46 @@ const std::vector<QString> &DownloadPlan::fileNames()
     return names;
 }
 
-DownloadPlan DownloadPlan::check(const QString &appPath, const std::vector<QByteArray> &bodies)
+Result<std::vector<DownloadPlan::File>> DownloadPlan::check(const QString &appPath,
+                                                            const std::vector<QByteArray> &bodies)
 {
-    DownloadPlan plan;
+    std::vector<File> files;
     const auto &names = fileNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
         // Each file is written as received, with the line end the download
         // has always added; the checks read exactly those bytes.
         const QByteArray body = i < bodies.size() ? bodies[i] : QByteArray();
-        if (body.isEmpty()) {
-            plan.m_failure = names[i] + QStringLiteral(": the website sent an empty file");
-            return plan;
-        }
-        plan.m_files.push_back(
+        if (body.isEmpty())
+            return failure(names[i] + QStringLiteral(": the website sent an empty file"));
+        files.push_back(
             {names[i], appPath + QLatin1Char('/') + names[i], body + QByteArrayLiteral("\r\n")});
     }
 
-    const QStringList aLines = TextFile::lines(plan.m_files[0].bytes);
-    const QStringList adLines = TextFile::lines(plan.m_files[1].bytes);
+    const QStringList aLines = TextFile::lines(files[0].bytes);
+    const QStringList adLines = TextFile::lines(files[1].bytes);
     // The line limit is checked per file first, so that the text names the
     // file at fault; every other failure of the bank is in the entries.
-    if (aLines.size() > QuestionBank::MaxLines) {
-        plan.m_failure = invalidBank(names[0], RunTimeError(RunTimeError::SubscriptOutOfRange));
-        return plan;
-    }
+    if (aLines.size() > QuestionBank::MaxLines)
+        return invalidBank(names[0], Error(ErrorNumber::SubscriptOutOfRange));
     try {
         const QuestionBank bank = BankLoader::buildBank(aLines, adLines, standardWordings());
         // The program refuses to start on fewer: it never asks the same
         // question twice in a row.
-        if (bank.askableCount() < 2) {
-            plan.m_failure = invalidBank(names[1], RunTimeError(RunTimeError::TooFewQuestions));
-            return plan;
-        }
-    } catch (const RunTimeError &e) {
-        plan.m_failure = invalidBank(names[1], e);
-        return plan;
+        if (bank.askableCount() < 2)
+            return invalidBank(names[1], Error(ErrorNumber::TooFewQuestions));
+    } catch (const Error &e) {
+        return invalidBank(names[1], e);
     }
 
-    const QString version = TextFile::firstLine(TextFile::decode(plan.m_files[2].bytes));
-    if (!beginsWithNumber(version)) {
-        plan.m_failure = names[2] + QStringLiteral(": not a data version number");
-        return plan;
-    }
-    return plan;
+    const QString version = TextFile::firstLine(TextFile::decode(files[2].bytes));
+    if (!beginsWithNumber(version))
+        return failure(names[2] + QStringLiteral(": not a data version number"));
+    return files;
 }
 
-QString DownloadPlan::fetchFailure(const QString &name, const FetchResult &result)
+Error DownloadPlan::fetchFailure(const QString &name, const Error &fetchError)
 {
-    return name + QStringLiteral(": ") + result.errorString;
+    return Error(name + QStringLiteral(": ") + fetchError.description());
 }
 
 void DownloadPlan::start(UpdateView &view)

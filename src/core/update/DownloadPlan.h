@@ -1,14 +1,12 @@
 #pragma once
 
 #include "UpdateView.h"
+#include "core/common/Error.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
 #include <vector>
-
-struct FetchResult;
 
 // The download of new bank files, without the window: it checks the three
 // received files before anything is written, so that a broken transfer or
@@ -24,18 +22,15 @@ class DownloadPlan {
     // The files, in the order they are fetched and written: both bank files
     // before the data version, so that an interrupted write leaves the old
     // version in place and the next check offers the download again.
-    static const std::vector<QString> &fileNames();
+    [[nodiscard]] static const std::vector<QString> &fileNames();
 
-    // Checks the three bodies, in the order of fileNames(). On success the
-    // plan holds the files to write; otherwise failure() says what is wrong.
-    static DownloadPlan check(const QString &appPath, const std::vector<QByteArray> &bodies);
-
-    bool ok() const { return !m_failure.has_value(); }
-    const QString &failure() const { return *m_failure; }
-    const std::vector<File> &files() const { return m_files; }
+    // Checks the three bodies, in the order of fileNames(): the files to
+    // write, or what is wrong with them.
+    [[nodiscard]] static Result<std::vector<File>> check(const QString &appPath,
+                                                         const std::vector<QByteArray> &bodies);
 
     // What a failed fetch of one file is, for the window's text.
-    static QString fetchFailure(const QString &name, const FetchResult &result);
+    [[nodiscard]] static Error fetchFailure(const QString &name, const Error &fetchError);
 
     // The window as the download starts, after success and after a failure
     // (nothing on disk changed, so the download may be tried again).
@@ -43,8 +38,4 @@ class DownloadPlan {
     static void succeeded(UpdateView &view);
     // bankUnchanged is false only when a failed write could not be undone.
     static void failed(UpdateView &view, const QString &what, bool bankUnchanged = true);
-
-  private:
-    std::vector<File> m_files;
-    std::optional<QString> m_failure;
 };

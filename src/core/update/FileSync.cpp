@@ -17,9 +17,9 @@
 namespace FileSync {
 namespace {
 
-QString lastError()
+Failure lastError()
 {
-    return qt_error_string(errno);
+    return failure(qt_error_string(errno));
 }
 
 bool syncDescriptor(int fd)
@@ -33,55 +33,59 @@ bool syncDescriptor(int fd)
 
 } // namespace
 
-QString writeFile(const QString &path, const QByteArray &bytes)
+Result<> writeFile(const QString &path, const QByteArray &bytes)
 {
-    if (QString failure = removeFile(path); !failure.isEmpty())
-        return failure;
+    if (Result<> removed = removeFile(path); !removed)
+        return removed;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return file.errorString();
+        return failure(file.errorString());
     if (file.write(bytes) != bytes.size() || !file.flush())
-        return file.errorString();
+        return failure(file.errorString());
     if (!syncDescriptor(file.handle()))
         return lastError();
     file.close();
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    if (file.error() != QFileDevice::NoError)
+        return failure(file.errorString());
+    return {};
 }
 
-QString replaceFile(const QString &from, const QString &to)
+Result<> replaceFile(const QString &from, const QString &to)
 {
 #ifdef Q_OS_WIN
     // Write-through makes the new name durable before the call returns.
     if (!MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()),
                      reinterpret_cast<const wchar_t *>(to.utf16()),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return qt_error_string(int(GetLastError()));
-    return QString();
+        return failure(qt_error_string(int(GetLastError())));
+    return {};
 #else
     // QFile::rename refuses to replace an existing file; rename(2) replaces
     // it atomically.
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
         return lastError();
-    return QString();
+    return {};
 #endif
 }
 
-QString removeFile(const QString &path)
+Result<> removeFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return QString();
+        return {};
     QFile file(path);
-    return file.remove() ? QString() : file.errorString();
+    if (!file.remove())
+        return failure(file.errorString());
+    return {};
 }
 
-QString syncFolder(const QString &folder)
+Result<> syncFolder(const QString &folder)
 {
 #ifdef Q_OS_WIN
     // Windows has no folder handle to sync: the write-through rename above
     // already made each name change durable.
     (void)folder;
-    return QString();
+    return {};
 #else
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -90,9 +94,9 @@ QString syncFolder(const QString &folder)
     // Some file systems cannot sync a folder and say so with EINVAL; their
     // name changes are as durable as they get.
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    const QString failure = synced ? QString() : lastError();
+    Result<> result = synced ? Result<>() : Result<>(lastError());
     ::close(fd);
-    return failure;
+    return result;
 #endif
 }
 

@@ -1,35 +1,18 @@
 #pragma once
 
+#include "core/common/Error.h"
 #include "core/quiz/QuestionBank.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <chrono>
-#include <utility>
 
 class QUrl;
 
-// What one fetch gave: the whole body of a complete 200 reply, or why there
-// is none. Failures are values, so that every caller has to look at them.
-struct FetchResult {
-    bool ok = false;
-    int status = 0;      // the HTTP status, 0 when no reply arrived
-    QByteArray body;     // only meaningful when ok
-    QString errorString; // a description for the user when !ok
-
-    static FetchResult success(QByteArray body)
-    {
-        return FetchResult{true, 200, std::move(body), QString()};
-    }
-    static FetchResult failure(QString description, int status = 0)
-    {
-        return FetchResult{false, status, QByteArray(), std::move(description)};
-    }
-};
-
 // A synchronous fetch of one address: returns when the reply is complete,
-// has failed or has timed out.
+// has failed or has timed out. A fetch gives the whole body of a complete
+// 200 reply, or a description of why there is none for the user.
 class HttpFetcher {
   public:
     // Each request, from sending it to the last byte of the reply, may take
@@ -48,8 +31,8 @@ class HttpFetcher {
     // A body longer than maxBytes is a failure, and its transfer stops as
     // soon as that is known: a version text needs a few hundred bytes, and
     // a server that sends more is not giving one.
-    virtual FetchResult get(const QUrl &url, qint64 maxBytes) = 0;
-    FetchResult get(const QUrl &url) { return get(url, BodyCap); }
+    [[nodiscard]] virtual Result<QByteArray> get(const QUrl &url, qint64 maxBytes) = 0;
+    [[nodiscard]] Result<QByteArray> get(const QUrl &url) { return get(url, BodyCap); }
 };
 
 // The bank reader reads as much as the download may write: the largest

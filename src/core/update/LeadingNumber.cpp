@@ -1,6 +1,6 @@
 #include "LeadingNumber.h"
 
-#include "core/common/RunTimeError.h"
+#include "core/common/Error.h"
 
 #include <charconv>
 #include <string>
@@ -116,7 +116,7 @@ double LeadingNumber(const QString &text)
     if (result.ec == std::errc::result_out_of_range) {
         // Too large is a failure; too close to zero reads as 0, as it always has.
         if (decimalMagnitude(number) > 0)
-            throw RunTimeError(RunTimeError::Overflow);
+            throw Error(ErrorNumber::Overflow);
         return 0.0;
     }
     return value;
@@ -127,9 +127,9 @@ bool beginsWithNumber(const QString &text)
     if (numberPart(text).empty())
         return false;
     try {
-        LeadingNumber(text);
+        (void)LeadingNumber(text);
         return true;
-    } catch (const RunTimeError &) {
+    } catch (const Error &) {
         return false;
     }
 }

@@ -9,9 +9,10 @@
 // are read up to the first character that cannot continue the number.
 // "1.10" is 1.1, a text that does not begin with a number is 0, and the
 // point is the decimal separator whatever the user's regional settings.
-// A value too large for a double is a RunTimeError 6 (overflow).
-double LeadingNumber(const QString &text);
+// A value too large for a double throws the Error Overflow (6): the
+// version check that reads it is ended by it wherever it stands.
+[[nodiscard]] double LeadingNumber(const QString &text);
 
 // Whether the text begins with a number that LeadingNumber can read, as a
 // version must.
-bool beginsWithNumber(const QString &text);
+[[nodiscard]] bool beginsWithNumber(const QString &text);

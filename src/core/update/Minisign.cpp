@@ -20,15 +20,15 @@ const QByteArray kLegacy = QByteArrayLiteral("Ed");
 // as a file that passed through a Windows editor, is taken too), the last
 // one possibly without. Nothing else may be there: no blank line, no
 // control character, not one line more or less.
-QString splitLines(const QByteArray &file, qsizetype count, QList<QByteArray> &lines)
+Result<QList<QByteArray>> splitLines(const QByteArray &file, qsizetype count)
 {
     if (file.size() > MaxFileSize)
-        return QStringLiteral("larger than %1 bytes").arg(MaxFileSize);
-    lines = file.split('\n');
+        return failure(QStringLiteral("larger than %1 bytes").arg(MaxFileSize));
+    QList<QByteArray> lines = file.split('\n');
     if (lines.size() > 1 && lines.last().isEmpty())
         lines.removeLast();
     if (lines.size() != count)
-        return QStringLiteral("%1 lines instead of %2").arg(lines.size()).arg(count);
+        return failure(QStringLiteral("%1 lines instead of %2").arg(lines.size()).arg(count));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         // A CR belongs to the line end only when an LF follows it.
         QByteArray &line = lines[i];
@@ -38,9 +38,9 @@ QString splitLines(const QByteArray &file, qsizetype count, QList<QByteArray> &l
             return static_cast<unsigned char>(c) < 0x20 && c != '\t';
         });
         if (control || line.contains('\x7f'))
-            return QStringLiteral("line %1 holds a control character").arg(i + 1);
+            return failure(QStringLiteral("line %1 holds a control character").arg(i + 1));
     }
-    return QString();
+    return lines;
 }
 
 // Exactly `size` bytes in canonical base64: one spelling per value, so the
@@ -73,53 +73,55 @@ QString noPrefix(int line, const QByteArray &prefix)
 
 } // namespace
 
-Parsed<PublicKey> parsePublicKey(const QByteArray &file)
+Result<PublicKey> parsePublicKey(const QByteArray &file)
 {
-    QList<QByteArray> lines;
-    if (QString error = splitLines(file, 2, lines); !error.isEmpty())
-        return {std::nullopt, error};
+    const Result<QList<QByteArray>> split = splitLines(file, 2);
+    if (!split)
+        return failure(split.error());
+    const QList<QByteArray> &lines = *split;
     if (!lines[0].startsWith(kUntrusted))
-        return {std::nullopt, noPrefix(1, kUntrusted)};
+        return failure(noPrefix(1, kUntrusted));
     const std::optional<QByteArray> bytes = base64(lines[1], 2 + 8 + 32);
     if (!bytes)
-        return {std::nullopt, notBase64(2, "a public key")};
+        return failure(notBase64(2, "a public key"));
     if (!bytes->startsWith(kKeyAlgorithm))
-        return {std::nullopt, QStringLiteral("not an Ed25519 public key")};
+        return failure(QStringLiteral("not an Ed25519 public key"));
     PublicKey key;
     copy(key.keyId, bytes->mid(2, 8));
     copy(key.key, bytes->mid(10));
-    return {key, QString()};
+    return key;
 }
 
-Parsed<Signature> parseSignature(const QByteArray &file)
+Result<Signature> parseSignature(const QByteArray &file)
 {
-    QList<QByteArray> lines;
-    if (QString error = splitLines(file, 4, lines); !error.isEmpty())
-        return {std::nullopt, error};
+    const Result<QList<QByteArray>> split = splitLines(file, 4);
+    if (!split)
+        return failure(split.error());
+    const QList<QByteArray> &lines = *split;
     if (!lines[0].startsWith(kUntrusted))
-        return {std::nullopt, noPrefix(1, kUntrusted)};
+        return failure(noPrefix(1, kUntrusted));
     const std::optional<QByteArray> bytes = base64(lines[1], 2 + 8 + 64);
     if (!bytes)
-        return {std::nullopt, notBase64(2, "a signature")};
+        return failure(notBase64(2, "a signature"));
     // The legacy form signs the file itself rather than its hash. Banks
     // take one form only, the one the tool makes by default.
     if (bytes->startsWith(kLegacy))
-        return {std::nullopt, QStringLiteral("a legacy signature (not prehashed); sign the file "
-                                             "again without -l")};
+        return failure(QStringLiteral("a legacy signature (not prehashed); sign the file "
+                                      "again without -l"));
     if (!bytes->startsWith(kPrehashed))
-        return {std::nullopt, QStringLiteral("not an Ed25519 signature")};
+        return failure(QStringLiteral("not an Ed25519 signature"));
     if (!lines[2].startsWith(kTrusted))
-        return {std::nullopt, noPrefix(3, kTrusted)};
+        return failure(noPrefix(3, kTrusted));
     const std::optional<QByteArray> global = base64(lines[3], 64);
     if (!global)
-        return {std::nullopt, notBase64(4, "a signature")};
+        return failure(notBase64(4, "a signature"));
     Signature s;
     s.untrustedComment = lines[0].mid(kUntrusted.size());
     copy(s.keyId, bytes->mid(2, 8));
     copy(s.signature, bytes->mid(10));
     s.trustedComment = lines[2].mid(kTrusted.size());
     copy(s.globalSignature, *global);
-    return {s, QString()};
+    return s;
 }
 
 QString keyIdText(const KeyId &id)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/common/Error.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <array>
-#include <optional>
 
 // The public-key and signature files of the minisign tool, read strictly:
 // only the exact layout the tool writes is accepted, so that a file means
@@ -31,21 +32,18 @@ struct Signature {
     std::array<unsigned char, 64> globalSignature{};
 };
 
-template <typename T> struct Parsed {
-    std::optional<T> value;
-    QString error; // why the file was refused, when there is no value
-};
-
-Parsed<PublicKey> parsePublicKey(const QByteArray &file);
-Parsed<Signature> parseSignature(const QByteArray &file);
+// The key or signature read, or why the file was refused.
+[[nodiscard]] Result<PublicKey> parsePublicKey(const QByteArray &file);
+[[nodiscard]] Result<Signature> parseSignature(const QByteArray &file);
 
 // The key id as the tool prints it: 16 hexadecimal digits, last byte first.
-QString keyIdText(const KeyId &id);
+[[nodiscard]] QString keyIdText(const KeyId &id);
 
 enum class Verdict { Good, OtherKey, FileAltered, CommentAltered, Unchecked };
 
 // Whether the signature is the key's, over these bytes, with its trusted
 // comment as signed.
-Verdict verify(const PublicKey &key, const Signature &signature, const QByteArray &file);
+[[nodiscard]] Verdict verify(const PublicKey &key, const Signature &signature,
+                             const QByteArray &file);
 
 } // namespace Minisign

@@ -7,7 +7,7 @@
 // of the program's settings when it is set, otherwise the address the
 // program was built with. It always ends with "/", because the file names
 // are appended to it as they stand.
-QUrl updateBaseUrl();
+[[nodiscard]] QUrl updateBaseUrl();
 
 // The address the program was built with.
-QString builtInUpdateUrl();
+[[nodiscard]] QString builtInUpdateUrl();

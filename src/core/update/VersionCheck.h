@@ -25,7 +25,7 @@ struct Versions {
 
 // Empty fetched text means the server gave nothing. May throw the overflow
 // of LeadingNumber, which the check reports like any other failure.
-Outcome decide(const Versions &v);
+[[nodiscard]] Outcome decide(const Versions &v);
 
 // The window as a check starts: "Done" alone, the status "Retrieving data...".
 void start(UpdateView &view);
@@ -35,7 +35,7 @@ void start(UpdateView &view);
 void finish(UpdateView &view, Outcome outcome, const Versions &v, const QString &pageAddress,
             const QString &failure = QString());
 
-QString outcomeText(Outcome outcome, const Versions &v, const QString &pageAddress,
-                    const QString &failure);
+[[nodiscard]] QString outcomeText(Outcome outcome, const Versions &v, const QString &pageAddress,
+                                  const QString &failure);
 
 } // namespace VersionCheck

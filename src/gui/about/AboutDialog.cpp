@@ -113,7 +113,7 @@ void AboutDialog::startSystemInfo()
     if (::startSystemInfo(m_lookup, m_starter))
         return;
     m_boxes.show(this, QStringLiteral("System Information Is Unavailable At This Time"), QString(),
-                 MessageBoxes::Ok, MessageBoxes::NoIcon);
+                 MessageBoxes::Buttons::Ok, MessageBoxes::Icon::NoIcon);
 }
 
 void AboutDialog::keyPressEvent(QKeyEvent *event)

@@ -1,6 +1,7 @@
 #include "SplashScreen.h"
 
 #include "core/common/AppInfo.h"
+#include "core/common/Error.h"
 #include "gui/widgets/AppIcon.h"
 #include "gui/widgets/DesignWidgets.h"
 #include "gui/widgets/Twips.h"

@@ -38,7 +38,7 @@ bool LearningMenu::recordAvailable()
     m_boxes.show(m_window,
                  QStringLiteral("The learning record is not available in this run, so "
                                 "there is no history to review or show."),
-                 recordTitle, MessageBoxes::Ok, MessageBoxes::Information);
+                 recordTitle, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information);
     return false;
 }
 
@@ -79,5 +79,6 @@ void LearningMenu::showNotice()
     m_noticePending = false;
     const QString notice = m_record.takeNotice();
     if (!notice.isEmpty())
-        m_boxes.show(m_window, notice, recordTitle, MessageBoxes::Ok, MessageBoxes::Information);
+        m_boxes.show(m_window, notice, recordTitle, MessageBoxes::Buttons::Ok,
+                     MessageBoxes::Icon::Information);
 }

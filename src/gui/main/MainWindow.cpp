@@ -7,7 +7,6 @@
 #include "TimedStatus.h"
 #include "core/common/AppInfo.h"
 #include "core/common/ErrorReport.h"
-#include "core/common/RunTimeError.h"
 #include "core/common/StartupTrace.h"
 #include "core/quiz/AnswerKeys.h"
 #include "core/quiz/BankLoader.h"
@@ -151,60 +150,64 @@ QString MainWindow::appFile(const QString &name) const
 
 Result<> MainWindow::start()
 {
-    try {
-        if (!m_splashShown) {
-            auto splash = std::make_unique<SplashScreen>(this);
-            if (const Result<> loaded = splash->load(m_appFolder); !loaded) {
-                reportError(loaded.error());
-                return loaded;
-            }
-            splash->show();
-            m_splash = splash.release();
-            m_splashShown = true;
+    Result<> started = [this]() -> Result<> {
+        try {
+            return loadBankAndFirstQuestion();
+        } catch (const Error &e) {
+            // A bank file that cannot be read is found deep in the load.
+            return failure(e);
+        } catch (const std::bad_alloc &) {
+            return failure(ErrorNumber::OutOfMemory);
         }
-        m_countdown->stop();
-        m_session->start();
+    }();
+    if (!started)
+        reportError(started.error());
+    return started;
+}
 
-        // A bank download the program did not live to finish is completed
-        // or undone before the bank is read: never a new "A.zel" beside an
-        // old "AD.zel". When that cannot be done the program does not start
-        // on whatever pair happens to be there.
-        const BankJournal::Recovery recovery =
-            BankJournal(m_appFolder, DownloadPlan::fileNames()).recover();
-        if (!recovery.ok())
-            throw RunTimeError(RunTimeError::FileAccess, recovery.failure);
-
-        *m_bank = BankLoader::LoadBank(appFile(QStringLiteral("A.zel")),
-                                       appFile(QStringLiteral("AD.zel")), standardWordings());
-        // Two askable entries are the least the draw needs: it never repeats
-        // the question on screen.
-        if (m_bank->askableCount() < 2)
-            throw RunTimeError(RunTimeError::TooFewQuestions);
-        if (m_trace)
-            m_trace->mark("bank loaded");
-
-        m_session->drawQuestion();
-        render();
-        if (m_trace)
-            m_trace->mark("first question on screen");
-        m_services.sound.play(appFile(QStringLiteral("startup.wav")));
-        return {};
-    } catch (const RunTimeError &e) {
-        const Error error(ErrorNumber(e.number()), e.description());
-        reportError(error);
-        return failure(error);
-    } catch (const std::bad_alloc &) {
-        const Error error(ErrorNumber::OutOfMemory);
-        reportError(error);
-        return failure(error);
+Result<> MainWindow::loadBankAndFirstQuestion()
+{
+    if (!m_splashShown) {
+        auto splash = std::make_unique<SplashScreen>(this);
+        if (Result<> loaded = splash->load(m_appFolder); !loaded)
+            return loaded;
+        splash->show();
+        m_splash = splash.release();
+        m_splashShown = true;
     }
+    m_countdown->stop();
+    m_session->start();
+
+    // A bank download the program did not live to finish is completed or
+    // undone before the bank is read: never a new "A.zel" beside an old
+    // "AD.zel". When that cannot be done the program does not start on
+    // whatever pair happens to be there.
+    if (const auto recovered = BankJournal(m_appFolder, DownloadPlan::fileNames()).recover();
+        !recovered)
+        return failure(recovered.error());
+
+    *m_bank = BankLoader::LoadBank(appFile(QStringLiteral("A.zel")),
+                                   appFile(QStringLiteral("AD.zel")), standardWordings());
+    // Two askable entries are the least the draw needs: it never repeats
+    // the question on screen.
+    if (m_bank->askableCount() < 2)
+        return failure(ErrorNumber::TooFewQuestions);
+    if (m_trace)
+        m_trace->mark("bank loaded");
+
+    m_session->drawQuestion();
+    render();
+    if (m_trace)
+        m_trace->mark("first question on screen");
+    m_services.sound.play(appFile(QStringLiteral("startup.wav")));
+    return {};
 }
 
 void MainWindow::reportError(const Error &error)
 {
-    const ErrorReport report = ErrorReport::forFailure(error.code(), error.description());
-    m_services.boxes.show(isVisible() ? this : nullptr, report.text, report.title, MessageBoxes::Ok,
-                          MessageBoxes::Information);
+    const ErrorReport report = ErrorReport::forFailure(error);
+    m_services.boxes.show(isVisible() ? this : nullptr, report.text, report.title,
+                          MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information);
     endProgram(1);
 }
 
@@ -232,8 +235,8 @@ void MainWindow::playCue(const QString &waveName)
 bool MainWindow::askExit()
 {
     return m_services.boxes.show(this, QStringLiteral("Are You Sure You Want To Exit?"),
-                                 QStringLiteral("Exit ZEL Quiz?"), MessageBoxes::YesNo,
-                                 MessageBoxes::NoIcon) == MessageBoxes::YesPressed;
+                                 QStringLiteral("Exit ZEL Quiz?"), MessageBoxes::Buttons::YesNo,
+                                 MessageBoxes::Icon::NoIcon) == MessageBoxes::Answer::Yes;
 }
 
 void MainWindow::requestExit()
@@ -399,7 +402,7 @@ void MainWindow::setCountdownRunning(bool running)
 void MainWindow::showMessage(const QString &text, const QString &title)
 {
     render();
-    m_services.boxes.show(this, text, title, MessageBoxes::Ok, MessageBoxes::NoIcon);
+    m_services.boxes.show(this, text, title, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::NoIcon);
 }
 
 void MainWindow::offerHighScore(int score)

@@ -35,7 +35,7 @@ class MainWindow : public QMainWindow, private QuizEffects {
 
     // Loads the bank and puts up the first question. A failure has been
     // reported to the user, and the program ended, by the time it returns.
-    Result<> start();
+    [[nodiscard]] Result<> start();
 
     // Stages of the start-up for the start-up benchmark; none by default.
     void setStartupTrace(StartupTrace *trace) { m_trace = trace; }
@@ -74,6 +74,7 @@ class MainWindow : public QMainWindow, private QuizEffects {
 
   private:
     void buildMenus();
+    [[nodiscard]] Result<> loadBankAndFirstQuestion();
     void render();
     void applyFocus();
 

@@ -27,14 +27,14 @@ QtHttpFetcher::QtHttpFetcher(std::chrono::milliseconds timeout, qint64 bodyCap)
     m_manager.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 
-FetchResult QtHttpFetcher::get(const QUrl &url, qint64 maxBytes)
+Result<QByteArray> QtHttpFetcher::get(const QUrl &url, qint64 maxBytes)
 {
     const qint64 cap = std::min(maxBytes, m_bodyCap);
     const QString address = url.toDisplayString();
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return FetchResult::failure(QStringLiteral("%1 is not a web address (http or https)")
-                                        .arg(address.isEmpty() ? QStringLiteral("\"\"") : address));
+        return failure(QStringLiteral("%1 is not a web address (http or https)")
+                           .arg(address.isEmpty() ? QStringLiteral("\"\"") : address));
 
     QNetworkRequest request(url);
     // The files are small text: an identity body keeps the size cap a cap on
@@ -100,33 +100,28 @@ FetchResult QtHttpFetcher::get(const QUrl &url, qint64 maxBytes)
     reply->deleteLater();
 
     if (abort == Abort::TimedOut) {
-        return FetchResult::failure(
-            QStringLiteral("%1 timed out after %2").arg(address, seconds(m_timeout)), status);
+        return failure(QStringLiteral("%1 timed out after %2").arg(address, seconds(m_timeout)));
     }
     if (abort == Abort::TooLarge)
-        return FetchResult::failure(
-            QStringLiteral("%1 is larger than %2 bytes").arg(address).arg(cap), status);
+        return failure(QStringLiteral("%1 is larger than %2 bytes").arg(address).arg(cap));
     if (error != QNetworkReply::NoError) {
         // A body cut short still carries status 200 and its partial bytes:
         // only a reply without any error counts.
         const bool named = qtError.contains(url.toString()) || qtError.contains(address);
-        return FetchResult::failure(named ? qtError : address + QStringLiteral(": ") + qtError,
-                                    status);
+        return failure(named ? qtError : address + QStringLiteral(": ") + qtError);
     }
     if (status != 200) {
-        return FetchResult::failure(QStringLiteral("%1: the server answered %2 %3")
-                                        .arg(address)
-                                        .arg(status)
-                                        .arg(reason)
-                                        .trimmed(),
-                                    status);
+        return failure(QStringLiteral("%1: the server answered %2 %3")
+                           .arg(address)
+                           .arg(status)
+                           .arg(reason)
+                           .trimmed());
     }
     if (announced.isValid() && announced.toLongLong() != body.size()) {
-        return FetchResult::failure(QStringLiteral("%1 ended after %2 of %3 bytes")
-                                        .arg(address)
-                                        .arg(body.size())
-                                        .arg(announced.toLongLong()),
-                                    status);
+        return failure(QStringLiteral("%1 ended after %2 of %3 bytes")
+                           .arg(address)
+                           .arg(body.size())
+                           .arg(announced.toLongLong()));
     }
-    return FetchResult::success(std::move(body));
+    return body;
 }

@@ -18,7 +18,7 @@ class QtHttpFetcher final : public HttpFetcher {
 
     using HttpFetcher::get;
     // The smaller of maxBytes and the cap given at construction holds.
-    FetchResult get(const QUrl &url, qint64 maxBytes) override;
+    [[nodiscard]] Result<QByteArray> get(const QUrl &url, qint64 maxBytes) override;
 
   private:
     QNetworkAccessManager m_manager;

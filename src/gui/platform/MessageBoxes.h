@@ -4,18 +4,18 @@
 
 class QWidget;
 
-// Modal message boxes with the classic button codes, so that a test can
-// answer them without a person.
+// Modal message boxes behind an interface, so that a test can answer them
+// without a person.
 class MessageBoxes {
   public:
-    enum Buttons { Ok, YesNo };
-    enum Icon { NoIcon, Information };
-    enum Result { OkPressed = 1, YesPressed = 6, NoPressed = 7 };
+    enum class Buttons { Ok, YesNo };
+    enum class Icon { NoIcon, Information };
+    enum class Answer { Ok, Yes, No };
 
     virtual ~MessageBoxes() = default;
 
     // Texts may hold CR or CR LF line breaks. An empty title gives the
-    // program's title.
-    virtual int show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
-                     Icon icon) = 0;
+    // program's title. A box with OK alone always gives Answer::Ok.
+    virtual Answer show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
+                        Icon icon) = 0;
 };

@@ -49,9 +49,8 @@ void ModuleCuePlayer::play(const QString &path)
     }
     if (!m_tried) {
         m_tried = true;
-        const auto sound = Modules::loadSound(m_folder);
-        if (sound.module)
-            m_player = sound.module->createCuePlayer();
+        if (const Result<SoundModule *> sound = Modules::loadSound(m_folder))
+            m_player = (*sound)->createCuePlayer();
     }
     if (m_player)
         m_player->play(path);

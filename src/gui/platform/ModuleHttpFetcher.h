@@ -14,7 +14,7 @@ class ModuleHttpFetcher final : public HttpFetcher {
     ~ModuleHttpFetcher() override;
 
     using HttpFetcher::get;
-    FetchResult get(const QUrl &url, qint64 maxBytes) override;
+    [[nodiscard]] Result<QByteArray> get(const QUrl &url, qint64 maxBytes) override;
 
   private:
     QString m_folder;

@@ -7,24 +7,21 @@
 namespace Modules {
 namespace {
 
-template <class Interface> Loaded<Interface> load(const QString &folder, const char *name)
+template <class Interface> Result<Interface *> load(const QString &folder, const char *name)
 {
-    Loaded<Interface> loaded;
-    loaded.path = fileOf(folder, name);
+    const QString path = fileOf(folder, name);
     // The loader keeps the library loaded for the rest of the run: the
     // objects it made outlive any one caller.
-    QPluginLoader loader(loaded.path);
+    QPluginLoader loader(path);
     QObject *root = loader.instance();
     if (!root) {
         // Qt names the file only when it exists.
         const QString why = loader.errorString();
-        loaded.problem = why.contains(loaded.path) ? why : loaded.path + QStringLiteral(": ") + why;
-        return loaded;
+        return failure(why.contains(path) ? why : path + QStringLiteral(": ") + why);
     }
-    loaded.module = qobject_cast<Interface *>(root);
-    if (!loaded.module)
-        loaded.problem = QStringLiteral("%1 is not a module of this program").arg(loaded.path);
-    return loaded;
+    if (auto *module = qobject_cast<Interface *>(root))
+        return module;
+    return failure(QStringLiteral("%1 is not a module of this program").arg(path));
 }
 
 } // namespace
@@ -39,12 +36,12 @@ QString fileOf(const QString &folder, const char *name)
     return QDir(folder).filePath(QLatin1String(name) + suffix);
 }
 
-Loaded<SoundModule> loadSound(const QString &folder)
+Result<SoundModule *> loadSound(const QString &folder)
 {
     return load<SoundModule>(folder, Sound);
 }
 
-Loaded<NetworkModule> loadNetwork(const QString &folder)
+Result<NetworkModule *> loadNetwork(const QString &folder)
 {
     return load<NetworkModule>(folder, Network);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/Error.h"
 #include "core/update/HttpFetcher.h"
 #include "gui/platform/CuePlayer.h"
 
@@ -34,19 +35,13 @@ namespace Modules {
 constexpr auto Sound = "zelquiz_sound";
 constexpr auto Network = "zelquiz_network";
 
-// What loading one module of a folder gave: its interface, or why not.
-template <class Interface> struct Loaded {
-    Interface *module = nullptr;
-    QString path;
-    QString problem;
-};
-
 // The module's file in the folder, by its name without the platform's
 // suffix ("zelquiz_sound" is zelquiz_sound.so or zelquiz_sound.dll).
-QString fileOf(const QString &folder, const char *name);
+[[nodiscard]] QString fileOf(const QString &folder, const char *name);
 
 // Loads the module once per run; later calls return the same instance.
-Loaded<SoundModule> loadSound(const QString &folder);
-Loaded<NetworkModule> loadNetwork(const QString &folder);
+// A failure names the file and says why it is not the module.
+[[nodiscard]] Result<SoundModule *> loadSound(const QString &folder);
+[[nodiscard]] Result<NetworkModule *> loadNetwork(const QString &folder);
 
 } // namespace Modules

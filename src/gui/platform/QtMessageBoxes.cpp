@@ -6,16 +6,16 @@
 #include <QApplication>
 #include <QMessageBox>
 
-int QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
-                         Icon icon)
+MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &title,
+                                          Buttons buttons, Icon icon)
 {
     QMessageBox box(owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(title.isEmpty() ? AppInfo::title() : title);
     box.setTextFormat(Qt::PlainText);
     box.setText(DisplayText::lines(text));
-    box.setIcon(icon == Information ? QMessageBox::Information : QMessageBox::NoIcon);
-    if (buttons == YesNo) {
+    box.setIcon(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
+    if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
@@ -24,7 +24,7 @@ int QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &tit
         box.setEscapeButton(QMessageBox::Ok);
     }
     const int pressed = box.exec();
-    if (buttons == Ok)
-        return OkPressed;
-    return pressed == QMessageBox::Yes ? YesPressed : NoPressed;
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

@@ -4,6 +4,6 @@
 
 class QtMessageBoxes final : public MessageBoxes {
   public:
-    int show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
-             Icon icon) override;
+    Answer show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
+                Icon icon) override;
 };

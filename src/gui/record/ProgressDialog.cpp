@@ -206,14 +206,16 @@ void ProgressDialog::exportRecord()
     QString problem;
     if (!file.open(QIODevice::WriteOnly))
         problem = file.errorString();
-    else if (problem = m_record.store().exportCsv(file); problem.isEmpty() && !file.commit())
+    else if (const Result<> exported = m_record.store().exportCsv(file); !exported)
+        problem = exported.error().description();
+    else if (!file.commit())
         problem = file.errorString();
     m_boxes.show(this,
                  problem.isEmpty()
                      ? QStringLiteral("The learning record has been exported to:\r") + path
                      : QStringLiteral("The learning record could not be exported to:\r") + path +
                            QStringLiteral("\r") + problem,
-                 title, MessageBoxes::Ok, MessageBoxes::Information);
+                 title, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information);
 }
 
 void ProgressDialog::clearRecord()
@@ -221,11 +223,14 @@ void ProgressDialog::clearRecord()
     if (m_boxes.show(this,
                      QStringLiteral("Clear the whole learning record? Every recorded answer and "
                                     "the list of questions due for review are deleted."),
-                     title, MessageBoxes::YesNo, MessageBoxes::NoIcon) != MessageBoxes::YesPressed)
+                     title, MessageBoxes::Buttons::YesNo,
+                     MessageBoxes::Icon::NoIcon) != MessageBoxes::Answer::Yes)
         return;
     m_record.flush();
-    if (const QString problem = m_record.store().clear(); !problem.isEmpty())
-        m_boxes.show(this, QStringLiteral("The learning record could not be cleared:\r") + problem,
-                     title, MessageBoxes::Ok, MessageBoxes::Information);
+    if (const Result<> cleared = m_record.store().clear(); !cleared)
+        m_boxes.show(this,
+                     QStringLiteral("The learning record could not be cleared:\r") +
+                         cleared.error().description(),
+                     title, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information);
     refresh();
 }

@@ -100,7 +100,7 @@ void HighScoresDialog::storeAndClose()
                  QStringLiteral("The high scores could not be saved.\r"
                                 "The settings file could not be written:\r") +
                      m_store.location(),
-                 QStringLiteral("High Scores"), MessageBoxes::Ok, MessageBoxes::Information);
+                 QStringLiteral("High Scores"), MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information);
 }
 
 void HighScoresDialog::reject()

@@ -2,7 +2,7 @@
 
 #include "core/common/AppInfo.h"
 #include "core/common/DisplayText.h"
-#include "core/common/RunTimeError.h"
+#include "core/common/Error.h"
 #include "core/common/TextFile.h"
 #include "core/update/BankDownload.h"
 #include "core/update/DownloadPlan.h"
@@ -67,10 +67,8 @@ QString readDataVersion(const QString &path)
 
 QString describe(const std::exception &e)
 {
-    if (const auto *r = dynamic_cast<const RunTimeError *>(&e))
-        return r->description();
     if (dynamic_cast<const std::bad_alloc *>(&e))
-        return RunTimeError::describe(RunTimeError::OutOfMemory);
+        return Error::describe(ErrorNumber::OutOfMemory);
     return QString::fromLocal8Bit(e.what());
 }
 
@@ -172,17 +170,21 @@ void UpdateDialog::checkForUpdate()
         for (auto [file, text] :
              {std::pair{QStringLiteral("zel/zelq_ver.txt"), &v.NewProgramVersion},
               std::pair{QStringLiteral("zel/DV.ZEL"), &v.NewDataVersion}}) {
-            const FetchResult r =
+            const Result<QByteArray> r =
                 m_fetcher.get(QUrl(m_baseUrl + file), VersionCheck::MaxVersionBytes);
-            if (!r.ok) {
+            if (!r) {
                 VersionCheck::finish(m_view, VersionCheck::Outcome::Failed, v, pageAddress(),
-                                     r.errorString);
+                                     r.error().description());
                 render();
                 return;
             }
-            *text = TextFile::decode(r.body);
+            *text = TextFile::decode(*r);
         }
         VersionCheck::finish(m_view, VersionCheck::decide(v), v, pageAddress());
+    } catch (const Error &e) {
+        // A version number too large to read (run-time error 6).
+        VersionCheck::finish(m_view, VersionCheck::Outcome::Failed, v, pageAddress(),
+                             QStringLiteral("#%1: %2").arg(e.code()).arg(e.description()));
     } catch (const std::exception &e) {
         VersionCheck::finish(m_view, VersionCheck::Outcome::Failed, v, pageAddress(), describe(e));
     }

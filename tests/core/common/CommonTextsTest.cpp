@@ -1,9 +1,10 @@
 // The texts every part of the program shares: failure messages, numbers
 // on the labels, and text files as they are read.
+#include "core/common/Error.h"
 #include "core/common/ErrorReport.h"
 #include "core/common/NumberText.h"
-#include "core/common/RunTimeError.h"
 #include "core/common/TextFile.h"
+#include "support/CaseName.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -11,28 +12,37 @@
 namespace {
 
 // The start-up test shows the rest of the fixed texts on screen.
-TEST(ErrorReport, ChoosesTheMessageByNumber)
+struct ReportCase {
+    const char *name;
+    Error error;
+    QString text, title;
+};
+class ErrorReportOf : public ::testing::TestWithParam<ReportCase> {};
+
+TEST_P(ErrorReportOf, ChoosesTheMessageByNumber)
 {
-    const struct {
-        int number;
-        QString description, text, title;
-    } cases[] = {
-        {6, RunTimeError::describe(6), "Overflow.", "Program Error!"},
-        {7, RunTimeError::describe(7), "Out of Memory.", "Program Error!"},
-        {62, RunTimeError::describe(62), "Input Past End of File.", "Program Error!"},
-        {31037, RunTimeError::describe(31037), "Database Files Not Found.", "Program Error!"},
+    const ErrorReport r = ErrorReport::forFailure(GetParam().error);
+    EXPECT_EQ(r.text, GetParam().text);
+    EXPECT_EQ(r.title, GetParam().title);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, ErrorReportOf,
+    ::testing::Values(
+        ReportCase{"overflow", Error(ErrorNumber::Overflow), "Overflow.", "Program Error!"},
+        ReportCase{"memory", Error(ErrorNumber::OutOfMemory), "Out of Memory.", "Program Error!"},
+        ReportCase{"past_end", Error(ErrorNumber::InputPastEnd), "Input Past End of File.",
+                   "Program Error!"},
+        ReportCase{"database", Error(ErrorNumber::DatabaseLoad), "Database Files Not Found.",
+                   "Program Error!"},
         // Everything else quotes the number and the caller's description,
         // its two lines split by CR LF, under a title with two exclamation marks.
-        {-2, RunTimeError::describe(-2),
-         "Error occured!\r\n#-2: Application-defined or object-defined error", "Program Error!!"},
-        {13, "bad field \"x\"", "Error occured!\r\n#13: bad field \"x\"", "Program Error!!"},
-    };
-    for (const auto &c : cases) {
-        const ErrorReport r = ErrorReport::forFailure(c.number, c.description);
-        EXPECT_EQ(r.text, c.text) << c.number;
-        EXPECT_EQ(r.title, c.title) << c.number;
-    }
-}
+        ReportCase{"unknown", Error(ErrorNumber(-2)),
+                   "Error occured!\r\n#-2: Application-defined or object-defined error",
+                   "Program Error!!"},
+        ReportCase{"own_words", Error(ErrorNumber::TypeMismatch, "bad field \"x\""),
+                   "Error occured!\r\n#13: bad field \"x\"", "Program Error!!"}),
+    CaseName());
 
 // The sign column of the timed labels, and the one negative number that
 // has no positive counterpart.

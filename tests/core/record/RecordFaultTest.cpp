@@ -4,6 +4,7 @@
 // The multi-process cases run this test program again as the other process.
 #include "core/record/LearningRecord.h"
 #include "core/record/QuestionKey.h"
+#include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -99,7 +100,7 @@ void RecordChild::TestBody()
     ASSERT_EQ(opened.status, RecordStore::Status::Ready) << opened.problem.toStdString();
     const int n = mode.section(QLatin1Char(' '), 1).toInt();
     for (int i = 1; n == 0 || i <= n; ++i) {
-        const QString problem = store.record(anAnswer(i));
+        const QString problem = failureText(store.record(anAnswer(i)));
         ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
         std::fprintf(stderr, "%d\n", i);
     }
@@ -226,7 +227,7 @@ TEST(RecordFaultTest, AFullDiskIsToldOnceAndKeepsWhatWasWritten)
     RecordStore store(path);
     ASSERT_EQ(store.open().status, RecordStore::Status::Ready);
     EXPECT_GT(store.answerCount(), 0);
-    EXPECT_EQ(store.record(anAnswer(1)), QString());
+    EXPECT_EQ(failureText(store.record(anAnswer(1))), QString());
 }
 
 #endif

@@ -2,6 +2,7 @@
 #include "core/record/QuestionKey.h"
 #include "core/record/RecordCsv.h"
 #include "core/record/ReviewPicker.h"
+#include "support/QtPrinters.h"
 #include "support/TempDir.h"
 #include "tests/core/SessionFixture.h"
 
@@ -30,7 +31,8 @@ class RecordStoreTest : public ::testing::Test {
     void SetUp() override { ASSERT_EQ(store.open().status, RecordStore::Status::Ready); }
     void record(const QString &subject, AnswerOutcome outcome, qint64 daysAgo = 0)
     {
-        ASSERT_EQ(store.record(event(subject, outcome, now.addDays(-daysAgo))), QString());
+        ASSERT_EQ(failureText(store.record(event(subject, outcome, now.addDays(-daysAgo)))),
+                  QString());
     }
     TempDir dir;
     QDateTime now = QDateTime::currentDateTime();
@@ -79,8 +81,8 @@ TEST_F(RecordStoreTest, StatisticsOfAKnownHistory)
     record(QStringLiteral("B"), O::FirstRight, 3);
     record(QStringLiteral("B"), O::FirstRight, 10);
     record(QStringLiteral("C"), O::FirstWrong, 40);
-    ASSERT_EQ(store.record(event(QStringLiteral("D"), O::FirstRight, now,
-                                 QStringLiteral("What Are Examples of:"))),
+    ASSERT_EQ(failureText(store.record(event(QStringLiteral("D"), O::FirstRight, now,
+                                             QStringLiteral("What Are Examples of:")))),
               QString());
 
     const RecordStatistics st = store.statistics(now);
@@ -99,7 +101,7 @@ TEST_F(RecordStoreTest, StatisticsOfAKnownHistory)
     EXPECT_EQ(weakest, (QStringList{"C 0/1", "A 1/2", "B 2/2", "D 1/1"}));
     EXPECT_EQ(accuracyPercent(st.allTime), 67);
 
-    ASSERT_EQ(store.clear(), QString());
+    ASSERT_EQ(failureText(store.clear()), QString());
     EXPECT_EQ(store.statistics(now).allTime, Tally{});
 }
 
@@ -183,12 +185,13 @@ TEST(RecordCsvTest, BankTextsAreSafeInASpreadsheet)
 
 TEST_F(RecordStoreTest, ExportsEveryAnswerWithAHeader)
 {
-    ASSERT_EQ(store.record(event(QStringLiteral("=cmd, \"x\""), O::FirstWrong,
-                                 QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC))),
-              QString());
+    ASSERT_EQ(
+        failureText(store.record(event(QStringLiteral("=cmd, \"x\""), O::FirstWrong,
+                                       QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC)))),
+        QString());
     QBuffer out;
     out.open(QIODevice::WriteOnly);
-    ASSERT_EQ(store.exportCsv(out), QString());
+    ASSERT_EQ(failureText(store.exportCsv(out)), QString());
     const QList<QByteArray> lines = out.data().split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], "time,quiz,answer,duration_ms,wording,subject,right_answer,question\r");

@@ -1,5 +1,5 @@
 #include "core/update/LeadingNumber.h"
-#include "core/common/RunTimeError.h"
+#include "core/common/Error.h"
 #include "core/update/VersionCheck.h"
 #include "support/QtPrinters.h"
 
@@ -71,8 +71,8 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartWhateverTheLocale)
             std::optional<double> value;
             try {
                 value = LeadingNumber(c.text);
-            } catch (const RunTimeError &e) {
-                EXPECT_EQ(e.number(), RunTimeError::Overflow);
+            } catch (const Error &e) {
+                EXPECT_EQ(e.number(), ErrorNumber::Overflow);
             }
             EXPECT_EQ(value.has_value(), c.value.has_value());
             EXPECT_DOUBLE_EQ(value.value_or(0), c.value.value_or(0));

@@ -71,8 +71,8 @@ TEST_F(About, SystemInfoWithoutAProgramSaysItIsUnavailable)
     QTest::keyClick(sysInfo, Qt::Key_Space);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "System Information Is Unavailable At This Time");
-    EXPECT_EQ(boxes.shown[0].buttons, MessageBoxes::Ok);
-    EXPECT_EQ(boxes.shown[0].icon, MessageBoxes::NoIcon);
+    EXPECT_EQ(boxes.shown[0].buttons, MessageBoxes::Buttons::Ok);
+    EXPECT_EQ(boxes.shown[0].icon, MessageBoxes::Icon::NoIcon);
     EXPECT_TRUE(boxes.shown[0].title.isEmpty());
     EXPECT_TRUE(window.isVisible());
 }

@@ -35,8 +35,8 @@ TEST_P(StartupFailure, ReportsAndEndsBeforeTheWindowShows)
 
     EXPECT_FALSE(h.start());
 
-    EXPECT_EQ(h.fakes.boxes.shown,
-              (Boxes{{c.text, c.title, MessageBoxes::Ok, MessageBoxes::Information}}));
+    EXPECT_EQ(h.fakes.boxes.shown, (Boxes{{c.text, c.title, MessageBoxes::Buttons::Ok,
+                                           MessageBoxes::Icon::Information}}));
     EXPECT_EQ(h.fakes.end.code, 1);
     EXPECT_EQ(h.splash(), nullptr);
     EXPECT_FALSE(h.main->isVisible());
@@ -89,12 +89,13 @@ TEST(StartupAfterADownload, AReplacementThatCannotBeCompletedStopsTheStart)
     const QString reason = QStringLiteral("Is a directory");
 #endif
     EXPECT_FALSE(h.start());
-    EXPECT_EQ(h.fakes.boxes.shown,
-              (Boxes{{"Error occured!\r\n#75: " + h.dir.file("bank-update.journal") +
-                          ": an interrupted update of the question bank could not be completed "
-                          "(DV.ZEL: " +
-                          reason + ")",
-                      "Program Error!!", MessageBoxes::Ok, MessageBoxes::Information}}));
+    EXPECT_EQ(
+        h.fakes.boxes.shown,
+        (Boxes{{"Error occured!\r\n#75: " + h.dir.file("bank-update.journal") +
+                    ": an interrupted update of the question bank could not be completed "
+                    "(DV.ZEL: " +
+                    reason + ")",
+                "Program Error!!", MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information}}));
     EXPECT_EQ(h.fakes.end.code, 1);
     EXPECT_EQ(h.dir.read("DV.ZEL.new"), version);
 }
@@ -167,11 +168,11 @@ TEST_P(ExitQuestion, NoKeepsTheGameGoingAndYesEnds)
     const QuizState before = s();
     bool runningWhileOpen = false;
     h.fakes.boxes.whileOpen = [&](const auto &) { runningWhileOpen = h.countdown()->isActive(); };
-    h.fakes.boxes.answers = {MessageBoxes::NoPressed};
+    h.fakes.boxes.answers = {MessageBoxes::Answer::No};
     request();
 
     const FakeBoxes::Shown exitBox{"Are You Sure You Want To Exit?", "Exit ZEL Quiz?",
-                                   MessageBoxes::YesNo, MessageBoxes::NoIcon};
+                                   MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::NoIcon};
     EXPECT_EQ(h.fakes.boxes.shown, Boxes{exitBox});
     EXPECT_TRUE(runningWhileOpen);
     EXPECT_TRUE(h.countdown()->isActive());

@@ -94,9 +94,10 @@ TEST_F(TimedGameWindow, WholeGameOfTenLevels)
 
     // One box between levels; the last shows the two-digit level.
     ASSERT_EQ(h.fakes.boxes.shown.size(), 9u);
-    EXPECT_EQ(h.fakes.boxes.shown.back(),
-              (FakeBoxes::Shown{"Level  9 Completed.\rPress OK To Start Level  10",
-                                "Level  9 Complete", MessageBoxes::Ok, MessageBoxes::NoIcon}));
+    EXPECT_EQ(
+        h.fakes.boxes.shown.back(),
+        (FakeBoxes::Shown{"Level  9 Completed.\rPress OK To Start Level  10", "Level  9 Complete",
+                          MessageBoxes::Buttons::Ok, MessageBoxes::Icon::NoIcon}));
     EXPECT_EQ(text("questionLabel"), "Congradulations!!.\nYou Have Finished the Timed Quiz!\n\n"
                                      "Your Final Score is:  2788\n\nPress Start To Begin A "
                                      "New Timed Quiz.");

@@ -1,6 +1,8 @@
 // The real fetch: its body cap and the addresses it refuses.
 #include "gui/network/QtHttpFetcher.h"
 #include "gui/update/ScriptedServer.h"
+#include "support/CaseName.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -17,35 +19,42 @@ class Fetch : public ::testing::Test {
 
 // Up to the cap and no more, whether the server announces the length or
 // not. An announced length over the cap is refused before any body comes.
-TEST_F(Fetch, AcceptsUpToTheBodyCapAndNoMore)
+struct CapCase {
+    const char *name;
+    R reply;
+    bool ok;
+};
+class FetchCap : public Fetch, public ::testing::WithParamInterface<CapCase> {};
+
+TEST_P(FetchCap, AcceptsUpToTheBodyCapAndNoMore)
 {
-    const struct {
-        R reply;
-        bool ok;
-    } cases[] = {{{QByteArray(4096, 'x')}, true},
-                 {{"x", R::Stall, 0, 4097}, false},
-                 {{QByteArray(4096, 'x'), R::Close, -1, -2}, true},
-                 {{QByteArray(4097, 'x'), R::Close, -1, -2}, false}};
-    for (const auto &c : cases) {
-        server.on("/f", c.reply);
-        const FetchResult r = fetcher.get(server.baseUrl().resolved(QUrl("f")));
-        SCOPED_TRACE(std::to_string(c.reply.body.size()) +
-                     " bytes: " + r.errorString.toStdString());
-        EXPECT_EQ(r.ok, c.ok);
-        if (c.ok)
-            EXPECT_EQ(r.body, c.reply.body);
-        else
-            EXPECT_TRUE(r.errorString.endsWith("/f is larger than 4096 bytes"));
-    }
+    const CapCase &c = GetParam();
+    server.on("/f", c.reply);
+    const Result<QByteArray> r = fetcher.get(server.baseUrl().resolved(QUrl("f")));
+    ASSERT_EQ(bool(r), c.ok) << failureText(r).toStdString();
+    if (c.ok)
+        EXPECT_EQ(*r, c.reply.body);
+    else
+        EXPECT_TRUE(r.error().description().endsWith("/f is larger than 4096 bytes"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Bodies, FetchCap,
+    ::testing::Values(
+        CapCase{"at_the_cap", {QByteArray(4096, 'x')}, true},
+        CapCase{"announced_over_the_cap", {"x", R::Stall, 0, 4097}, false},
+        CapCase{"unannounced_at_the_cap", {QByteArray(4096, 'x'), R::Close, -1, -2}, true},
+        CapCase{"unannounced_over_the_cap", {QByteArray(4097, 'x'), R::Close, -1, -2}, false}),
+    CaseName());
 
 TEST_F(Fetch, RefusesAddressesThatAreNotWebAddresses)
 {
     for (const char *url :
          {"file:///etc/hostname", "ftp://127.0.0.1/zel/DV.ZEL", "", "zel/DV.ZEL"}) {
-        const FetchResult r = fetcher.get(QUrl(QString::fromLatin1(url)));
-        EXPECT_FALSE(r.ok) << url;
-        EXPECT_TRUE(r.errorString.contains("is not a web address")) << r.errorString.toStdString();
+        const Result<QByteArray> r = fetcher.get(QUrl(QString::fromLatin1(url)));
+        ASSERT_FALSE(r) << url;
+        EXPECT_TRUE(r.error().description().contains("is not a web address"))
+            << r.error().description().toStdString();
     }
 }
 

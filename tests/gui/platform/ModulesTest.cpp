@@ -24,19 +24,19 @@ TEST(Modules, MissingForeignOrBrokenModulesAreRefusedWithAReason)
         QFile::copy(Modules::fileOf(QCoreApplication::applicationDirPath(), Modules::Network),
                     Modules::fileOf(dir.path(), Modules::Sound)));
     const auto foreign = Modules::loadSound(dir.path());
-    EXPECT_EQ(foreign.module, nullptr);
-    EXPECT_TRUE(foreign.problem.endsWith("is not a module of this program"));
+    ASSERT_FALSE(foreign);
+    EXPECT_TRUE(foreign.error().description().endsWith("is not a module of this program"));
     dir.write(QFileInfo(Modules::fileOf(dir.path(), Modules::Network)).fileName(), "not a library");
-    EXPECT_EQ(Modules::loadNetwork(dir.path()).module, nullptr);
+    EXPECT_FALSE(Modules::loadNetwork(dir.path()));
 
     ModuleCuePlayer sound(dir.path());
     sound.play(dir.file("startup.wav"));
     sound.close();
     EXPECT_FALSE(sound.loaded());
     ModuleHttpFetcher fetcher(dir.path());
-    const FetchResult r = fetcher.get(QUrl("http://127.0.0.1:9/zel/DV.ZEL"));
-    EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.errorString.startsWith("the network module could not be loaded ("));
+    const Result<QByteArray> r = fetcher.get(QUrl("http://127.0.0.1:9/zel/DV.ZEL"));
+    ASSERT_FALSE(r);
+    EXPECT_TRUE(r.error().description().startsWith("the network module could not be loaded ("));
 }
 
 // The start-up cue waits for the window's first frame. Without a sound card
@@ -66,9 +66,9 @@ TEST(Modules, TheRealModulesLoadAtFirstUse)
 
     // The fetch reaches the real fetcher, which refuses what is not HTTP.
     ModuleHttpFetcher fetcher(QCoreApplication::applicationDirPath());
-    const FetchResult r = fetcher.get(QUrl("file:///etc/hostname"));
-    EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.errorString.endsWith("is not a web address (http or https)"));
+    const Result<QByteArray> r = fetcher.get(QUrl("file:///etc/hostname"));
+    ASSERT_FALSE(r);
+    EXPECT_TRUE(r.error().description().endsWith("is not a web address (http or https)"));
 }
 
 } // namespace

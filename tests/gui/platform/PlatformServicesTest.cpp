@@ -14,17 +14,17 @@ struct BoxCase {
     const char *name;
     MessageBoxes::Buttons buttons;
     QMessageBox::StandardButton press; // NoButton: Escape
-    int result;
+    MessageBoxes::Answer answer;
 };
 
 class RealMessageBox : public ::testing::TestWithParam<BoxCase> {};
 
 // A notice goes under the program's name with the information icon; a
 // question keeps its title and shows no icon.
-TEST_P(RealMessageBox, ReturnsTheClassicCodes)
+TEST_P(RealMessageBox, AnswersWithTheButtonPressed)
 {
     const BoxCase &c = GetParam();
-    const bool notice = c.buttons == MessageBoxes::Ok;
+    const bool notice = c.buttons == MessageBoxes::Buttons::Ok;
     ModalDriver driver;
     driver.on("", [&](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
@@ -40,20 +40,22 @@ TEST_P(RealMessageBox, ReturnsTheClassicCodes)
             box->button(c.press)->click();
     });
     QtMessageBoxes boxes;
-    const int result =
+    const MessageBoxes::Answer answer =
         boxes.show(nullptr, "Line one\rLine <b>two</b>", notice ? "" : "Ask", c.buttons,
-                   notice ? MessageBoxes::Information : MessageBoxes::NoIcon);
+                   notice ? MessageBoxes::Icon::Information : MessageBoxes::Icon::NoIcon);
     EXPECT_FALSE(driver.timedOut);
-    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(answer, c.answer);
 }
 
+using A = MessageBoxes::Answer;
 INSTANTIATE_TEST_SUITE_P(
     Buttons, RealMessageBox,
-    ::testing::Values(BoxCase{"ok", MessageBoxes::Ok, QMessageBox::Ok, 1},
-                      BoxCase{"ok_escape", MessageBoxes::Ok, QMessageBox::NoButton, 1},
-                      BoxCase{"yes", MessageBoxes::YesNo, QMessageBox::Yes, 6},
-                      BoxCase{"no", MessageBoxes::YesNo, QMessageBox::No, 7},
-                      BoxCase{"escape_is_no", MessageBoxes::YesNo, QMessageBox::NoButton, 7}),
+    ::testing::Values(BoxCase{"ok", MessageBoxes::Buttons::Ok, QMessageBox::Ok, A::Ok},
+                      BoxCase{"ok_escape", MessageBoxes::Buttons::Ok, QMessageBox::NoButton, A::Ok},
+                      BoxCase{"yes", MessageBoxes::Buttons::YesNo, QMessageBox::Yes, A::Yes},
+                      BoxCase{"no", MessageBoxes::Buttons::YesNo, QMessageBox::No, A::No},
+                      BoxCase{"escape_is_no", MessageBoxes::Buttons::YesNo, QMessageBox::NoButton,
+                              A::No}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -156,12 +156,12 @@ TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
     EXPECT_TRUE(boxes.shown[0].text.startsWith("The learning record has been exported to:\r"));
     EXPECT_TRUE(boxes.shown[1].text.startsWith("The learning record could not be exported to:"));
 
-    boxes.answers = {MessageBoxes::NoPressed, MessageBoxes::YesPressed};
+    boxes.answers = {MessageBoxes::Answer::No, MessageBoxes::Answer::Yes};
     for (int i = 0; i < 2; ++i) {
         control<QPushButton>(&window, "clearButton")->click();
         EXPECT_EQ(weakest->rowCount(), 1 - i);
     }
-    EXPECT_EQ(boxes.shown[2].buttons, MessageBoxes::YesNo);
+    EXPECT_EQ(boxes.shown[2].buttons, MessageBoxes::Buttons::YesNo);
     EXPECT_EQ(record->store().answerCount(), 0);
 }
 

@@ -102,7 +102,7 @@ TEST_P(HighScorePlaced, AsksTheNameAndStoresOnClose)
         EXPECT_EQ(boxes.shown[0].text, "The high scores could not be saved.\r"
                                        "The settings file could not be written:\rmemory");
         EXPECT_EQ(boxes.shown[0].title, "High Scores");
-        EXPECT_EQ(boxes.shown[0].icon, MessageBoxes::Information);
+        EXPECT_EQ(boxes.shown[0].icon, MessageBoxes::Icon::Information);
         EXPECT_TRUE(w->isVisible());
         store.failCommits = false;
     }
