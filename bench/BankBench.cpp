@@ -57,9 +57,8 @@ void LoadFullBank(benchmark::State &state)
     FullBank files;
     const Wordings wordings = standardWordings();
     for (auto _ : state) {
-        QuestionBank bank =
-            BankLoader::LoadBank(files.file("A.zel"), files.file("AD.zel"), wordings);
-        benchmark::DoNotOptimize(bank.ACount);
+        QuestionBank bank = BankLoader::load(files.file("A.zel"), files.file("AD.zel"), wordings);
+        benchmark::DoNotOptimize(bank.textCount);
     }
 }
 BENCHMARK(LoadFullBank)->Unit(benchmark::kMicrosecond);
@@ -68,7 +67,7 @@ void DrawQuestionOnFullBank(benchmark::State &state)
 {
     FullBank files;
     const QuestionBank bank =
-        BankLoader::LoadBank(files.file("A.zel"), files.file("AD.zel"), standardWordings());
+        BankLoader::load(files.file("A.zel"), files.file("AD.zel"), standardWordings());
     MersenneRandom random;
     NoEffects effects;
     QuizSession session(bank, random, effects);

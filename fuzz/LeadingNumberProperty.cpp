@@ -16,7 +16,7 @@ namespace {
 std::optional<double> read(const QString &text, QString &failure)
 {
     try {
-        const double value = LeadingNumber(text);
+        const double value = leadingNumber(text);
         if (!std::isfinite(value))
             failure = QStringLiteral("reads as %1").arg(value);
         return value;

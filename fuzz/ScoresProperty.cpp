@@ -43,15 +43,15 @@ QString check(const QByteArray &iniFile)
                 return QStringLiteral("cannot write the input file ") + first;
         }
         HighScoreTable loaded;
-        loaded.Load(QtSettingsStore(first));
+        loaded.load(QtSettingsStore(first));
 
         HighScoreTable again;
         {
             QtSettingsStore store(second);
-            if (!loaded.Save(store))
+            if (!loaded.save(store))
                 failure = QStringLiteral("the table could not be stored");
         }
-        again.Load(QtSettingsStore(second));
+        again.load(QtSettingsStore(second));
         for (int p = 1; failure.isEmpty() && p <= HighScoreTable::Places; ++p) {
             const HighScorePlace &a = loaded.place(p);
             const HighScorePlace &b = again.place(p);

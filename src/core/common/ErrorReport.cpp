@@ -25,7 +25,7 @@ ErrorReport ErrorReport::forFailure(const Error &error)
                 title};
     default:
         // The only message that separates its lines with CR LF.
-        return {QStringLiteral("Error occured!\r\n#") + PlainText(error.code()) +
+        return {QStringLiteral("Error occured!\r\n#") + plainText(error.code()) +
                     QStringLiteral(": ") + error.description(),
                 QStringLiteral("Program Error!!")};
     }

@@ -246,9 +246,9 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
     if (textsKnown && j > textCount)
         return EntryStatus::Asked;
 
-    if (entry.Wording.isEmpty()) {
+    if (entry.wording.isEmpty()) {
         // The entry was read, so its fields are there.
-        const QString category = BankLoader::GetField(QLatin1Char('A'), line)->trimmed();
+        const QString category = BankLoader::field(QLatin1Char('A'), line)->trimmed();
         if (category.isEmpty())
             addWarning(entriesFile(), j,
                        QStringLiteral("the category field is empty, so the question is asked "
@@ -264,7 +264,7 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
     if (!textsKnown)
         return EntryStatus::Asked;
     for (int k = 0; k < 6; ++k) {
-        const int n = entry.Answer[k];
+        const int n = entry.answerTexts[k];
         if (n > textCount)
             addWarning(entriesFile(), j,
                        QStringLiteral("%1 is text %2, above the last line of A.zel (%3), so it "
@@ -276,7 +276,7 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
     // one from a wrong one.
     static const QString kNoText;
     const auto answer = [&](int k) -> const QString & {
-        const int n = entry.Answer[k];
+        const int n = entry.answerTexts[k];
         return n >= 1 && n <= textCount ? texts[n - 1] : kNoText;
     };
     QStringList groups;

@@ -157,7 +157,7 @@ class LineScan {
 
 } // namespace
 
-Result<QString> GetField(QChar letter, const QString &line)
+Result<QString> field(QChar letter, const QString &line)
 {
     Fields fields;
     if (const ErrorNumber why = splitFields(line, fields); why != ErrorNumber::None)
@@ -230,9 +230,9 @@ Result<BankEntry> readEntry(const QString &line, const Wordings &wordings)
         if (const ErrorNumber why = toWholeNumber(category, c); why != ErrorNumber::None)
             return failure(why);
         if ((c >= 1 && c <= 8) || c == 10)
-            entry.Wording = wordings[c];
+            entry.wording = wordings[c];
         else if (c == 9)
-            entry.Wording = BankEntry::skipWording();
+            entry.wording = BankEntry::skipWording();
         // 22 and every other number: no wording.
     }
     for (int k = 0; k < 6; ++k) {
@@ -241,7 +241,7 @@ Result<BankEntry> readEntry(const QString &line, const Wordings &wordings)
             return failure(why);
         if (n < 0 || n > QuestionBank::MaxLines)
             return failure(ErrorNumber::SubscriptOutOfRange);
-        entry.Answer[k] = std::int16_t(n);
+        entry.answerTexts[k] = std::int16_t(n);
     }
     return entry;
 }
@@ -263,17 +263,17 @@ QuestionBank buildBank(QStringList &&aLines, const QStringList &adLines, const W
     }
 
     QuestionBank bank;
-    bank.ACount = int(aLines.size());
-    bank.ADCount = int(adLines.size());
-    std::vector<QString> &texts = bank.ALines.items();
-    texts.reserve(std::size_t(bank.ACount) + 1);
+    bank.textCount = int(aLines.size());
+    bank.entryCount = int(adLines.size());
+    std::vector<QString> &texts = bank.texts.items();
+    texts.reserve(std::size_t(bank.textCount) + 1);
     texts.emplace_back();
     // Moved, not copied, when the lines are the loader's own.
     for (QString &text : aLines)
         texts.push_back(std::move(text));
 
-    std::vector<BankEntry> &entries = bank.Bank.items();
-    entries.reserve(std::size_t(bank.ADCount) + 1);
+    std::vector<BankEntry> &entries = bank.entries.items();
+    entries.reserve(std::size_t(bank.entryCount) + 1);
     entries.emplace_back();
     for (const QString &line : adLines) {
         Result<BankEntry> entry = readEntry(line, wordings);
@@ -284,7 +284,7 @@ QuestionBank buildBank(QStringList &&aLines, const QStringList &adLines, const W
     return bank;
 }
 
-QuestionBank LoadBank(const QString &AFile, const QString &ADFile, const Wordings &wordings)
+QuestionBank load(const QString &AFile, const QString &ADFile, const Wordings &wordings)
 {
     Result<QStringList> aLines = readLines(AFile);
     if (!aLines)

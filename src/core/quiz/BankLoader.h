@@ -12,8 +12,8 @@
 // returned. The line and file readers return theirs.
 namespace BankLoader {
 
-[[nodiscard]] QuestionBank LoadBank(const QString &AFile, const QString &ADFile,
-                                    const Wordings &wordings);
+[[nodiscard]] QuestionBank load(const QString &AFile, const QString &ADFile,
+                                const Wordings &wordings);
 
 // The same from lines already read (the download checks a bank it has
 // received before it writes anything). A text longer than
@@ -54,6 +54,6 @@ struct FileRead {
 // text number, 'C'..'G' the wrong ones; any other letter gives "".
 // A skip line gives "9" for 'A' and "0" for the others. A line whose
 // fields do not end within the position counter is an overflow.
-[[nodiscard]] Result<QString> GetField(QChar letter, const QString &line);
+[[nodiscard]] Result<QString> field(QChar letter, const QString &line);
 
 } // namespace BankLoader

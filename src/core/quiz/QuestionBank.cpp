@@ -17,8 +17,8 @@ std::array<QString, 6> QuestionBank::answers(int entry) const
 int QuestionBank::askableCount() const
 {
     int n = 0;
-    for (int j = 1; j <= ACount; ++j)
-        n += Bank[j].isSkip() ? 0 : 1;
+    for (int j = 1; j <= textCount; ++j)
+        n += entries[j].isSkip() ? 0 : 1;
     return n;
 }
 

@@ -10,10 +10,10 @@
 // first being right. The texts themselves are the bank's: a full bank names
 // 3,600 answers, which are read at every start.
 struct BankEntry {
-    QString Wording;                      // empty: no wording; "Skip": never asked
-    std::array<std::int16_t, 6> Answer{}; // text numbers; Answer[0] is the right one
+    QString wording;                           // empty: no wording; "Skip": never asked
+    std::array<std::int16_t, 6> answerTexts{}; // text numbers; the first is the right one
 
-    [[nodiscard]] bool isSkip() const { return Wording == skipWording(); }
+    [[nodiscard]] bool isSkip() const { return wording == skipWording(); }
     static const QString &skipWording();
 };
 
@@ -38,8 +38,8 @@ template <class T> class NumberedItems {
     std::vector<T> m_items;
 };
 
-// Everything read from the two bank files: texts 1..ACount and entries
-// 1..ADCount; index 0 and every index past them hold empty ones.
+// Everything read from the two bank files: texts 1..textCount and entries
+// 1..entryCount; index 0 and every index past them hold empty ones.
 struct QuestionBank {
     static constexpr int MaxLines = 600;
     // The longest text: the entry reader counts positions in a line with a
@@ -51,18 +51,18 @@ struct QuestionBank {
     // the download adds to what it received. Reading stops there.
     static constexpr qint64 MaxFileBytes = qint64{MaxLines} * (MaxTextLength + 2) + 2;
 
-    NumberedItems<QString> ALines;
-    int ACount = 0;
-    int ADCount = 0;
-    NumberedItems<BankEntry> Bank;
+    NumberedItems<QString> texts;
+    int textCount = 0;
+    int entryCount = 0;
+    NumberedItems<BankEntry> entries;
 
     // The subject of entry j is text j.
-    const QString &subject(int entry) const { return ALines[entry]; }
+    const QString &subject(int entry) const { return texts[entry]; }
     // Answer k of entry j, 0 being the right one.
-    const QString &answer(int entry, int k) const { return ALines[Bank[entry].Answer[k]]; }
+    const QString &answer(int entry, int k) const { return texts[entries[entry].answerTexts[k]]; }
     [[nodiscard]] std::array<QString, 6> answers(int entry) const;
 
-    // Entries 1..ACount that the draw may pick.
+    // Entries 1..textCount that the draw may pick.
     [[nodiscard]] int askableCount() const;
 };
 

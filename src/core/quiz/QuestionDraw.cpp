@@ -11,15 +11,15 @@ void refreshCounters(QuizContext &ctx)
     const QuizState &s = ctx.state;
     MainView &v = ctx.view;
     if (s.type == QuizType::Standard) {
-        v.standard.correct = PlainText(s.correct);
-        v.standard.wrong = PlainText(s.wrong);
-        v.standard.total = PlainText(s.answered);
+        v.standard.correct = plainText(s.correct);
+        v.standard.wrong = plainText(s.wrong);
+        v.standard.total = plainText(s.answered);
     } else {
-        v.timed.correct = QStringLiteral("Correct: ") + SignedText(s.correct);
-        v.timed.wrong = QStringLiteral("Wrong: ") + SignedText(s.wrong);
-        v.timed.remaining = QStringLiteral("Questions\rRemaining: ") + SignedText(s.remaining);
-        v.timed.score = QStringLiteral("SCORE: ") + SignedText(s.score);
-        v.timed.level = QStringLiteral("Level: ") + SignedText(s.level);
+        v.timed.correct = QStringLiteral("Correct: ") + signedText(s.correct);
+        v.timed.wrong = QStringLiteral("Wrong: ") + signedText(s.wrong);
+        v.timed.remaining = QStringLiteral("Questions\rRemaining: ") + signedText(s.remaining);
+        v.timed.score = QStringLiteral("SCORE: ") + signedText(s.score);
+        v.timed.level = QStringLiteral("Level: ") + signedText(s.level);
     }
 }
 
@@ -28,8 +28,8 @@ int drawEntry(const QuestionBank &bank, RandomSource &random, int lastEntry)
     int entry = 0;
     do {
         random.reseedFromClock();
-        entry = int(random.next() * bank.ACount + 1);
-    } while (entry == lastEntry || bank.Bank[entry].isSkip());
+        entry = int(random.next() * bank.textCount + 1);
+    } while (entry == lastEntry || bank.entries[entry].isSkip());
     return entry;
 }
 
@@ -74,13 +74,13 @@ void nextQuestion(QuizContext &ctx)
     s.lastEntry = s.entry;
     s.answerButtons = drawPositions(ctx.random);
 
-    const BankEntry &entry = ctx.bank.Bank[s.entry];
+    const BankEntry &entry = ctx.bank.entries[s.entry];
     for (int k = 0; k < 6; ++k)
         v.answers[s.answerButtons[k] - 1].caption = ctx.bank.answer(s.entry, k);
 
     const QString &subject = ctx.bank.subject(s.entry);
-    v.question = entry.Wording.isEmpty() ? QStringLiteral("\r") + subject
-                                         : entry.Wording + QStringLiteral("\r\r") + subject;
+    v.question = entry.wording.isEmpty() ? QStringLiteral("\r") + subject
+                                         : entry.wording + QStringLiteral("\r\r") + subject;
 }
 
 } // namespace QuestionDraw

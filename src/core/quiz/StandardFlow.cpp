@@ -10,7 +10,7 @@ namespace {
 QString withSubject(const QuizContext &ctx, const QString &message)
 {
     const QuizState &s = ctx.state;
-    const QString &wording = ctx.bank.Bank[s.entry].Wording;
+    const QString &wording = ctx.bank.entries[s.entry].wording;
     QString text = message + QStringLiteral("\r\r");
     if (!wording.isEmpty())
         text += wording + QLatin1Char('\r');

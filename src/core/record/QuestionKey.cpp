@@ -25,8 +25,8 @@ QByteArray of(const QString &wording, const QString &subject, const std::array<Q
 
 QByteArray ofEntry(const QuestionBank &bank, int entry)
 {
-    const BankEntry &e = bank.Bank[entry];
-    return of(e.Wording, bank.subject(entry), bank.answers(entry));
+    const BankEntry &e = bank.entries[entry];
+    return of(e.wording, bank.subject(entry), bank.answers(entry));
 }
 
 } // namespace QuestionKey

@@ -11,8 +11,8 @@
 ReviewPicker::ReviewPicker(const QuestionBank &bank, const std::vector<DueItem> &due)
 {
     QHash<QByteArray, int> entries;
-    for (int j = bank.ACount; j >= 1; --j) {
-        if (!bank.Bank[j].isSkip())
+    for (int j = bank.textCount; j >= 1; --j) {
+        if (!bank.entries[j].isSkip())
             entries.insert(QuestionKey::ofEntry(bank, j), j);
     }
     for (const DueItem &item : due) {

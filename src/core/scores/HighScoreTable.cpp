@@ -33,10 +33,10 @@ std::int32_t HighScoreTable::scoreFromText(const QString &text)
 
 QString HighScoreTable::scoreText(std::int32_t score)
 {
-    return PlainText(score);
+    return plainText(score);
 }
 
-void HighScoreTable::Load(const SettingsStore &store)
+void HighScoreTable::load(const SettingsStore &store)
 {
     for (int p = 1; p <= Places; ++p) {
         HighScorePlace &place = m_places[std::size_t(p - 1)];
@@ -47,7 +47,7 @@ void HighScoreTable::Load(const SettingsStore &store)
     m_loaded = m_places;
 }
 
-std::optional<int> HighScoreTable::PlaceOf(std::int32_t x) const
+std::optional<int> HighScoreTable::placeOf(std::int32_t x) const
 {
     if (x > m_places[0].score)
         return 1;
@@ -58,14 +58,14 @@ std::optional<int> HighScoreTable::PlaceOf(std::int32_t x) const
     return std::nullopt;
 }
 
-void HighScoreTable::Insert(int p, std::int32_t score, const QString &name)
+void HighScoreTable::insert(int p, std::int32_t score, const QString &name)
 {
     for (int j = Places; j >= p + 1; --j)
         m_places[std::size_t(j - 1)] = m_places[std::size_t(j - 2)];
     m_places[std::size_t(p - 1)] = HighScorePlace{score, name};
 }
 
-void HighScoreTable::Clear()
+void HighScoreTable::clear()
 {
     for (int p = Places; p >= 1; --p)
         m_places[std::size_t(p - 1)] = HighScorePlace{};
@@ -81,11 +81,11 @@ void HighScoreTable::merge(const HighScorePlace &added)
     *below = added;
 }
 
-bool HighScoreTable::Save(SettingsStore &store)
+bool HighScoreTable::save(SettingsStore &store)
 {
     return store.update([&] {
         HighScoreTable onStore;
-        onStore.Load(store);
+        onStore.load(store);
         std::vector<HighScorePlace> known(m_loaded.begin(), m_loaded.end());
         for (const HighScorePlace &place : onStore.m_places) {
             const auto it = std::find(known.begin(), known.end(), place);
@@ -104,14 +104,11 @@ bool HighScoreTable::Save(SettingsStore &store)
     });
 }
 
-bool HighScoreTable::OfferScore(std::int16_t checkscore, std::int32_t NumScore,
-                                const std::function<QString()> &askName)
+bool HighScoreTable::offerScore(std::int32_t score, const std::function<QString()> &askName)
 {
-    if (checkscore != 1)
-        return false;
-    const std::optional<int> p = PlaceOf(NumScore);
+    const std::optional<int> p = placeOf(score);
     if (!p)
         return false;
-    Insert(*p, NumScore, askName());
+    insert(*p, score, askName());
     return true;
 }

@@ -24,27 +24,26 @@ class HighScoreTable {
     static constexpr int Places = 10;
 
     // Section "highscore", keys "s1".."s10" and "n1".."n10".
-    void Load(const SettingsStore &store);
+    void load(const SettingsStore &store);
 
     // The place 1..10 a score earns. Both tests of a place are strict, so
     // a tie with any score on the table earns nothing.
-    std::optional<int> PlaceOf(std::int32_t score) const;
+    [[nodiscard]] std::optional<int> placeOf(std::int32_t score) const;
 
     // Places p..9 move down one, the old place 10 is dropped.
-    void Insert(int p, std::int32_t score, const QString &name);
+    void insert(int p, std::int32_t score, const QString &name);
 
-    void Clear();
+    void clear();
 
     // Writes all twenty keys; false when they did not reach the store.
     // Another copy of the program may have saved since this table was
     // loaded: the places it added are merged in first (an equal score goes
     // below its peer), so that both copies' new scores are kept.
-    bool Save(SettingsStore &store);
+    [[nodiscard]] bool save(SettingsStore &store);
 
-    // Places a finished game's score when checkscore is 1 and the score
-    // earns a place, asking the player's name first. True if placed.
-    bool OfferScore(std::int16_t checkscore, std::int32_t NumScore,
-                    const std::function<QString()> &askName);
+    // Places a finished game's score when it earns a place, asking the
+    // player's name first. True if placed.
+    bool offerScore(std::int32_t score, const std::function<QString()> &askName);
 
     const HighScorePlace &place(int p) const { return m_places.at(std::size_t(p - 1)); }
 

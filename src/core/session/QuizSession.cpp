@@ -49,10 +49,10 @@ void QuizSession::recordAnswer(AnswerOutcome outcome)
         m_review->noteFirstTry(s.entry, outcome == AnswerOutcome::FirstRight);
     if (!m_sink)
         return;
-    const BankEntry &entry = m_ctx.bank.Bank[s.entry];
+    const BankEntry &entry = m_ctx.bank.entries[s.entry];
     AnswerEvent e;
     e.key = QuestionKey::ofEntry(m_ctx.bank, s.entry);
-    e.wording = entry.Wording;
+    e.wording = entry.wording;
     e.subject = m_ctx.bank.subject(s.entry);
     e.rightAnswer = m_ctx.bank.answer(s.entry, 0);
     e.quiz = m_review                       ? RecordedQuiz::Review

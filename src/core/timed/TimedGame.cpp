@@ -88,7 +88,7 @@ void startOrStop(QuizContext &ctx)
         s.penaltyCarry = 0;
         v.startStopCaption = QStringLiteral("End Quiz");
         s.ticksLeft = FirstLevelTicks;
-        v.timed.timeRemaining = PlainText(s.ticksLeft);
+        v.timed.timeRemaining = plainText(s.ticksLeft);
         v.timed.timeColour = TextColour::Navy;
         QuestionDraw::nextQuestion(ctx);
         ctx.effects.setCountdownRunning(true);
@@ -96,10 +96,10 @@ void startOrStop(QuizContext &ctx)
     }
     ctx.effects.setCountdownRunning(false);
     stopGame(ctx, QStringLiteral("You Have Ended the Timed Quiz.\rYour Ending Score Is: ") +
-                      SignedText(s.score) +
+                      signedText(s.score) +
                       QStringLiteral("\r\rPress Start To Begin A New Timed Quiz."));
     s.gameRunning = false;
-    v.timed.score = QStringLiteral("SCORE: ") + SignedText(s.score);
+    v.timed.score = QStringLiteral("SCORE: ") + signedText(s.score);
 }
 
 void countdownTicked(QuizContext &ctx)
@@ -110,15 +110,15 @@ void countdownTicked(QuizContext &ctx)
     v.timed.timeColour = s.ticksLeft > WarningTicks ? TextColour::Navy : TextColour::DarkRed;
     if (s.ticksLeft == 0) {
         ctx.effects.setCountdownRunning(false);
-        v.timed.timeRemaining = PlainText(s.ticksLeft);
-        stopGame(ctx, QStringLiteral("Time's Up!!.\rYour Final Score Is: ") + SignedText(s.score) +
+        v.timed.timeRemaining = plainText(s.ticksLeft);
+        stopGame(ctx, QStringLiteral("Time's Up!!.\rYour Final Score Is: ") + signedText(s.score) +
                           QStringLiteral("\r\rPress Start To Begin A New Timed Quiz."));
         ctx.effects.playCue(QStringLiteral("bad.wav"));
         s.gameRunning = false;
-        v.timed.score = QStringLiteral("SCORE: ") + SignedText(s.score);
+        v.timed.score = QStringLiteral("SCORE: ") + signedText(s.score);
         ctx.effects.offerHighScore(s.score);
     }
-    v.timed.timeRemaining = PlainText(s.ticksLeft);
+    v.timed.timeRemaining = plainText(s.ticksLeft);
 }
 
 void answer(QuizContext &ctx, bool right)
@@ -169,9 +169,9 @@ void scoreAnswer(QuizContext &ctx, bool right)
         s.remaining = levelSize(N);
         ctx.effects.setCountdownRunning(false);
         ctx.effects.showMessage(
-            QStringLiteral("Level ") + SignedText(L) +
-                QStringLiteral(" Completed.\rPress OK To Start Level ") + SignedText(N),
-            QStringLiteral("Level ") + SignedText(L) + QStringLiteral(" Complete"));
+            QStringLiteral("Level ") + signedText(L) +
+                QStringLiteral(" Completed.\rPress OK To Start Level ") + signedText(N),
+            QStringLiteral("Level ") + signedText(L) + QStringLiteral(" Complete"));
         ctx.effects.setCountdownRunning(true);
         s.ticksLeft = LaterLevelTicks;
         s.wrong = 0;
@@ -182,16 +182,16 @@ void scoreAnswer(QuizContext &ctx, bool right)
     }
 
     ctx.effects.setCountdownRunning(false);
-    v.timed.timeRemaining = PlainText(s.ticksLeft);
+    v.timed.timeRemaining = plainText(s.ticksLeft);
     s.level = LastLevel;
     s.remaining = 0;
     stopGame(ctx, QStringLiteral("Congradulations!!.\rYou Have Finished the Timed Quiz!\r\rYour "
                                  "Final Score is: ") +
-                      SignedText(s.score) +
+                      signedText(s.score) +
                       QStringLiteral("\r\rPress Start To Begin A New Timed Quiz."));
     ctx.effects.playCue(QStringLiteral("yea.wav"));
     s.gameRunning = false;
-    v.timed.score = QStringLiteral("SCORE: ") + SignedText(s.score);
+    v.timed.score = QStringLiteral("SCORE: ") + signedText(s.score);
     ctx.effects.offerHighScore(s.score);
     QuestionDraw::nextQuestion(ctx);
 }

@@ -102,7 +102,7 @@ long long decimalMagnitude(const std::string &number)
 
 } // namespace
 
-double LeadingNumber(const QString &text)
+double leadingNumber(const QString &text)
 {
     const std::string number = numberPart(text);
     if (number.empty())
@@ -127,7 +127,7 @@ bool beginsWithNumber(const QString &text)
     if (numberPart(text).empty())
         return false;
     try {
-        (void)LeadingNumber(text);
+        (void)leadingNumber(text);
         return true;
     } catch (const Error &) {
         return false;

@@ -11,7 +11,7 @@
 // point is the decimal separator whatever the user's regional settings.
 // A value too large for a double throws the Error Overflow (6): the
 // version check that reads it is ended by it wherever it stands.
-[[nodiscard]] double LeadingNumber(const QString &text);
+[[nodiscard]] double leadingNumber(const QString &text);
 
 // Whether the text begins with a number that LeadingNumber can read, as a
 // version must.

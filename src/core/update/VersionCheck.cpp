@@ -12,12 +12,12 @@ namespace VersionCheck {
 
 Outcome decide(const Versions &v)
 {
-    if (v.NewProgramVersion.isEmpty() || v.NewDataVersion.isEmpty())
+    if (v.newProgram.isEmpty() || v.newData.isEmpty())
         return Outcome::Unreachable;
-    const double P = LeadingNumber(v.NewProgramVersion);
-    const double D = LeadingNumber(v.NewDataVersion);
-    const double p = LeadingNumber(v.ProgramVersion);
-    const double d = LeadingNumber(v.DataVersion);
+    const double P = leadingNumber(v.newProgram);
+    const double D = leadingNumber(v.newData);
+    const double p = leadingNumber(v.program);
+    const double d = leadingNumber(v.data);
     if (P <= p && D <= d)
         return Outcome::Current;
     // A newer program hides a newer data version: the new data may need it.
@@ -54,12 +54,12 @@ QString outcomeText(Outcome outcome, const Versions &v, const QString &pageAddre
     case Outcome::Current:
         return QStringLiteral("You have the most updated version.");
     case Outcome::ProgramUpgrade:
-        return QStringLiteral("Program upgrade is available to version: ") + v.NewProgramVersion +
-               CR + QStringLiteral("This file must be downloaded manually. Please visit:") + CR +
-               CR + pageAddress;
+        return QStringLiteral("Program upgrade is available to version: ") + v.newProgram + CR +
+               QStringLiteral("This file must be downloaded manually. Please visit:") + CR + CR +
+               pageAddress;
     case Outcome::DataUpgrade:
-        return QStringLiteral("Data file upgrade is available to version: ") + v.NewDataVersion +
-               CR + CR + QStringLiteral("Click 'Download Data Files' button to upgrade.");
+        return QStringLiteral("Data file upgrade is available to version: ") + v.newData + CR + CR +
+               QStringLiteral("Click 'Download Data Files' button to upgrade.");
     case Outcome::Unreachable:
         return QStringLiteral("Unable to retrieve current version data from internet. ") + CR +
                QStringLiteral("Check Internet Connection.") + CR +

@@ -17,14 +17,14 @@ enum class Outcome { Current, ProgramUpgrade, DataUpgrade, Unreachable, Failed }
 
 // The installed and the fetched version texts, as read and as received.
 struct Versions {
-    QString ProgramVersion;
-    QString DataVersion;
-    QString NewProgramVersion;
-    QString NewDataVersion;
+    QString program;
+    QString data;
+    QString newProgram;
+    QString newData;
 };
 
 // Empty fetched text means the server gave nothing. May throw the overflow
-// of LeadingNumber, which the check reports like any other failure.
+// of leadingNumber, which the check reports like any other failure.
 [[nodiscard]] Outcome decide(const Versions &v);
 
 // The window as a check starts: "Done" alone, the status "Retrieving data...".

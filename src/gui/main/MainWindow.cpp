@@ -186,8 +186,8 @@ Result<> MainWindow::loadBankAndFirstQuestion()
         !recovered)
         return failure(recovered.error());
 
-    *m_bank = BankLoader::LoadBank(appFile(QStringLiteral("A.zel")),
-                                   appFile(QStringLiteral("AD.zel")), standardWordings());
+    *m_bank = BankLoader::load(appFile(QStringLiteral("A.zel")), appFile(QStringLiteral("AD.zel")),
+                               standardWordings());
     // Two askable entries are the least the draw needs: it never repeats
     // the question on screen.
     if (m_bank->askableCount() < 2)

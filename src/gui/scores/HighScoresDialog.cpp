@@ -67,9 +67,9 @@ HighScoresDialog::HighScoresDialog(std::optional<int> newScore, SettingsStore &s
     setTabOrder(ok, clear);
     ok->setFocus();
 
-    m_table.Load(m_store);
+    m_table.load(m_store);
     if (newScore)
-        m_table.OfferScore(1, *newScore, [&] { return askName(this); });
+        m_table.offerScore(*newScore, [&] { return askName(this); });
     render();
 }
 
@@ -84,13 +84,13 @@ void HighScoresDialog::render()
 
 void HighScoresDialog::clearScores()
 {
-    m_table.Clear();
+    m_table.clear();
     render();
 }
 
 void HighScoresDialog::storeAndClose()
 {
-    if (m_table.Save(m_store)) {
+    if (m_table.save(m_store)) {
         accept();
         return;
     }
@@ -100,7 +100,8 @@ void HighScoresDialog::storeAndClose()
                  QStringLiteral("The high scores could not be saved.\r"
                                 "The settings file could not be written:\r") +
                      m_store.location(),
-                 QStringLiteral("High Scores"), MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information);
+                 QStringLiteral("High Scores"), MessageBoxes::Buttons::Ok,
+                 MessageBoxes::Icon::Information);
 }
 
 void HighScoresDialog::reject()

@@ -167,9 +167,8 @@ void UpdateDialog::checkForUpdate()
     try {
         // Both fetches are made even when the first gave nothing, as the
         // check always has; a failure of either ends the check.
-        for (auto [file, text] :
-             {std::pair{QStringLiteral("zel/zelq_ver.txt"), &v.NewProgramVersion},
-              std::pair{QStringLiteral("zel/DV.ZEL"), &v.NewDataVersion}}) {
+        for (auto [file, text] : {std::pair{QStringLiteral("zel/zelq_ver.txt"), &v.newProgram},
+                                  std::pair{QStringLiteral("zel/DV.ZEL"), &v.newData}}) {
             const Result<QByteArray> r =
                 m_fetcher.get(QUrl(m_baseUrl + file), VersionCheck::MaxVersionBytes);
             if (!r) {

@@ -48,10 +48,10 @@ INSTANTIATE_TEST_SUITE_P(
 // has no positive counterpart.
 TEST(NumberText, PlainAndSignedForms)
 {
-    EXPECT_EQ(SignedText(0), " 0");
-    EXPECT_EQ(SignedText(-1), "-1");
-    EXPECT_EQ(PlainText(-2147483647 - 1), "-2147483648");
-    EXPECT_EQ(SignedText(-2147483647 - 1), "-2147483648");
+    EXPECT_EQ(signedText(0), " 0");
+    EXPECT_EQ(signedText(-1), "-1");
+    EXPECT_EQ(plainText(-2147483647 - 1), "-2147483648");
+    EXPECT_EQ(signedText(-2147483647 - 1), "-2147483648");
 }
 
 TEST(TextFile, SplitsLinesAsTheSequentialReaderDoes)

@@ -48,11 +48,12 @@ QString loaded(const Bytes &a, const Bytes &ad, int entries)
         dir.write("AD.zel", *ad);
     try {
         const QuestionBank b =
-            BankLoader::LoadBank(dir.file("A.zel"), dir.file("AD.zel"), standardWordings());
-        QString out = QStringLiteral("%1 %2 %3").arg(b.ACount).arg(b.ADCount).arg(b.askableCount());
+            BankLoader::load(dir.file("A.zel"), dir.file("AD.zel"), standardWordings());
+        QString out =
+            QStringLiteral("%1 %2 %3").arg(b.textCount).arg(b.entryCount).arg(b.askableCount());
         for (int j = 1; j <= entries; ++j) {
             const auto answers = b.answers(j);
-            out += " / " + b.Bank[j].Wording + '|' +
+            out += " / " + b.entries[j].wording + '|' +
                    QStringList(answers.begin(), answers.end()).join('|');
         }
         return out;
@@ -115,21 +116,21 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadBankFiles, ::testing::ValuesIn(kLoadCases), 
 
 // The seven fields must end within the first 32767 characters, the range
 // of the old 16-bit position counter.
-TEST(GetField, PositionBoundAndLetters)
+TEST(field, PositionBoundAndLetters)
 {
     const QString head = QStringLiteral("1|2|3|4|5|6|");
     const QString endsAt32767 = head + QString(32767 - head.size() - 1, QLatin1Char('x')) + '|';
     ASSERT_EQ(endsAt32767.size(), 32767);
-    EXPECT_EQ(BankLoader::GetField('G', endsAt32767)->size(), 32767 - head.size() - 1);
+    EXPECT_EQ(BankLoader::field('G', endsAt32767)->size(), 32767 - head.size() - 1);
     const Error overflow(ErrorNumber::Overflow);
-    EXPECT_EQ(BankLoader::GetField('A', head + QString(32767 - head.size(), 'x') + '|').error(),
+    EXPECT_EQ(BankLoader::field('A', head + QString(32767 - head.size(), 'x') + '|').error(),
               overflow);
 
     // A skip line without any separator is bounded the same way.
-    EXPECT_EQ(*BankLoader::GetField('A', QString(32766, QLatin1Char('x'))), "9");
-    EXPECT_EQ(BankLoader::GetField('A', QString(32767, QLatin1Char('x'))).error(), overflow);
+    EXPECT_EQ(*BankLoader::field('A', QString(32766, QLatin1Char('x'))), "9");
+    EXPECT_EQ(BankLoader::field('A', QString(32767, QLatin1Char('x'))).error(), overflow);
     // The loader reads fields A to G; any other letter gives nothing.
-    EXPECT_EQ(*BankLoader::GetField('H', "4|12|7|9|30|2|5|tail"), "");
+    EXPECT_EQ(*BankLoader::field('H', "4|12|7|9|30|2|5|tail"), "");
 }
 
 const QByteArray kTwoQuestions = "3|2|3|4|5|6|7|\r\n4|1|3|4|5|6|7|\r\n";
@@ -252,7 +253,7 @@ TEST_P(BankCheckFolder, ReadsTheFilesAsTheStartupDoes)
     EXPECT_EQ(check.entries(), c.entries);
     EXPECT_FALSE(check.wouldStart());
     try {
-        (void)BankLoader::LoadBank(dir.file("A.zel"), dir.file("AD.zel"), standardWordings());
+        (void)BankLoader::load(dir.file("A.zel"), dir.file("AD.zel"), standardWordings());
         ADD_FAILURE() << "loaded";
     } catch (const Error &e) {
         EXPECT_EQ(e.code(), c.number);

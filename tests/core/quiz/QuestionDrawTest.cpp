@@ -22,7 +22,7 @@ TEST_F(EntryDraw, NeverRepeatsAndNeverAsksASkipEntry)
         const int last = s().entry;
         session.drawQuestion();
         ASSERT_NE(s().entry, last) << "question repeated at draw " << i;
-        ASSERT_FALSE(bank.Bank[s().entry].isSkip()) << "skip entry " << s().entry;
+        ASSERT_FALSE(bank.entries[s().entry].isSkip()) << "skip entry " << s().entry;
         EXPECT_EQ(s().lastEntry, s().entry);
         ++seen[s().entry];
     }

@@ -20,7 +20,7 @@ HighScoreTable tableOf(const Scores &scores)
 {
     HighScoreTable t;
     for (int p = 1; p <= int(scores.size()); ++p)
-        t.Insert(p, scores[std::size_t(p - 1)], QStringLiteral("P%1").arg(p));
+        t.insert(p, scores[std::size_t(p - 1)], QStringLiteral("P%1").arg(p));
     return t;
 }
 
@@ -40,7 +40,7 @@ TEST(HighScoreTable, PlaceOfTestsStrictlyPerPlace)
                  {kThree, 101, 1}, {kThree, 100, none}, {kThree, 80, none}, {kThree, 0, none},
                  {kFull, 25, 10},  {kFull, 20, none},   {kFull, 19, none}};
     for (const auto &c : cases)
-        EXPECT_EQ(tableOf(c.table).PlaceOf(c.offered), c.place)
+        EXPECT_EQ(tableOf(c.table).placeOf(c.offered), c.place)
             << c.offered << " against " << c.table.size();
 }
 
@@ -48,8 +48,8 @@ TEST(HighScoreTable, PlaceOfTestsStrictlyPerPlace)
 TEST(HighScoreTable, InsertIntoAFullTableDropsTheLast)
 {
     HighScoreTable t = tableOf(kFull);
-    t.Insert(10, 25, "Ten");
-    t.Insert(1, 200, "Top");
+    t.insert(10, 25, "Ten");
+    t.insert(1, 200, "Top");
     const Scores expected = {200, 100, 90, 80, 70, 60, 50, 40, 35, 30};
     for (int p = 1; p <= 10; ++p)
         EXPECT_EQ(t.place(p).score, expected[std::size_t(p - 1)]) << p;
@@ -66,7 +66,7 @@ TEST(HighScoreTable, StoredScoreTexts)
         store.values.insert("highscore/s1", QString::fromUtf8(text));
         store.values.insert("highscore/n1", "Kept");
         HighScoreTable t;
-        t.Load(store);
+        t.load(store);
         EXPECT_EQ(t.place(1).name, "Kept") << text;
         return t.place(1).score;
     };
@@ -97,11 +97,11 @@ TEST_F(QtSettingsStoreTest, RoundTripThroughARealFile)
         QtSettingsStore store(file);
         HighScoreTable t;
         for (int p = 1; p <= 10; ++p)
-            t.Insert(p, 1000 - p, names[p - 1]);
-        ASSERT_TRUE(t.Save(store));
+            t.insert(p, 1000 - p, names[p - 1]);
+        ASSERT_TRUE(t.save(store));
     }
     HighScoreTable t;
-    t.Load(QtSettingsStore(file));
+    t.load(QtSettingsStore(file));
     for (int p = 1; p <= 10; ++p) {
         EXPECT_EQ(t.place(p).score, 1000 - p);
         EXPECT_EQ(t.place(p).name, names[p - 1]) << p;
@@ -113,7 +113,7 @@ TEST_F(QtSettingsStoreTest, RoundTripThroughARealFile)
 TEST_F(QtSettingsStoreTest, PerUserStoreOfTheProgram)
 {
     QtSettingsStore store;
-    ASSERT_TRUE(tableOf({7}).Save(store));
+    ASSERT_TRUE(tableOf({7}).save(store));
 #ifdef Q_OS_WIN
     // There it is the registry: the user's key of the program.
     EXPECT_EQ(store.location(), "\\HKEY_CURRENT_USER\\Software\\ZELQuiz\\ZELQuiz");
@@ -138,7 +138,7 @@ TEST_F(QtSettingsStoreTest, AFileThatCannotBeWrittenIsReported)
     // A folder where the settings file should be: even root cannot write it.
     ASSERT_TRUE(QDir(dir.path()).mkdir("ZELQuiz.conf"));
     QtSettingsStore store(file);
-    EXPECT_FALSE(tableOf({5}).Save(store));
+    EXPECT_FALSE(tableOf({5}).save(store));
 }
 
 // A malformed line loads as nothing, and does not make a save that reached
@@ -148,14 +148,14 @@ TEST_F(QtSettingsStoreTest, MalformedFileLoadsAsEmptyOrZeroAndSaves)
     dir.write("ZELQuiz.conf", "[highscore]\ns1=12,5\nn1=Smith, J\ns2=\x01\x02garbage\n[[[\n");
     QtSettingsStore store(file);
     HighScoreTable t;
-    t.Load(store);
+    t.load(store);
     EXPECT_EQ(t.place(1).score, 0);
     EXPECT_EQ(t.place(1).name, "Smith,J");
     EXPECT_EQ(t.place(2).score, 0);
-    EXPECT_TRUE(t.OfferScore(1, 40, [] { return QStringLiteral("New"); }));
-    EXPECT_TRUE(t.Save(store));
+    EXPECT_TRUE(t.offerScore(40, [] { return QStringLiteral("New"); }));
+    EXPECT_TRUE(t.save(store));
     HighScoreTable saved;
-    saved.Load(QtSettingsStore(file));
+    saved.load(QtSettingsStore(file));
     EXPECT_EQ(saved.place(1).name, "New");
 }
 
@@ -166,13 +166,13 @@ TEST_F(QtSettingsStoreTest, ASaveKeepsWhatAnotherCopySavedMeanwhile)
     dir.write("ZELQuiz.conf", "[highscore]\ns1=90\nn1=Old\n");
     QtSettingsStore store(file);
     HighScoreTable mine;
-    mine.Load(store);
-    EXPECT_TRUE(mine.OfferScore(1, 70, [] { return QStringLiteral("Mine"); }));
+    mine.load(store);
+    EXPECT_TRUE(mine.offerScore(70, [] { return QStringLiteral("Mine"); }));
     dir.write("ZELQuiz.conf", "[highscore]\ns1=90\ns2=80\ns3=70\nn1=Old\nn2=Other\nn3=Tie\n");
-    ASSERT_TRUE(mine.Save(store));
-    ASSERT_TRUE(mine.Save(store));
+    ASSERT_TRUE(mine.save(store));
+    ASSERT_TRUE(mine.save(store));
     HighScoreTable t;
-    t.Load(QtSettingsStore(file));
+    t.load(QtSettingsStore(file));
     QStringList places;
     for (int p = 1; p <= 5; ++p)
         places << QString::number(t.place(p).score) + ' ' + t.place(p).name;

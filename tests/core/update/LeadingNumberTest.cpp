@@ -70,7 +70,7 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartWhateverTheLocale)
             SCOPED_TRACE(c.text.toStdString());
             std::optional<double> value;
             try {
-                value = LeadingNumber(c.text);
+                value = leadingNumber(c.text);
             } catch (const Error &e) {
                 EXPECT_EQ(e.number(), ErrorNumber::Overflow);
             }
