@@ -30,6 +30,20 @@ struct QuizContext {
     // Questions put up so far; tells a new question from the same one again.
     std::uint64_t questionsShown = 0;
 
+    // The screen of a quiz type: its menu mark, its box under the question
+    // and the Start button of the timed quiz; the countdown stands still.
+    void showQuizType(QuizType type)
+    {
+        const bool timed = type == QuizType::Timed;
+        effects.setCountdownRunning(false);
+        view.checked.standard = !timed;
+        view.checked.timed = timed;
+        view.standard.visible = !timed;
+        view.timed.visible = timed;
+        view.startStopVisible = timed;
+        state.type = type;
+    }
+
     void focusFirstAnswerIfEnabled()
     {
         if (view.answers[0].enabled)

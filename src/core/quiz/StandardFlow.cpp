@@ -21,15 +21,8 @@ QString withSubject(const QuizContext &ctx, const QString &message)
 
 void enter(QuizContext &ctx)
 {
-    MainView &v = ctx.view;
+    ctx.showQuizType(QuizType::Standard);
     QuizState &s = ctx.state;
-    ctx.effects.setCountdownRunning(false);
-    v.checked.standard = true;
-    v.checked.timed = false;
-    v.standard.visible = true;
-    v.timed.visible = false;
-    v.startStopVisible = false;
-    s.type = QuizType::Standard;
     s.correct = s.wrong = s.answered = s.score = 0;
     QuestionDraw::nextQuestion(ctx);
 }

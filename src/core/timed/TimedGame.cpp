@@ -44,20 +44,14 @@ std::int32_t levelSize(std::int32_t level)
 
 void enter(QuizContext &ctx)
 {
+    ctx.showQuizType(QuizType::Timed);
     MainView &v = ctx.view;
     QuizState &s = ctx.state;
-    ctx.effects.setCountdownRunning(false);
-    v.checked.standard = false;
-    v.checked.timed = true;
-    v.standard.visible = false;
-    v.timed.visible = true;
-    v.startStopVisible = true;
     v.nextVisible = false;
     v.showCorrectVisible = false;
     for (auto &button : v.answers)
         button.colour = MainView::ButtonColour::Face;
     v.questionColour = TextColour::Navy;
-    s.type = QuizType::Timed;
     clearAnswers(v, false);
     v.question = QStringLiteral(
         "You Have Selected the Timed Quiz.\rIn This Mode You Will Have A Set Period Of Time In "
