@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "core/quiz/BankCheck.h"
+#include "support/CaseName.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
@@ -25,93 +26,103 @@ QString parsed(const QString &arguments)
         .trimmed();
 }
 
-TEST(CommandLine, Parse)
+// The window system's own options pass, with one dash or two; help and
+// version answer at once, whatever follows.
+struct ParseCase {
+    const char *name, *arguments, *expected;
+};
+class CommandLineParse : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(CommandLineParse, ReadsTheModeAndWhatItCarries)
 {
-    // The window system's own options pass, with one dash or two; help and
-    // version answer at once, whatever follows.
-    const struct {
-        const char *arguments, *expected;
-    } cases[] = {
-        {"", "window"},
-        {"--startuptime t.txt", "window t.txt"},
-        {"--startuptime=t.txt", "window t.txt"},
-        {"--startuptime", "invalid: '--startuptime' needs a FILE"},
-        {"--startuptime=", "invalid: '--startuptime' needs a FILE"},
-        {"--startuptime --help", "invalid: '--startuptime' needs a FILE"},
-        {"--startuptime=a --startuptime=b", "invalid: '--startuptime' is given twice"},
-        {"--check-bank", "check"},
-        {"--check-modules", "modules"},
-        {"--update-bank", "update"},
-        {"--update-bank --check-bank", "invalid: '--update-bank' cannot go with other options"},
-        {"--startuptime=t --update-bank", "invalid: '--update-bank' cannot go with other options"},
-        {"--update-bank --bogus", "invalid: unknown option '--bogus'"},
-        {"--check-bank dir", "check dir"},
-        {"--check-bank=dir", "check dir"},
-        {"--check-bank -- -dir", "check -dir"},
-        {"--check-bank a b", "invalid: unexpected argument 'b'"},
-        {"--check-bank --check-bank", "invalid: '--check-bank' is given twice"},
-        {"--check-bank --startuptime=t",
-         "invalid: '--check-bank' opens no window, so '--startuptime' cannot go with it"},
-        {"-h", "help"},
-        {"--help --bogus", "help"},
-        {"--version --bogus", "version"},
-        {"--bogus --help", "invalid: unknown option '--bogus'"},
-        {"--version=2", "invalid: unknown option '--version=2'"},
-        {"-platform x --style=y -reverse", "window"},
-        {"-platform", "invalid: option '-platform' needs a value"},
-        {"-", "invalid: unexpected argument '-'"},
-        {"-v", "invalid: unknown option '-v'"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(parsed(c.arguments), c.expected) << c.arguments;
+    EXPECT_EQ(parsed(GetParam().arguments), GetParam().expected);
 }
 
-} // namespace
+const ParseCase kParseCases[] = {
+    {"none", "", "window"},
+    {"startuptime_file", "--startuptime t.txt", "window t.txt"},
+    {"startuptime_equals_file", "--startuptime=t.txt", "window t.txt"},
+    {"startuptime_no_file", "--startuptime", "invalid: '--startuptime' needs a FILE"},
+    {"startuptime_empty_file", "--startuptime=", "invalid: '--startuptime' needs a FILE"},
+    {"startuptime_option_as_file", "--startuptime --help", "invalid: '--startuptime' needs a FILE"},
+    {"startuptime_twice", "--startuptime=a --startuptime=b",
+     "invalid: '--startuptime' is given twice"},
+    {"check_bank", "--check-bank", "check"},
+    {"check_modules", "--check-modules", "modules"},
+    {"update_bank", "--update-bank", "update"},
+    {"update_bank_and_check", "--update-bank --check-bank",
+     "invalid: '--update-bank' cannot go with other options"},
+    {"update_bank_and_startuptime", "--startuptime=t --update-bank",
+     "invalid: '--update-bank' cannot go with other options"},
+    {"update_bank_and_unknown", "--update-bank --bogus", "invalid: unknown option '--bogus'"},
+    {"check_bank_folder", "--check-bank dir", "check dir"},
+    {"check_bank_equals_folder", "--check-bank=dir", "check dir"},
+    {"check_bank_dash_folder", "--check-bank -- -dir", "check -dir"},
+    {"check_bank_two_folders", "--check-bank a b", "invalid: unexpected argument 'b'"},
+    {"check_bank_twice", "--check-bank --check-bank", "invalid: '--check-bank' is given twice"},
+    {"check_bank_and_startuptime", "--check-bank --startuptime=t",
+     "invalid: '--check-bank' opens no window, so '--startuptime' cannot go with it"},
+    {"short_help", "-h", "help"},
+    {"help_then_unknown", "--help --bogus", "help"},
+    {"version_then_unknown", "--version --bogus", "version"},
+    {"unknown_then_help", "--bogus --help", "invalid: unknown option '--bogus'"},
+    {"version_with_value", "--version=2", "invalid: unknown option '--version=2'"},
+    {"window_system_options", "-platform x --style=y -reverse", "window"},
+    {"window_system_option_no_value", "-platform", "invalid: option '-platform' needs a value"},
+    {"lone_dash", "-", "invalid: unexpected argument '-'"},
+    {"unknown_short", "-v", "invalid: unknown option '-v'"},
+};
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineParse, ::testing::ValuesIn(kParseCases), CaseName());
 
 // A bank author's folder with signatures: one more line after the summary,
 // with the folder's key or else the program's, and exit status 1 when a
 // signature fails. Without signatures and a key of its own the report is
 // as before.
-TEST(CommandLine, CheckBankChecksTheSignaturesBesideTheBank)
+struct SignatureCase {
+    const char *name;
+    bool signatures, bankKey, programKey;
+    QString line; // "BANK" and "PROGRAM" stand for the folders
+    int status;
+    bool programsOwn = false; // the bank checked is the program's own
+};
+class CheckBankSignatures : public ::testing::TestWithParam<SignatureCase> {};
+
+TEST_P(CheckBankSignatures, ChecksTheSignaturesBesideTheBank)
 {
-    const QString names[] = {"A.zel", "AD.zel", "DV.ZEL"};
-    const struct {
-        bool signatures, bankKey, programKey;
-        QString line; // "BANK" and "PROGRAM" stand for the folders
-        int status;
-        bool programsOwn = false; // the bank checked is the program's own
-    } cases[] = {
-        {true, true, true,
-         "signatures: A.zel, AD.zel and DV.ZEL are signed by BANK/update.pub for data version 1.3",
-         0},
-        {true, false, true,
-         "signatures: A.zel, AD.zel and DV.ZEL are signed by "
-         "PROGRAM/update.pub for data version 1.3",
-         0},
-        {true, false, false, "signatures: not checked: no update.pub in BANK or PROGRAM", 0},
-        {false, true, false, "signatures: BANK/A.zel.minisig: missing", 1},
-        {false, false, true, "", 0},
-        {false, true, false, "", 0, true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.line.toStdString());
-        TempDir bank, program;
-        for (const QString &name : names) {
-            bank.write(name, testData("signatures/" + name));
-            if (c.signatures)
-                bank.write(name + ".minisig", testData("signatures/" + name + ".minisig"));
-        }
-        if (c.bankKey)
-            bank.write("update.pub", testData("signatures/update.pub"));
-        if (c.programKey)
-            program.write("update.pub", testData("signatures/update.pub"));
-        QString out, err;
-        const int status = CommandLine::parse({"--check-bank", bank.path()})
-                               .run(c.programsOwn ? bank.path() : program.path(), out, err);
-        QString line = c.line;
-        line.replace("BANK", bank.path()).replace("PROGRAM", program.path());
-        EXPECT_EQ(out, BankCheck::ofFolder(bank.path()).report(bank.path()) +
-                           (line.isEmpty() ? "" : line + '\n'));
-        EXPECT_EQ(status, c.status);
+    const SignatureCase &c = GetParam();
+    TempDir bank, program;
+    for (const QString name : {"A.zel", "AD.zel", "DV.ZEL"}) {
+        bank.write(name, testData("signatures/" + name));
+        if (c.signatures)
+            bank.write(name + ".minisig", testData("signatures/" + name + ".minisig"));
     }
+    if (c.bankKey)
+        bank.write("update.pub", testData("signatures/update.pub"));
+    if (c.programKey)
+        program.write("update.pub", testData("signatures/update.pub"));
+    QString out, err;
+    const int status = CommandLine::parse({"--check-bank", bank.path()})
+                           .run(c.programsOwn ? bank.path() : program.path(), out, err);
+    QString line = c.line;
+    line.replace("BANK", bank.path()).replace("PROGRAM", program.path());
+    EXPECT_EQ(out, BankCheck::ofFolder(bank.path()).report(bank.path()) +
+                       (line.isEmpty() ? "" : line + '\n'));
+    EXPECT_EQ(status, c.status);
 }
+
+const SignatureCase kSignatureCases[] = {
+    {"bank_key", true, true, true,
+     "signatures: A.zel, AD.zel and DV.ZEL are signed by BANK/update.pub for data version 1.3", 0},
+    {"program_key", true, false, true,
+     "signatures: A.zel, AD.zel and DV.ZEL are signed by "
+     "PROGRAM/update.pub for data version 1.3",
+     0},
+    {"no_key", true, false, false, "signatures: not checked: no update.pub in BANK or PROGRAM", 0},
+    {"unsigned_with_bank_key", false, true, false, "signatures: BANK/A.zel.minisig: missing", 1},
+    {"unsigned", false, false, true, "", 0},
+    {"unsigned_programs_own_bank", false, true, false, "", 0, true},
+};
+INSTANTIATE_TEST_SUITE_P(Folders, CheckBankSignatures, ::testing::ValuesIn(kSignatureCases),
+                         CaseName());
+
+} // namespace

@@ -1,6 +1,7 @@
 // The real executable, started as a user or a script starts it.
 #include "app/CommandLine.h"
 #include "core/quiz/BankCheck.h"
+#include "support/CaseName.h"
 #include "support/TempDir.h"
 
 #include <QFile>
@@ -35,51 +36,67 @@ Outcome run(const QString &exe, const QStringList &args)
             QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
+// The program's own folder, whose bank is clean.
+const QString kBundled = QFileInfo(kProgram).absolutePath();
+
+TEST(Program, BundledBankIsClean)
+{
+    EXPECT_TRUE(BankCheck::ofFolder(kBundled).report(kBundled).endsWith(
+        " 0 errors, 0 warnings: the program starts on this bank\n"));
+}
+
 // Each mode that needs no window: what it writes and its exit status.
 // Without a folder the bank beside the program is checked, also when the
 // program is started through a symbolic link, as the launcher on PATH is.
-// The bundled bank is clean, a broken one fails; the report is the bank
-// check's own. The modules load from beside the program, or say why not.
-TEST(Program, ModesWithoutAWindowNeedNoDisplay)
+// A broken bank fails; the report is the bank check's own. The modules
+// load from beside the program, or say why not. The program runs as
+// built, through a link, or as a copy beside a broken bank.
+enum class Exe { Built, Link, Copy };
+struct ModeCase {
+    const char *name;
+    Exe exe;
+    QString arguments;
+    int status;
+    QString out, err; // "<dir>" stands for the program's folder, "<report>" for its bank's check
+};
+class ProgramMode : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(ProgramMode, NeedsNoDisplay)
 {
-    TempDir linked, own;
-    ASSERT_TRUE(QFile::link(kProgram, linked.file("zelquiz")));
-    const QString bundled = QFileInfo(kProgram).absolutePath();
-    const QString bundledReport = BankCheck::ofFolder(bundled).report(bundled);
-    EXPECT_TRUE(bundledReport.endsWith(" 0 errors, 0 warnings: the program starts on this bank\n"));
-    own.write("A.zel", "T1\r\nT2\r\n");
-    own.write("AD.zel", "4|1|2|0|0|0|0|\r\n5|12|\r\n");
-    ASSERT_TRUE(QFile::copy(kProgram, own.file("zelquiz")));
-    const QString ownReport = BankCheck::ofFolder(own.path()).report(own.path());
-    const struct {
-        QString exe, arguments;
-        int status;
-        QString out, err;
-    } cases[] = {
-        {kProgram, "--version", 0, "zelquiz 1.0.6\nZEL Quiz version 1.6\n", ""},
-        {kProgram, "--help", 0, CommandLine::helpText(), ""},
-        {kProgram, "--frobnicate", 2, "",
-         "zelquiz: unknown option '--frobnicate'\n" + CommandLine::usageText()},
-        {kProgram, "--check-bank /nonexistent/bank", 1, "",
-         "zelquiz: '/nonexistent/bank' is not a folder\n"},
-        {linked.file("zelquiz"), "--check-bank", 0, bundledReport, ""},
-        {own.file("zelquiz"), "--check-bank", 1, ownReport, ""},
-        {kProgram, "--check-modules", 0,
-         "sound: " + bundled + "/zelquiz_sound.so\nnetwork: " + bundled + "/zelquiz_network.so\n",
-         ""},
-        {own.file("zelquiz"), "--check-modules", 1,
-         "sound: not loaded: " + own.file("zelquiz_sound.so") +
-             ": The shared library was not found.\nnetwork: not loaded: " +
-             own.file("zelquiz_network.so") + ": The shared library was not found.\n",
-         ""}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE((c.exe + ' ' + c.arguments).toStdString());
-        const Outcome o = run(c.exe, c.arguments.split(' '));
-        EXPECT_EQ(o.status, c.status);
-        EXPECT_EQ(o.out, c.out);
-        EXPECT_EQ(o.err, c.err);
+    const ModeCase &c = GetParam();
+    TempDir copy;
+    QString exe = kProgram, dir = kBundled;
+    if (c.exe == Exe::Link) {
+        ASSERT_TRUE(QFile::link(kProgram, exe = copy.file("zelquiz")));
+    } else if (c.exe == Exe::Copy) {
+        copy.write("A.zel", "T1\r\nT2\r\n");
+        copy.write("AD.zel", "4|1|2|0|0|0|0|\r\n5|12|\r\n");
+        ASSERT_TRUE(QFile::copy(kProgram, exe = copy.file("zelquiz")));
+        dir = copy.path();
     }
+    const QString report = BankCheck::ofFolder(dir).report(dir);
+    const Outcome o = run(exe, c.arguments.split(' '));
+    EXPECT_EQ(o.status, c.status);
+    EXPECT_EQ(o.out, QString(c.out).replace("<dir>", dir).replace("<report>", report));
+    EXPECT_EQ(o.err, c.err);
 }
+
+const ModeCase kModeCases[] = {
+    {"version", Exe::Built, "--version", 0, "zelquiz 1.0.6\nZEL Quiz version 1.6\n", ""},
+    {"help", Exe::Built, "--help", 0, CommandLine::helpText(), ""},
+    {"unknown_option", Exe::Built, "--frobnicate", 2, "",
+     "zelquiz: unknown option '--frobnicate'\n" + CommandLine::usageText()},
+    {"check_no_folder", Exe::Built, "--check-bank /nonexistent/bank", 1, "",
+     "zelquiz: '/nonexistent/bank' is not a folder\n"},
+    {"check_through_link", Exe::Link, "--check-bank", 0, "<report>", ""},
+    {"check_broken_bank", Exe::Copy, "--check-bank", 1, "<report>", ""},
+    {"modules", Exe::Built, "--check-modules", 0,
+     "sound: <dir>/zelquiz_sound.so\nnetwork: <dir>/zelquiz_network.so\n", ""},
+    {"modules_missing", Exe::Copy, "--check-modules", 1,
+     "sound: not loaded: <dir>/zelquiz_sound.so: The shared library was not found.\n"
+     "network: not loaded: <dir>/zelquiz_network.so: The shared library was not found.\n",
+     ""}};
+INSTANTIATE_TEST_SUITE_P(Modes, ProgramMode, ::testing::ValuesIn(kModeCases), CaseName());
 
 // The window on the offscreen platform, chosen by the window system's own
 // option, which the command line lets through.

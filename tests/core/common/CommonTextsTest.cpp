@@ -54,24 +54,28 @@ TEST(NumberText, PlainAndSignedForms)
     EXPECT_EQ(signedText(-2147483647 - 1), "-2147483648");
 }
 
-TEST(TextFile, SplitsLinesAsTheSequentialReaderDoes)
+struct LinesCase {
+    const char *name;
+    QByteArray bytes;
+    QStringList lines;
+};
+class TextFileLines : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(TextFileLines, SplitsLinesAsTheSequentialReaderDoes)
 {
-    const struct {
-        const char *name;
-        QByteArray bytes;
-        QStringList lines;
-    } cases[] = {{"empty", "", {}},
-                 {"crlf", "a\r\nb\r\n", {"a", "b"}},
-                 {"cr_only", "a\rb\r", {"a", "b"}},
-                 {"no_final_line_end", "a\r\nb", {"a", "b"}},
-                 {"extra_line_end_is_an_empty_line", "a\r\n\r\n", {"a", ""}},
-                 {"lone_lf_stays_in_line", "a\nb\r\nc", {"a\nb", "c"}},
-                 {"cr_then_crlf", "a\r\r\n", {"a", ""}},
-                 {"only_a_line_end", "\r\n", {""}},
-                 {"blanks_kept", "  x  \r\n", {"  x  "}}};
-    for (const auto &c : cases)
-        EXPECT_EQ(TextFile::lines(c.bytes), c.lines) << c.name;
+    EXPECT_EQ(TextFile::lines(GetParam().bytes), GetParam().lines);
 }
+
+const LinesCase kLinesCases[] = {{"empty", "", {}},
+                                 {"crlf", "a\r\nb\r\n", {"a", "b"}},
+                                 {"cr_only", "a\rb\r", {"a", "b"}},
+                                 {"no_final_line_end", "a\r\nb", {"a", "b"}},
+                                 {"extra_line_end_is_an_empty_line", "a\r\n\r\n", {"a", ""}},
+                                 {"lone_lf_stays_in_line", "a\nb\r\nc", {"a\nb", "c"}},
+                                 {"cr_then_crlf", "a\r\r\n", {"a", ""}},
+                                 {"only_a_line_end", "\r\n", {""}},
+                                 {"blanks_kept", "  x  \r\n", {"  x  "}}};
+INSTANTIATE_TEST_SUITE_P(Endings, TextFileLines, ::testing::ValuesIn(kLinesCases), CaseName());
 
 // A version file's first line; a file in UTF-8 keeps its accents, any
 // other is Windows-1252, whose 0x80 and 0x93/0x94 are the euro sign and

@@ -1,5 +1,6 @@
 #include "core/quiz/QuestionDraw.h"
 #include "../SessionFixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -71,21 +72,26 @@ TEST(PositionDraw, IsAUniformPermutation)
 // Each answer on its button and the wording above the subject; without a
 // wording the subject stands on the second line, and text number 0
 // leaves a button blank.
-TEST_F(NextQuestion, PutsEachAnswerOnItsButtonAndTheWordingAboveTheSubject)
+struct ShownCase {
+    const char *name;
+    QString entry, question, answers; // the answers from the right one on
+};
+class NextQuestionShown : public SessionTest, public ::testing::WithParamInterface<ShownCase> {};
+
+TEST_P(NextQuestionShown, PutsEachAnswerOnItsButtonAndTheWordingAboveTheSubject)
 {
-    const struct {
-        QString entry, question, answers; // the answers from the right one on
-    } cases[] = {{"3|7|2|3|4|5|6|", "What's The Definition of:\r\rT%1", "T7|T2|T3|T4|T5|T6"},
-                 {"0|0|2|3|1|2|3|", "\rT%1", "|T2|T3|T1|T2|T3"}};
-    for (const auto &c : cases) {
-        useBank(7, QStringList(7, c.entry));
-        QStringList shown;
-        for (int k = 0; k < 6; ++k)
-            shown << v().answers[s().answerButtons[k] - 1].caption;
-        EXPECT_EQ(shown.join('|'), c.answers);
-        EXPECT_EQ(v().question, c.question.arg(s().entry));
-    }
+    useBank(7, QStringList(7, GetParam().entry));
+    QStringList shown;
+    for (int k = 0; k < 6; ++k)
+        shown << v().answers[s().answerButtons[k] - 1].caption;
+    EXPECT_EQ(shown.join('|'), GetParam().answers);
+    EXPECT_EQ(v().question, GetParam().question.arg(s().entry));
 }
+
+const ShownCase kShownCases[] = {
+    {"wording", "3|7|2|3|4|5|6|", "What's The Definition of:\r\rT%1", "T7|T2|T3|T4|T5|T6"},
+    {"no_wording_and_text_0", "0|0|2|3|1|2|3|", "\rT%1", "|T2|T3|T1|T2|T3"}};
+INSTANTIATE_TEST_SUITE_P(Entries, NextQuestionShown, ::testing::ValuesIn(kShownCases), CaseName());
 
 TEST_F(NextQuestion, ResetsTheAnswerAreaOfASpentQuestion)
 {

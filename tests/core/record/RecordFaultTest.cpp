@@ -4,6 +4,7 @@
 // The multi-process cases run this test program again as the other process.
 #include "core/record/LearningRecord.h"
 #include "core/record/QuestionKey.h"
+#include "support/CaseName.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
@@ -133,53 +134,58 @@ void makeDatabase(const QString &path, const QStringList &statements)
     QSqlDatabase::removeDatabase(path);
 }
 
-TEST(RecordFaultTest, AFileItCannotReadIsKeptAsideAndANewerOneLeftAlone)
+struct UnreadableCase {
+    const char *name;
+    std::function<void(const TempDir &dir, const QString &path)> make;
+    RecordStore::Status status;
+    bool keptAside;
+    const char *notice;
+};
+class RecordFileFound : public ::testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(RecordFileFound, AFileItCannotReadIsKeptAsideAndANewerOneLeftAlone)
 {
+    const UnreadableCase &c = GetParam();
     TempDir dir;
     const QString path = dir.file(QStringLiteral("record.sqlite"));
-    const QByteArray junk = QByteArray("not a database\n").repeated(300);
-    const struct {
-        const char *what;
-        std::function<void()> make;
-        RecordStore::Status status;
-        bool keptAside;
-        const char *notice;
-    } cases[] = {
-        {"not a database", [&] { dir.write(QStringLiteral("record.sqlite"), junk); },
-         RecordStore::Status::Ready, true, "could not be read. It has been kept as:\r"},
-        {"newer version",
-         [&] {
-             makeDatabase(path, {QStringLiteral("CREATE TABLE later(x)"),
-                                 QStringLiteral("PRAGMA user_version = 99")});
-         },
-         RecordStore::Status::Newer, false, "cannot be used: the file was written by a newer"},
-        {"empty file", [&] { dir.write(QStringLiteral("record.sqlite"), {}); },
-         RecordStore::Status::Ready, false, ""},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
-        QFile::remove(path);
-        c.make();
-        const QByteArray before = dir.read(QStringLiteral("record.sqlite"));
-        LearningRecord record(path);
-        record.open();
-        const QString notice = record.takeNotice();
-        EXPECT_TRUE(notice.contains(QLatin1String(c.notice))) << notice.toStdString();
-        EXPECT_EQ(record.isReady(), c.status == RecordStore::Status::Ready);
-        if (c.keptAside) {
-            const QString aside = notice.section(QLatin1Char('\r'), 1, 1);
-            QFile kept(aside);
-            ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << aside.toStdString();
-            EXPECT_EQ(kept.readAll(), before);
-            EXPECT_TRUE(notice.endsWith(path));
-            kept.remove();
-        } else if (c.status == RecordStore::Status::Newer) {
-            record.record(anAnswer(1));
-            record.flush();
-            EXPECT_EQ(dir.read(QStringLiteral("record.sqlite")), before) << "never downgraded";
-        }
+    c.make(dir, path);
+    const QByteArray before = dir.read(QStringLiteral("record.sqlite"));
+    LearningRecord record(path);
+    record.open();
+    const QString notice = record.takeNotice();
+    EXPECT_TRUE(notice.contains(QLatin1String(c.notice))) << notice.toStdString();
+    EXPECT_EQ(record.isReady(), c.status == RecordStore::Status::Ready);
+    if (c.keptAside) {
+        const QString aside = notice.section(QLatin1Char('\r'), 1, 1);
+        QFile kept(aside);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << aside.toStdString();
+        EXPECT_EQ(kept.readAll(), before);
+        EXPECT_TRUE(notice.endsWith(path));
+        kept.remove();
+    } else if (c.status == RecordStore::Status::Newer) {
+        record.record(anAnswer(1));
+        record.flush();
+        EXPECT_EQ(dir.read(QStringLiteral("record.sqlite")), before) << "never downgraded";
     }
 }
+
+const UnreadableCase kUnreadableCases[] = {
+    {"not_a_database",
+     [](const TempDir &dir, const QString &) {
+         dir.write(QStringLiteral("record.sqlite"), QByteArray("not a database\n").repeated(300));
+     },
+     RecordStore::Status::Ready, true, "could not be read. It has been kept as:\r"},
+    {"newer_version",
+     [](const TempDir &, const QString &path) {
+         makeDatabase(path, {QStringLiteral("CREATE TABLE later(x)"),
+                             QStringLiteral("PRAGMA user_version = 99")});
+     },
+     RecordStore::Status::Newer, false, "cannot be used: the file was written by a newer"},
+    {"empty_file",
+     [](const TempDir &dir, const QString &) { dir.write(QStringLiteral("record.sqlite"), {}); },
+     RecordStore::Status::Ready, false, ""},
+};
+INSTANTIATE_TEST_SUITE_P(Files, RecordFileFound, ::testing::ValuesIn(kUnreadableCases), CaseName());
 
 // Windows has neither a per-process file size limit nor folder modes that
 // stop the owner from writing.

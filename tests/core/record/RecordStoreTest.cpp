@@ -2,6 +2,7 @@
 #include "core/record/QuestionKey.h"
 #include "core/record/RecordCsv.h"
 #include "core/record/ReviewPicker.h"
+#include "support/CaseName.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 #include "tests/core/SessionFixture.h"
@@ -106,40 +107,33 @@ TEST_F(RecordStoreTest, StatisticsOfAKnownHistory)
 }
 
 // The key follows the question's texts, not its place in the bank.
-TEST(QuestionKeyTest, SurvivesABankThatKeepsTheQuestion)
+struct KeyCase {
+    const char *name;
+    QStringList texts, entries;
+    bool same;
+};
+class QuestionKeyAfter : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(QuestionKeyAfter, SurvivesABankThatKeepsTheQuestion)
 {
+    const KeyCase &c = GetParam();
     const QuestionBank before = bankOf(6, {"4|1|2|3|4|5|6|", "3|2|1|3|4|5|6|"});
-    const struct {
-        const char *what;
-        QStringList texts;
-        QStringList entries;
-        bool same;
-    } cases[] = {
-        {"moved to another line",
-         {"X", "T1", "T2", "T3", "T4", "T5", "T6"},
-         {"1|1|1|1|1|1|1|", "4|2|3|4|5|6|7|"},
-         true},
-        {"another category of the same wording",
-         {"T1", "T2", "T3", "T4", "T5", "T6"},
-         {"04|1|2|3|4|5|6|"},
-         true},
-        {"a wrong answer changed",
-         {"T1", "T2", "T3", "T4", "T5", "T6x"},
-         {"4|1|2|3|4|5|6|"},
-         false},
-        {"answers in another order",
-         {"T1", "T2", "T3", "T4", "T5", "T6"},
-         {"4|1|3|2|4|5|6|"},
-         false},
-        {"another wording", {"T1", "T2", "T3", "T4", "T5", "T6"}, {"3|1|2|3|4|5|6|"}, false},
-    };
-    for (const auto &c : cases) {
-        const QuestionBank after = BankLoader::buildBank(c.texts, c.entries, standardWordings());
-        const int entry = c.texts.front() == QLatin1String("X") ? 2 : 1;
-        EXPECT_EQ(QuestionKey::ofEntry(after, entry) == QuestionKey::ofEntry(before, 1), c.same)
-            << c.what;
-    }
+    const QuestionBank after = BankLoader::buildBank(c.texts, c.entries, standardWordings());
+    const int entry = c.texts.front() == QLatin1String("X") ? 2 : 1;
+    EXPECT_EQ(QuestionKey::ofEntry(after, entry) == QuestionKey::ofEntry(before, 1), c.same);
 }
+
+const KeyCase kKeyCases[] = {
+    {"moved_to_another_line",
+     {"X", "T1", "T2", "T3", "T4", "T5", "T6"},
+     {"1|1|1|1|1|1|1|", "4|2|3|4|5|6|7|"},
+     true},
+    {"other_category", {"T1", "T2", "T3", "T4", "T5", "T6"}, {"04|1|2|3|4|5|6|"}, true},
+    {"a_wrong_answer_changed", {"T1", "T2", "T3", "T4", "T5", "T6x"}, {"4|1|2|3|4|5|6|"}, false},
+    {"answers_in_another_order", {"T1", "T2", "T3", "T4", "T5", "T6"}, {"4|1|3|2|4|5|6|"}, false},
+    {"another_wording", {"T1", "T2", "T3", "T4", "T5", "T6"}, {"3|1|2|3|4|5|6|"}, false},
+};
+INSTANTIATE_TEST_SUITE_P(Banks, QuestionKeyAfter, ::testing::ValuesIn(kKeyCases), CaseName());
 
 TEST(ReviewPickerTest, MostMissedFirstAndNeverTwiceInARow)
 {
@@ -165,23 +159,28 @@ TEST(ReviewPickerTest, MostMissedFirstAndNeverTwiceInARow)
     EXPECT_EQ(picker.pickEntry(1), 1) << "a single due question may come again";
 }
 
-TEST(RecordCsvTest, BankTextsAreSafeInASpreadsheet)
+struct CsvCase {
+    const char *name;
+    QString text, csv;
+};
+class RecordCsvField : public ::testing::TestWithParam<CsvCase> {};
+
+TEST_P(RecordCsvField, BankTextsAreSafeInASpreadsheet)
 {
-    const std::vector<std::pair<QString, QString>> cases = {
-        {"plain", "plain"},
-        {"a, b", "\"a, b\""},
-        {"say \"hi\"", "\"say \"\"hi\"\"\""},
-        {"two\r\nlines", "\"two\r\nlines\""},
-        {"=1+2", "'=1+2"},
-        {"+x", "'+x"},
-        {"-x,y", "\"'-x,y\""},
-        {"@SUM(A1)", "'@SUM(A1)"},
-        {"Ärger", "Ärger"},
-        {"", ""},
-    };
-    for (const auto &[text, csv] : cases)
-        EXPECT_EQ(RecordCsv::field(text), csv) << text.toStdString();
+    EXPECT_EQ(RecordCsv::field(GetParam().text), GetParam().csv);
 }
+
+const CsvCase kCsvCases[] = {{"plain", "plain", "plain"},
+                             {"comma", "a, b", "\"a, b\""},
+                             {"quotes", "say \"hi\"", "\"say \"\"hi\"\"\""},
+                             {"line_end", "two\r\nlines", "\"two\r\nlines\""},
+                             {"formula", "=1+2", "'=1+2"},
+                             {"plus", "+x", "'+x"},
+                             {"minus_and_comma", "-x,y", "\"'-x,y\""},
+                             {"at_sign", "@SUM(A1)", "'@SUM(A1)"},
+                             {"umlaut", "Ärger", "Ärger"},
+                             {"empty", "", ""}};
+INSTANTIATE_TEST_SUITE_P(Texts, RecordCsvField, ::testing::ValuesIn(kCsvCases), CaseName());
 
 TEST_F(RecordStoreTest, ExportsEveryAnswerWithAHeader)
 {

@@ -1,5 +1,6 @@
 #include "core/scores/HighScoreTable.h"
 #include "core/scores/QtSettingsStore.h"
+#include "support/CaseName.h"
 #include "support/CoreFakes.h"
 #include "support/TempDir.h"
 
@@ -29,20 +30,28 @@ const Scores kFull = {100, 90, 80, 70, 60, 50, 40, 35, 30, 20};
 
 // Against an empty table only a score of 1 or more earns a place; a tie
 // with any score on the table earns nothing.
-TEST(HighScoreTable, PlaceOfTestsStrictlyPerPlace)
+struct PlaceCase {
+    const char *name;
+    Scores table;
+    std::int32_t offered;
+    std::optional<int> place;
+};
+class HighScorePlaceOf : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(HighScorePlaceOf, TestsStrictlyPerPlace)
 {
-    const std::optional<int> none;
-    const struct {
-        Scores table;
-        std::int32_t offered;
-        std::optional<int> place;
-    } cases[] = {{{}, 0, none},    {{}, 1, 1},          {kThree, 95, 2},    {kThree, 5, 4},
-                 {kThree, 101, 1}, {kThree, 100, none}, {kThree, 80, none}, {kThree, 0, none},
-                 {kFull, 25, 10},  {kFull, 20, none},   {kFull, 19, none}};
-    for (const auto &c : cases)
-        EXPECT_EQ(tableOf(c.table).placeOf(c.offered), c.place)
-            << c.offered << " against " << c.table.size();
+    EXPECT_EQ(tableOf(GetParam().table).placeOf(GetParam().offered), GetParam().place);
 }
+
+const auto kNone = std::nullopt;
+const PlaceCase kPlaceCases[] = {
+    {"empty_zero", {}, 0, kNone},    {"empty_one", {}, 1, 1},
+    {"between", kThree, 95, 2},      {"below_all", kThree, 5, 4},
+    {"above_all", kThree, 101, 1},   {"tie_first", kThree, 100, kNone},
+    {"tie_last", kThree, 80, kNone}, {"zero", kThree, 0, kNone},
+    {"full_last", kFull, 25, 10},    {"full_tie_last", kFull, 20, kNone},
+    {"full_below", kFull, 19, kNone}};
+INSTANTIATE_TEST_SUITE_P(Offers, HighScorePlaceOf, ::testing::ValuesIn(kPlaceCases), CaseName());
 
 // Into a part-filled table is the window's test; a full one drops its last.
 TEST(HighScoreTable, InsertIntoAFullTableDropsTheLast)

@@ -3,6 +3,7 @@
 #include "core/sysinfo/RegistryValue.h"
 #include "core/sysinfo/SystemInfoLookup.h"
 #include "core/sysinfo/WindowsSystemInfo.h"
+#include "support/CaseName.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -22,34 +23,39 @@
 namespace {
 
 // The value as the buffer holds it after a query: the data, then zeros.
-TEST(RegistryValue, DecodesTheBuffer)
+struct DecodeCase {
+    const char *name;
+    QByteArray data;
+    std::uint32_t type;
+    QString passedIn, expected;
+};
+class RegistryValueDecode : public ::testing::TestWithParam<DecodeCase> {};
+
+TEST_P(RegistryValueDecode, DecodesTheBuffer)
 {
-    const struct {
-        const char *name;
-        QByteArray data;
-        std::uint32_t type;
-        QString passedIn, expected;
-    } cases[] = {
-        {"text_with_terminator", QByteArray("C:\\Tools\\info.exe\0", 18), 1, "old",
-         "C:\\Tools\\info.exe"},
-        {"text_without_terminator", "C:\\Tools", 1, "old", "C:\\Tools"},
-        {"empty_text", QByteArray("\0", 1), 1, "old", ""},
-        {"no_bytes", QByteArray(), 1, "old", ""},
-        {"text_filling_the_buffer", QByteArray(1024, 'x'), 1, "", QString(1024, 'x')},
-        // A number replaces whatever text was passed in.
-        {"number_small", QByteArray("\x05\x01\0\0", 4), 4, "stale", "&h105"},
-        {"number_zero", QByteArray(4, '\0'), 4, "", "&h0"},
-        {"number_high_bytes", QByteArray("\xEF\xBE\xAD\xDE", 4), 4, "", "&hDEADBEEF"},
-        {"other_types_untouched", "%SystemRoot%", 2, "kept", "kept"},
-    };
-    for (const auto &c : cases) {
-        char buffer[RegistryValue::BufferSize] = {};
-        std::memcpy(buffer, c.data.constData(), std::size_t(c.data.size()));
-        QString KeyVal = c.passedIn;
-        RegistryValue::decode(buffer, std::uint32_t(c.data.size()), c.type, KeyVal);
-        EXPECT_EQ(KeyVal, c.expected) << c.name;
-    }
+    const DecodeCase &c = GetParam();
+    char buffer[RegistryValue::BufferSize] = {};
+    std::memcpy(buffer, c.data.constData(), std::size_t(c.data.size()));
+    QString KeyVal = c.passedIn;
+    RegistryValue::decode(buffer, std::uint32_t(c.data.size()), c.type, KeyVal);
+    EXPECT_EQ(KeyVal, c.expected);
 }
+
+const DecodeCase kDecodeCases[] = {
+    {"text_with_terminator", QByteArray("C:\\Tools\\info.exe\0", 18), 1, "old",
+     "C:\\Tools\\info.exe"},
+    {"text_without_terminator", "C:\\Tools", 1, "old", "C:\\Tools"},
+    {"empty_text", QByteArray("\0", 1), 1, "old", ""},
+    {"no_bytes", QByteArray(), 1, "old", ""},
+    {"text_filling_the_buffer", QByteArray(1024, 'x'), 1, "", QString(1024, 'x')},
+    // A number replaces whatever text was passed in.
+    {"number_small", QByteArray("\x05\x01\0\0", 4), 4, "stale", "&h105"},
+    {"number_zero", QByteArray(4, '\0'), 4, "", "&h0"},
+    {"number_high_bytes", QByteArray("\xEF\xBE\xAD\xDE", 4), 4, "", "&hDEADBEEF"},
+    {"other_types_untouched", "%SystemRoot%", 2, "kept", "kept"},
+};
+INSTANTIATE_TEST_SUITE_P(Values, RegistryValueDecode, ::testing::ValuesIn(kDecodeCases),
+                         CaseName());
 
 // A registry in memory, keyed "key|value"; it copies data as the platform
 // does and fails a value longer than the buffer.
@@ -111,45 +117,56 @@ struct RecordingStarter final : ProgramStarter {
 // each known tool in every absolute folder of PATH in turn, a candidate
 // only when it is a file (a relative or empty entry would search the
 // folder the program was started from); a failed start is a failure.
-TEST(StartSysInfo, StartsWhatTheDesktopLookupFinds)
-{
-    TempDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkpath("a/kinfocenter") && QDir(dir.path()).mkpath("b"));
-    dir.write("a/hardinfo", "");
-    dir.write("b/kinfocenter", "");
-    const QString a = dir.file("a"), b = dir.file("b"), none = dir.file("no such tool");
-    dir.write("tool.conf", "[sysinfo]\nprogram=" + none.toUtf8() + "\n");
-    dir.write("empty.conf", "[sysinfo]\nprogram=\n");
-    dir.write("bare.conf", "[sysinfo]\nprogram=hardinfo\n");
-    dir.write("relative.conf", "[sysinfo]\nprogram=a/hardinfo\n");
-    QFile::setPermissions(dir.file("a/hardinfo"), QFile::ReadOwner | QFile::ExeOwner);
-    const QString mixed = none + ":relative:" + a + "::" + b;
-    const struct {
-        const char *name, *settings;
-        QString path;
-        bool succeeds;
-        QStringList started;
-    } cases[] = {
-        {"configured_untested", "tool.conf", b, true, {none}},
-        {"configured_fails_no_fallback", "tool.conf", b, false, {none}},
-        // A configured bare name is looked for in the absolute folders only.
-        {"configured_name_in_path", "bare.conf", ".:" + a, true, {a + "/hardinfo"}},
-        {"configured_name_not_found", "bare.conf", ".:" + b, true, {}},
-        {"configured_name_no_absolute_folder", "bare.conf", ".:relative", true, {}},
-        {"configured_relative_path", "relative.conf", a, true, {}},
-        {"tools_before_folders", "empty.conf", mixed, true, {b + "/kinfocenter"}},
-        {"no_candidate_exists", "absent.conf", none, true, {}},
-        {"no_absolute_folder", "absent.conf", "relative:", true, {}},
-        {"found_but_fails_to_start", "absent.conf", a, false, {a + "/hardinfo"}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        DesktopSystemInfo lookup(dir.file(c.settings), c.path);
-        RecordingStarter starter;
-        starter.succeeds = c.succeeds;
-        EXPECT_EQ(startSystemInfo(lookup, starter), c.succeeds && !c.started.isEmpty());
-        EXPECT_EQ(starter.started, c.started);
+struct StartCase {
+    const char *name, *settings;
+    QString path; // "<dir>" stands for the test's folder
+    bool succeeds;
+    QStringList started;
+};
+class StartSysInfo : public ::testing::TestWithParam<StartCase> {
+  protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir(dir.path()).mkpath("a/kinfocenter") && QDir(dir.path()).mkpath("b"));
+        dir.write("a/hardinfo", "");
+        dir.write("b/kinfocenter", "");
+        dir.write("tool.conf", "[sysinfo]\nprogram=" + dir.file("no such tool").toUtf8() + "\n");
+        dir.write("empty.conf", "[sysinfo]\nprogram=\n");
+        dir.write("bare.conf", "[sysinfo]\nprogram=hardinfo\n");
+        dir.write("relative.conf", "[sysinfo]\nprogram=a/hardinfo\n");
+        QFile::setPermissions(dir.file("a/hardinfo"), QFile::ReadOwner | QFile::ExeOwner);
     }
+    TempDir dir;
+};
+
+TEST_P(StartSysInfo, StartsWhatTheDesktopLookupFinds)
+{
+    const StartCase &c = GetParam();
+    DesktopSystemInfo lookup(dir.file(c.settings), QString(c.path).replace("<dir>", dir.path()));
+    RecordingStarter starter;
+    starter.succeeds = c.succeeds;
+    EXPECT_EQ(startSystemInfo(lookup, starter), c.succeeds && !c.started.isEmpty());
+    EXPECT_EQ(starter.started, QStringList(c.started).replaceInStrings("<dir>", dir.path()));
+}
+
+const QString kNone = "<dir>/no such tool", kMixed = kNone + ":relative:<dir>/a::<dir>/b";
+const StartCase kStartCases[] = {
+    {"configured_untested", "tool.conf", "<dir>/b", true, {kNone}},
+    {"configured_fails_no_fallback", "tool.conf", "<dir>/b", false, {kNone}},
+    // A configured bare name is looked for in the absolute folders only.
+    {"configured_name_in_path", "bare.conf", ".:<dir>/a", true, {"<dir>/a/hardinfo"}},
+    {"configured_name_not_found", "bare.conf", ".:<dir>/b", true, {}},
+    {"configured_name_no_absolute_folder", "bare.conf", ".:relative", true, {}},
+    {"configured_relative_path", "relative.conf", "<dir>/a", true, {}},
+    {"tools_before_folders", "empty.conf", kMixed, true, {"<dir>/b/kinfocenter"}},
+    {"no_candidate_exists", "absent.conf", kNone, true, {}},
+    {"no_absolute_folder", "absent.conf", "relative:", true, {}},
+    {"found_but_fails_to_start", "absent.conf", "<dir>/a", false, {"<dir>/a/hardinfo"}},
+};
+INSTANTIATE_TEST_SUITE_P(Settings, StartSysInfo, ::testing::ValuesIn(kStartCases), CaseName());
+
+TEST(DesktopLookup, ReadsTheProgramsSystemSettingsFile)
+{
     EXPECT_TRUE(DesktopSystemInfo::systemSettingsFile().endsWith("ZELQuiz/ZELQuiz.conf"));
 }
 
