@@ -11,7 +11,7 @@
 struct MainView {
     enum class ButtonColour { Face, Wrong, Revealed };
     enum class TextColour { Navy, DarkRed };
-    enum class Control { FirstAnswer, ShowCorrect, Next, StartStop };
+    enum class Control { FirstAnswer, ShowCorrect };
 
     struct AnswerButton {
         QString caption;

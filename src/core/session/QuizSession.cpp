@@ -155,11 +155,6 @@ void QuizSession::countdownTicked()
     endEvent();
 }
 
-int QuizSession::reviewDueCount() const
-{
-    return m_review ? m_review->dueCount() : 0;
-}
-
 void QuizSession::startReview(const std::vector<DueItem> &due)
 {
     beginEvent();

@@ -48,7 +48,6 @@ class QuizSession {
     // so and the quiz on screen stays.
     void startReview(const std::vector<DueItem> &due);
     [[nodiscard]] bool reviewing() const { return m_review != nullptr; }
-    [[nodiscard]] int reviewDueCount() const;
 
   private:
     void beginEvent() { m_ctx.view.focus.reset(); }

@@ -303,7 +303,7 @@ void MainWindow::applyFocus()
         return;
     QWidget *target = *focus == MainView::Control::FirstAnswer
                           ? static_cast<QWidget *>(m_answerPanel->button(1))
-                          : m_questionPanel->button(*focus);
+                          : m_questionPanel->showCorrectButton();
     if (target->isEnabled() && target->isVisibleTo(this))
         target->setFocus(Qt::OtherFocusReason);
 }

@@ -81,18 +81,3 @@ void QuestionPanel::render(const MainView &view)
         emit alerted(m_questionLabel);
     }
 }
-
-QPushButton *QuestionPanel::button(MainView::Control control) const
-{
-    switch (control) {
-    case MainView::Control::ShowCorrect:
-        return m_showCorrectButton;
-    case MainView::Control::StartStop:
-        return m_startStopButton;
-    case MainView::Control::Next:
-        return m_nextButton;
-    case MainView::Control::FirstAnswer:
-        break;
-    }
-    return nullptr;
-}

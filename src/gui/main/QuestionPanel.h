@@ -17,8 +17,7 @@ class QuestionPanel : public QWidget {
 
     void render(const MainView &view);
 
-    // The button that stands for control; none for an answer button.
-    QPushButton *button(MainView::Control control) const;
+    QPushButton *showCorrectButton() const { return m_showCorrectButton; }
 
   signals:
     void revealRequested();
