@@ -7,7 +7,6 @@
 #include "VersionCheck.h"
 #include "core/common/Error.h"
 
-#include <QFileInfo>
 #include <QUrl>
 
 #include <new>
@@ -44,20 +43,13 @@ Result<> download(HttpFetcher &fetcher, const QString &baseUrl, const QString &a
             !signedBy)
             return signedBy;
     }
-    const Result<std::vector<DownloadPlan::File>> files = DownloadPlan::check(appPath, bodies);
-    if (!files)
-        return failure(files.error());
+    const Result<std::vector<QByteArray>> contents = DownloadPlan::check(bodies);
+    if (!contents)
+        return failure(contents.error());
 
-    // The files of a download all live in the program's folder, and are
-    // written all or nothing through the journal.
-    std::vector<QString> names;
-    std::vector<QByteArray> contents;
-    for (const DownloadPlan::File &f : *files) {
-        names.push_back(f.name);
-        contents.push_back(f.bytes);
-    }
-    BankJournal journal(QFileInfo(files->front().path).absolutePath(), std::move(names));
-    Result<> written = journal.replace(contents);
+    // Written all or nothing through the journal.
+    BankJournal journal(appPath, DownloadPlan::fileNames());
+    Result<> written = journal.replace(*contents);
     *unchanged = written || journal.filesUnchanged();
     return written;
 }

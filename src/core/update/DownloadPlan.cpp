@@ -24,10 +24,9 @@ const std::vector<QString> &DownloadPlan::fileNames()
     return names;
 }
 
-Result<std::vector<DownloadPlan::File>> DownloadPlan::check(const QString &appPath,
-                                                            const std::vector<QByteArray> &bodies)
+Result<std::vector<QByteArray>> DownloadPlan::check(const std::vector<QByteArray> &bodies)
 {
-    std::vector<File> files;
+    std::vector<QByteArray> files;
     const auto &names = fileNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
         // Each file is written as received, with the line end the download
@@ -35,12 +34,11 @@ Result<std::vector<DownloadPlan::File>> DownloadPlan::check(const QString &appPa
         const QByteArray body = i < bodies.size() ? bodies[i] : QByteArray();
         if (body.isEmpty())
             return failure(names[i] + QStringLiteral(": the website sent an empty file"));
-        files.push_back(
-            {names[i], appPath + QLatin1Char('/') + names[i], body + QByteArrayLiteral("\r\n")});
+        files.push_back(body + QByteArrayLiteral("\r\n"));
     }
 
-    const QStringList aLines = TextFile::lines(files[0].bytes);
-    const QStringList adLines = TextFile::lines(files[1].bytes);
+    const QStringList aLines = TextFile::lines(files[0]);
+    const QStringList adLines = TextFile::lines(files[1]);
     // The line limit is checked per file first, so that the text names the
     // file at fault; every other failure of the bank is in the entries.
     if (aLines.size() > QuestionBank::MaxLines)
@@ -55,7 +53,7 @@ Result<std::vector<DownloadPlan::File>> DownloadPlan::check(const QString &appPa
         return invalidBank(names[1], e);
     }
 
-    const QString version = TextFile::firstLine(TextFile::decode(files[2].bytes));
+    const QString version = TextFile::firstLine(TextFile::decode(files[2]));
     if (!beginsWithNumber(version))
         return failure(names[2] + QStringLiteral(": not a data version number"));
     return files;

@@ -13,21 +13,15 @@
 // a server error page can never replace a working question bank.
 class DownloadPlan {
   public:
-    struct File {
-        QString name; // "A.zel", "AD.zel", "DV.ZEL"
-        QString path;
-        QByteArray bytes; // what the file receives: the body and CR LF
-    };
-
     // The files, in the order they are fetched and written: both bank files
     // before the data version, so that an interrupted write leaves the old
     // version in place and the next check offers the download again.
     [[nodiscard]] static const std::vector<QString> &fileNames();
 
-    // Checks the three bodies, in the order of fileNames(): the files to
-    // write, or what is wrong with them.
-    [[nodiscard]] static Result<std::vector<File>> check(const QString &appPath,
-                                                         const std::vector<QByteArray> &bodies);
+    // Checks the three bodies, in the order of fileNames(): what each file
+    // receives (the body and CR LF), or what is wrong with them.
+    [[nodiscard]] static Result<std::vector<QByteArray>>
+    check(const std::vector<QByteArray> &bodies);
 
     // What a failed fetch of one file is, for the window's text.
     [[nodiscard]] static Error fetchFailure(const QString &name, const Error &fetchError);

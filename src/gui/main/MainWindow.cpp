@@ -150,16 +150,15 @@ QString MainWindow::appFile(const QString &name) const
 
 Result<> MainWindow::start()
 {
-    Result<> started = [this]() -> Result<> {
-        try {
-            return loadBankAndFirstQuestion();
-        } catch (const Error &e) {
-            // A bank file that cannot be read is found deep in the load.
-            return failure(e);
-        } catch (const std::bad_alloc &) {
-            return failure(ErrorNumber::OutOfMemory);
-        }
-    }();
+    Result<> started;
+    try {
+        started = loadBankAndFirstQuestion();
+    } catch (const Error &e) {
+        // A bank file that cannot be read is found deep in the load.
+        started = failure(e);
+    } catch (const std::bad_alloc &) {
+        started = failure(ErrorNumber::OutOfMemory);
+    }
     if (!started)
         reportError(started.error());
     return started;
