@@ -53,12 +53,19 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 
 # Debian's runtime DLLs and the Qt libraries carry debugging information
-# (the C++ library is 24 MB, 4 MB without); the installed copies do without.
+# (the C++ library is 24 MB, 4 MB without) and a symbol table that only a
+# debugger reads; the installed copies do without both. A DLL keeps what
+# its relocations and its exports need (the plugins are found through
+# their exports, which live in their own table), the program keeps nothing.
 install(CODE "
   file(GLOB_RECURSE _binaries \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\"
                               \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.exe\")
   foreach(_binary IN LISTS _binaries)
-    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug \"\${_binary}\"
+    set(_how --strip-unneeded)
+    if(_binary MATCHES \"[.]exe\$\")
+      set(_how --strip-all)
+    endif()
+    execute_process(COMMAND \"${CMAKE_STRIP}\" \${_how} \"\${_binary}\"
                     RESULT_VARIABLE _status)
     if(NOT _status EQUAL 0)
       message(FATAL_ERROR \"${CMAKE_STRIP} could not strip \${_binary}\")
