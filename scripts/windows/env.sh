@@ -67,10 +67,11 @@ zq_source() {
   echo "$dir"
 }
 
-# Exports a wine prefix of its own in the cache, made once: no .NET or HTML
-# engine prompts, no menu entries, and a Windows version Qt 6 supports.
+# Exports a wine prefix of its own in the cache (ZELQUIZ_WINEPREFIX moves
+# it), made once: no .NET or HTML engine prompts, no menu entries, and a
+# Windows version Qt 6 supports.
 zq_wine_prefix() {
-  export WINEPREFIX="$ZQ_CACHE/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+  export WINEPREFIX="${ZELQUIZ_WINEPREFIX:-$ZQ_CACHE/wineprefix}" WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     zq_log "creating the wine prefix $WINEPREFIX"
@@ -78,4 +79,34 @@ zq_wine_prefix() {
     wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
     wineserver -w
   fi
+  zq_wine_fonts
+}
+
+# The fonts every Windows desktop has, which Debian's wine lacks: without
+# them text falls back to a font of other widths and the tests and the
+# screenshots see a layout no Windows user sees. Liberation Sans, Serif and
+# Mono have the letter widths of Arial, Times New Roman and Courier New;
+# the prefix's registry puts them in their place. Text is smoothed as
+# Windows smooths it by default (ClearType): drawn without smoothing, or
+# in grey, wine loses the capital I of Liberation Sans at the windows' 8
+# points. Done once per prefix.
+zq_wine_fonts() {
+  stamp=$WINEPREFIX/zelquiz-fonts-1
+  [ -f "$stamp" ] && return 0
+  reg=$WINEPREFIX/zelquiz-fonts.reg
+  printf '%s\r\n' 'REGEDIT4' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"Arial"="Liberation Sans"' \
+    '"Times New Roman"="Liberation Serif"' \
+    '"Courier New"="Liberation Mono"' '' \
+    '[HKEY_CURRENT_USER\Control Panel\Desktop]' \
+    '"FontSmoothing"="2"' \
+    '"FontSmoothingType"=dword:00000002' \
+    '"FontSmoothingGamma"=dword:00000578' \
+    '"FontSmoothingOrientation"=dword:00000001' >"$reg"
+  wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1 &&
+    wine reg query 'HKCU\Software\Wine\Fonts\Replacements' /v Arial >/dev/null 2>&1 ||
+    { zq_log "could not set the font replacements in $WINEPREFIX"; return 1; }
+  wineserver -w
+  touch "$stamp"
 }
