@@ -10,6 +10,7 @@
 #include "gui/platform/ModuleCuePlayer.h"
 #include "gui/platform/ModuleHttpFetcher.h"
 #include "gui/platform/Modules.h"
+#include "gui/platform/NativeWindow.h"
 #include "gui/platform/ProgramEnd.h"
 #include "gui/platform/QtMessageBoxes.h"
 #include "gui/widgets/AppIcon.h"
@@ -104,6 +105,13 @@ int main(int argc, char *argv[])
     window.adjustSize();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
+    if (!NativeWindow::exists(window)) {
+        // Nothing would ever come on the screen, nor end the program: it
+        // ends now, saying why, and can be started again.
+        std::fputs("zelquiz: the window system could not open the main window\n", stderr);
+        std::fflush(stderr);
+        return 1;
+    }
     trace.finishOnFirstPaint(window);
     // A problem with the file is told over the window.
     record.openAfterFirstPaint(window);

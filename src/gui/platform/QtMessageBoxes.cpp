@@ -1,10 +1,13 @@
 #include "QtMessageBoxes.h"
 
+#include "NativeWindow.h"
 #include "core/common/AppInfo.h"
 #include "core/common/DisplayText.h"
 
 #include <QApplication>
 #include <QMessageBox>
+
+#include <cstdio>
 
 MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &title,
                                           Buttons buttons, Icon icon)
@@ -22,6 +25,15 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, c
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
+    }
+    // A box the window system cannot make would block in its own event
+    // loop for ever: the text goes to the error output instead, and the
+    // answer is the one that changes nothing.
+    box.winId();
+    if (!NativeWindow::exists(box)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(box.windowTitle()), qPrintable(box.text()));
+        std::fflush(stderr);
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
     const int pressed = box.exec();
     if (buttons == Buttons::Ok)
