@@ -40,6 +40,12 @@ SplashScreen::SplashScreen(QWidget *owner) : QWidget(owner, Qt::Window | Qt::Fra
     const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->geometry().center() - rect().center());
+    if (owner) {
+        // The owner's window exists before this one does, so that the
+        // window system knows this one belongs to it and keeps it above.
+        owner->winId();
+        owner->installEventFilter(this);
+    }
 }
 
 Result<> SplashScreen::load(const QString &folder)
@@ -95,6 +101,18 @@ void SplashScreen::keyPressEvent(QKeyEvent *event)
 
 bool SplashScreen::eventFilter(QObject *watched, QEvent *event)
 {
+    // The owner shown later goes on top of this window; raised in the
+    // owner's show event, this window would be raised before the owner
+    // reaches the screen, and stay beneath it. Its first paint is on the
+    // screen, so this window goes back on top (and takes the keys) the
+    // turn after.
+    if (watched == parentWidget() && event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            raise();
+            activateWindow();
+        });
+    }
     if (watched == m_versionLabel && event->type() == QEvent::MouseButtonPress) {
         close();
         return true;

@@ -9,8 +9,9 @@ class QLabel;
 class QTimer;
 
 // The start-up picture with the program's version, borderless and above
-// the main window. It closes itself at the tenth one-second tick, or at
-// once on a click or a key; the main window never waits for it.
+// the main window (raised once the owner has first painted itself on the
+// screen). It closes itself at the tenth one-second tick, or at once on a
+// click or a key; the main window never waits for it.
 class SplashScreen : public QWidget {
     Q_OBJECT
   public:

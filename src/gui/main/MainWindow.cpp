@@ -271,12 +271,6 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    // The splash stays above the window and takes the keys, so that any
-    // key closes it, as a click does.
-    if (m_splash) {
-        m_splash->raise();
-        m_splash->activateWindow();
-    }
     if (m_learningMenu)
         m_learningMenu->windowShown();
 }
