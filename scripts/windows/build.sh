@@ -24,5 +24,5 @@ PKG_CONFIG_LIBDIR="$ZQ_PREFIX/lib/pkgconfig" PKG_CONFIG_PATH='' \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" \
   $launcher "$@"
-cmake --build "$dir" --parallel "$ZQ_JOBS" --target zelquiz test_core test_main_window test_windows
+cmake --build "$dir" --parallel "$ZQ_JOBS" --target zelquiz test_core test_main_window test_windows test_app
 zq_log "built zelquiz.exe and the test programs in $dir/bin"

@@ -13,6 +13,8 @@
 namespace {
 
 const QString kProgram = QStringLiteral(ZELQUIZ_EXE_PATH);
+// Windows starts a program by its suffix, "zelquiz.exe".
+const QString kExeName = QFileInfo(kProgram).fileName();
 
 struct Outcome {
     int status = -1;
@@ -31,9 +33,12 @@ Outcome run(const QString &exe, const QStringList &args)
     p.start(exe, args);
     EXPECT_TRUE(p.waitForFinished(60000))
         << "did not end within 60 s: " << args.join(' ').toStdString();
+    // The C library of Windows ends each line it prints with CR LF.
+    auto text = [](const QByteArray &bytes) {
+        return QString::fromLocal8Bit(bytes).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    };
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromLocal8Bit(p.readAllStandardOutput()),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+            text(p.readAllStandardOutput()), text(p.readAllStandardError())};
 }
 
 // The program's own folder, whose bank is clean.
@@ -67,17 +72,26 @@ TEST_P(ProgramMode, NeedsNoDisplay)
     TempDir copy;
     QString exe = kProgram, dir = kBundled;
     if (c.exe == Exe::Link) {
-        ASSERT_TRUE(QFile::link(kProgram, exe = copy.file("zelquiz")));
+#ifdef Q_OS_WIN
+        // A link there is a shortcut file, which only the shell follows;
+        // the program is started from its own folder.
+        GTEST_SKIP() << "Windows has no launcher linked to the program";
+#endif
+        ASSERT_TRUE(QFile::link(kProgram, exe = copy.file(kExeName)));
     } else if (c.exe == Exe::Copy) {
         copy.write("A.zel", "T1\r\nT2\r\n");
         copy.write("AD.zel", "4|1|2|0|0|0|0|\r\n5|12|\r\n");
-        ASSERT_TRUE(QFile::copy(kProgram, exe = copy.file("zelquiz")));
+        ASSERT_TRUE(QFile::copy(kProgram, exe = copy.file(kExeName)));
         dir = copy.path();
     }
     const QString report = BankCheck::ofFolder(dir).report(dir);
     const Outcome o = run(exe, c.arguments.split(' '));
     EXPECT_EQ(o.status, c.status);
-    EXPECT_EQ(o.out, QString(c.out).replace("<dir>", dir).replace("<report>", report));
+    QString out = QString(c.out).replace("<dir>", dir).replace("<report>", report);
+#ifdef Q_OS_WIN
+    out.replace(".so\n", ".dll\n").replace(".so:", ".dll:");
+#endif
+    EXPECT_EQ(o.out, out);
     EXPECT_EQ(o.err, c.err);
 }
 
