@@ -10,13 +10,17 @@
 #     downloaded and replaces the bank, which the program then starts on;
 #   - the installer (package.sh) installs for the current user without
 #     administrator rights, with a Start-menu entry and an entry in the list
-#     of installed programs; the installed program starts; a second install
-#     keeps a bank the user has downloaded meanwhile; the uninstaller
-#     removes the program, its entry and its shortcut.
+#     of installed programs (with the folder's size); the installed program
+#     starts; a second install keeps a bank the user has downloaded
+#     meanwhile, and puts the whole sample bank in place of a downloaded one
+#     that lacks a file; the uninstaller removes the program, its entry and
+#     its shortcut;
+#   - thirty starts from a cold wine session (cold-starts.sh) each show the
+#     main window with the start-up picture above it.
 # Argument: the build folder (default: build-win).
 set -eu
 . "$(dirname "$0")/env.sh"
-zq_apt_install wine wine64 xvfb xdotool python3
+zq_apt_install wine wine64 fonts-liberation xvfb xdotool imagemagick python3
 
 cd "$ZQ_REPO"
 dir="${1:-build-win}"
@@ -85,6 +89,23 @@ missing_bank_file() {
   pass "without $2: error box, status 1"
 }
 
+# Starts the program in FOLDER with no desktop to put windows on (wine's
+# desktop process disabled: what a start meets when that process is not up
+# in time on a loaded machine). The program must end by itself with status
+# 1 and say MESSAGE on its error output, not wait unseen for ever.
+no_desktop() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  code=0
+  WINEDLLOVERRIDES="$WINEDLLOVERRIDES;explorer.exe=d" timeout 60 wine "$1/zelquiz.exe" \
+    >/dev/null 2>"$tmp/no-desktop.err" || code=$?
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  [ "$code" = 1 ] && grep -q "$2" "$tmp/no-desktop.err" ||
+    fail "with no desktop the program ended with status $code: $(tr -d '\r' <"$tmp/no-desktop.err")"
+  pass "with no desktop: status 1, \"$2\" ($1)"
+}
+
 # --- the installed folder -------------------------------------------------
 folder=$tmp/installed
 cmake --install "$dir" --prefix "$folder" >/dev/null
@@ -99,6 +120,11 @@ pass "--check-bank"
 first_question "$folder"
 missing_bank_file "$folder" A.zel
 missing_bank_file "$folder" AD.zel
+no_desktop "$folder" '^zelquiz: the window system could not open the main window'
+no_desktop "$tmp/without-A.zel" '^Program Error!: Error Loading From File.'
+# Every start from a cold wine session shows its window, with the start-up
+# picture on top.
+"$ZQ_REPO/scripts/windows/cold-starts.sh" "$folder"
 
 # --- a bank update, downloaded as Windows does it -----------------------
 # The server named in the user's settings (the registry on Windows) serves
@@ -161,15 +187,43 @@ done
 [ -f "$shortcut" ] || fail "no Start-menu entry $shortcut"
 wine reg query "$key" /v InstallLocation >/dev/null 2>&1 || fail "no entry $key"
 pass "installed for the user in $home, with Start-menu entry and uninstaller"
+# The size the list of installed programs shows is the folder's, in KiB.
+estimated=$(wine reg query "$key" /v EstimatedSize 2>/dev/null | tr -d '\r' |
+  sed -n 's/.*REG_DWORD *0x\([0-9a-fA-F]*\).*/\1/p')
+[ -n "$estimated" ] || fail "no EstimatedSize in $key"
+estimated=$((0x$estimated))
+actual=$(du -sk --apparent-size "$home" | cut -f1)
+[ $((estimated * 100)) -ge $((actual * 95)) ] && [ $((estimated * 100)) -le $((actual * 105)) ] ||
+  fail "EstimatedSize is $estimated KiB, the folder $actual KiB"
+pass "EstimatedSize: $estimated KiB (the folder: $actual KiB)"
 first_question "$home"
 
-# A downloaded bank survives a second install.
+# A downloaded bank survives a second install: all three files of it.
 for f in A.zel AD.zel DV.ZEL; do cp "$home/$f" "$tmp/$f.sample"; done
-printf 'downloaded\r\n' >>"$home/A.zel"
-cp "$home/A.zel" "$tmp/A.zel.downloaded"
+download() {
+  for f in A.zel AD.zel DV.ZEL; do
+    cp "$tmp/$f.sample" "$home/$f" && printf 'downloaded\r\n' >>"$home/$f"
+  done
+}
+download
 wine "$installer" /S && wineserver -w || fail "the second install ended with status $?"
-cmp -s "$home/A.zel" "$tmp/A.zel.downloaded" || fail "a second install replaced the downloaded bank"
+for f in A.zel AD.zel DV.ZEL; do
+  printf 'downloaded\r\n' | cat "$tmp/$f.sample" - | cmp -s - "$home/$f" ||
+    fail "a second install replaced the downloaded $f"
+done
 pass "a second install keeps the downloaded bank"
+# A downloaded set that lacks one of its files is no bank: the install puts
+# the whole sample set in its place, never one sample file beside two
+# downloaded ones.
+for missing in A.zel AD.zel DV.ZEL; do
+  download
+  rm "$home/$missing"
+  wine "$installer" /S && wineserver -w || fail "the install without $missing ended with status $?"
+  for f in A.zel AD.zel DV.ZEL; do
+    cmp -s "$tmp/$f.sample" "$home/$f" || fail "without $missing, the install left $f not the sample's"
+  done
+done
+pass "a downloaded bank without A.zel, AD.zel or DV.ZEL is replaced by the whole sample set"
 
 wine "$home/Uninstall.exe" /S && wineserver -w || fail "the uninstaller ended with status $?"
 [ ! -e "$home" ] || fail "left after uninstalling: $(ls "$home")"
