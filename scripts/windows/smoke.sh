@@ -6,6 +6,8 @@
 #     path (every DLL and plugin is in it): the command line prints, both
 #     modules load, the window reaches its first question, and a missing
 #     A.zel or AD.zel stops the start-up with its error box and status 1;
+#     with no desktop to show a window on, the program ends with status 1
+#     and says why on its error output rather than wait unseen;
 #   - a bank update from the server named in the registry settings is
 #     downloaded and replaces the bank, which the program then starts on;
 #   - the installer (package.sh) installs for the current user without
@@ -15,8 +17,9 @@
 #     meanwhile, and puts the whole sample bank in place of a downloaded one
 #     that lacks a file; the uninstaller removes the program, its entry and
 #     its shortcut;
-#   - thirty starts from a cold wine session (cold-starts.sh) each show the
-#     main window with the start-up picture above it.
+#   - thirty starts of the installed folder from a cold wine session
+#     (cold-starts.sh) each show the main window with the start-up picture
+#     above it.
 # Argument: the build folder (default: build-win).
 set -eu
 . "$(dirname "$0")/env.sh"
