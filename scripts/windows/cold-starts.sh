@@ -10,12 +10,14 @@
 # program ending at once because the window system made no window) is not
 # the program's fault: it is retried, up to ZQ_COLD_RETRIES times in all.
 #
-# Needs an X display (smoke.sh runs it on its own Xvfb) and the prefix of
-# env.sh. ZQ_COLD_STARTS (default 30) and ZQ_COLD_DEADLINE (seconds,
+# Arguments: the installed folder, and optionally the folder of the
+# program as built, whose symbols name the backtrace's frames. Needs an X
+# display (smoke.sh runs it on its own Xvfb) and the prefix of env.sh. ZQ_COLD_STARTS (default 30) and ZQ_COLD_DEADLINE (seconds,
 # default 30) change the loop.
 set -eu
 . "$(dirname "$0")/env.sh"
 folder=${1:?the installed folder}
+symbols=${2:-}
 starts=${ZQ_COLD_STARTS:-30}
 deadline=${ZQ_COLD_DEADLINE:-30}
 retries=${ZQ_COLD_RETRIES:-3}
@@ -34,6 +36,29 @@ convert "$folder/zel2.jpg" -crop "449x$picture_height+0+0" +repage "$tmp/picture
 wine_pid() {
   timeout 30 winedbg --command 'info process' 2>/dev/null | tr -d '\r' |
     sed -n "s/^[ >]*\([0-9a-f]\{8\}\) .*'zelquiz.exe'.*/\1/p" | head -n 1
+}
+
+# Names the function of each frame winedbg could only give as a module and
+# an offset, from the symbol tables of the binaries as built (the installed
+# ones have none): Qt's in the cache, the program's in SYMBOLS.
+symbolize() {
+  while IFS= read -r line; do
+    frame=$(printf '%s\n' "$line" | sed -n 's/.* in \([A-Za-z0-9_]*\) (+0x\([0-9a-f]*\)).*/\1 \2/p')
+    file=
+    if [ -n "$frame" ]; then
+      file=$(find "$ZQ_PREFIX/bin" "$ZQ_PREFIX/plugins" ${symbols:+"$symbols"} -maxdepth 2 \
+        \( -iname "${frame% *}.dll" -o -iname "${frame% *}.exe" \) 2>/dev/null | head -n 1)
+    fi
+    if [ -z "$file" ]; then
+      printf '%s\n' "$line"
+      continue
+    fi
+    base=$("$ZQ_TRIPLE-objdump" -p "$file" | awk '/^ImageBase/ { print $2 }')
+    target=$(printf '%016x' $((0x$base + 0x${frame#* })))
+    name=$("$ZQ_TRIPLE-nm" -n -C --defined-only "$file" 2>/dev/null |
+      awk -v t="$target" '$1 <= t && $2 ~ /^[tT]$/ { $1 = $2 = ""; s = substr($0, 3) } END { print s }')
+    printf '%s  %s\n' "$line" "${name:-?}"
+  done
 }
 
 # Whether the start-up picture is on top: the screen where the picture
@@ -116,7 +141,7 @@ while [ "$i" -lt "$starts" ]; do
     zq_log "its threads:"
     # winedbg walks the threads of every process; the program's are shown.
     timeout 120 winedbg --command 'bt all' "0x$pid" 2>&1 | tr -d '\r' |
-      awk '/^Backtracing for thread/ { on = /zelquiz\.exe\)$/ } on' >&2 || true
+      awk '/^Backtracing for thread/ { on = /zelquiz\.exe\):?$/ } on' | symbolize >&2 || true
     exit 1
     ;;
   esac

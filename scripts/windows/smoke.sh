@@ -127,7 +127,7 @@ no_desktop "$folder" '^zelquiz: the window system could not open the main window
 no_desktop "$tmp/without-A.zel" '^Program Error!: Error Loading From File.'
 # Every start from a cold wine session shows its window, with the start-up
 # picture on top.
-"$ZQ_REPO/scripts/windows/cold-starts.sh" "$folder"
+"$ZQ_REPO/scripts/windows/cold-starts.sh" "$folder" "$dir/bin"
 
 # --- a bank update, downloaded as Windows does it -----------------------
 # The server named in the user's settings (the registry on Windows) serves
