@@ -171,7 +171,7 @@ Result<> MainWindow::loadBankAndFirstQuestion()
         if (Result<> loaded = splash->load(m_appFolder); !loaded)
             return loaded;
         splash->show();
-        m_splash = splash.release();
+        splash.release(); // it deletes itself when it closes
         m_splashShown = true;
     }
     m_countdown->stop();

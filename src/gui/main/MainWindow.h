@@ -7,7 +7,6 @@
 #include "core/session/QuizSession.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -18,7 +17,6 @@ class LearningMenu;
 class QAction;
 class QTimer;
 class QuestionPanel;
-class SplashScreen;
 class StandardCounters;
 class StartupTrace;
 class TimedStatus;
@@ -124,6 +122,4 @@ class MainWindow : public QMainWindow, private QuizEffects {
     // The score of a game that ended while the table was open from the
     // menu, offered once that table has closed.
     std::optional<int> m_pendingScore;
-    // The start-up picture while it is open; it deletes itself.
-    QPointer<SplashScreen> m_splash;
 };
