@@ -87,6 +87,7 @@ MainWindow::MainWindow(QString appFolder, AppServices services, QWidget *parent)
     buildMenus();
     if (m_services.record)
         m_session->setAnswerSink(m_services.record);
+    DesignWidgets::fitTexts(this);
 }
 
 MainWindow::~MainWindow()
