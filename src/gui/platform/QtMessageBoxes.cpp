@@ -4,7 +4,7 @@
 #include "core/common/DisplayText.h"
 
 #include <QApplication>
-#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -21,11 +21,9 @@ void setUp(QMessageBox &box, const QString &text, const QString &title)
     box.setText(DisplayText::lines(text));
     // A window manager elides a title wider than its window ("Level 1
     // Com..."): a box with a short text is made as wide as its title needs.
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(
-            new QSpacerItem(box.fontMetrics().horizontalAdvance(box.windowTitle()) + TitleBarExtras,
-                            0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-            grid->rowCount(), 0, 1, grid->columnCount());
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        label->setMinimumWidth(box.fontMetrics().horizontalAdvance(box.windowTitle()) +
+                               TitleBarExtras);
 }
 
 } // namespace
