@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreFakes.h"
+#include "core/sysinfo/SystemInfoLookup.h"
 #include "gui/main/AppServices.h"
 #include "gui/platform/CuePlayer.h"
 #include "gui/platform/MessageBoxes.h"
@@ -73,6 +74,15 @@ class FakeEnd final : public ProgramEnd {
     }
     bool ended = false;
     int code = -1;
+};
+
+// Nothing to find and nothing started: every press of "System Info..."
+// ends in the message.
+class NoSystemInfo final : public SystemInfoLookup, public ProgramStarter {
+  public:
+    std::optional<QString> configuredProgram() override { return std::nullopt; }
+    std::optional<QStringList> programCandidates() override { return std::nullopt; }
+    bool startDetached(const QString &) override { return false; }
 };
 
 // A full set of fake services.

@@ -3,7 +3,6 @@
 // parent, and a frame's controls stay clear of the frame's top line. The
 // ctest run repeats this with a font DPI of 144 (a large-font desktop).
 #include "core/record/LearningRecord.h"
-#include "core/sysinfo/SystemInfoLookup.h"
 #include "gui/about/AboutDialog.h"
 #include "gui/network/QtHttpFetcher.h"
 #include "gui/record/ProgressDialog.h"
@@ -81,20 +80,11 @@ QStringList clippedTexts(const QWidget *window)
                          .arg(need.height())
                          .arg(w->width())
                          .arg(w->height());
-        if (w->parentWidget() != window && !w->parentWidget()->rect().contains(w->geometry()))
+        if (!w->parentWidget()->rect().contains(w->geometry()))
             found << nameOf(w) + " sticks out of " + nameOf(w->parentWidget());
-        else if (w->parentWidget() == window && !window->rect().contains(w->geometry()))
-            found << nameOf(w) + " sticks out of the window";
     }
     return found;
 }
-
-class NoSystemInfo final : public SystemInfoLookup, public ProgramStarter {
-  public:
-    std::optional<QString> configuredProgram() override { return std::nullopt; }
-    std::optional<QStringList> programCandidates() override { return std::nullopt; }
-    bool startDetached(const QString &) override { return false; }
-};
 
 // What the windows are made from: a started main window, fakes, a record.
 struct Parts {
