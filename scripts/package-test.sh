@@ -66,7 +66,7 @@ head -n 1 "$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packag
 grep -q '^ No licence is granted' "$doc/copyright" || fail "the copyright file grants a licence"
 zcat "$doc/changelog.gz" | head -n 1 | grep -q "^zelquiz ($(dpkg-query -W -f='${Version}' zelquiz)) " \
   || fail "the changelog does not begin with the package's version"
-zcat /usr/share/man/man1/zelquiz.1.gz | grep -q -- '--check-bank' || fail "the manual page lacks the options"
+zcat /usr/share/man/man1/zelquiz.1.gz | grep -qF 'check\-bank' || fail "the manual page lacks the options"
 metainfo=/usr/share/metainfo/io.github.zelquiz.ZELQuiz.metainfo.xml
 appstreamcli validate --no-net "$metainfo"
 grep -q '<launchable type="desktop-id">zelquiz.desktop</launchable>' "$metainfo" \
