@@ -60,9 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"no", MessageBoxes::Buttons::YesNo, QMessageBox::No, A::No},
                       BoxCase{"escape_is_no", MessageBoxes::Buttons::YesNo, QMessageBox::NoButton,
                               A::No}),
-    [](const auto &info) {
-        return std::string(info.param.name);
-    });
+    CaseName());
 
 struct ConfirmCase {
     const char *name;
