@@ -27,6 +27,10 @@ class NoBoxes final : public MessageBoxes {
     {
         return Answer::Ok;
     }
+    Answer confirm(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return Answer::No;
+    }
 };
 
 AnswerEvent answer(int n, const QDateTime &now)

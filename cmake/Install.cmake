@@ -68,6 +68,34 @@ install(CODE "
        TYPE FILE FILES \"${CMAKE_CURRENT_BINARY_DIR}/launcher/zelquiz.desktop\")
 ")
 
+# What Debian asks of every package, and what a software centre lists:
+# the copyright, the changelog and the manual page (the last two
+# compressed as Debian wants them, without a time stamp), and the AppStream
+# metadata, which names the desktop entry above.
+set(_zelquiz_doc "${CMAKE_CURRENT_BINARY_DIR}/doc")
+file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/debian/changelog" _zelquiz_changelog_head LIMIT_COUNT 1)
+if(NOT _zelquiz_changelog_head MATCHES "^zelquiz \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/debian/changelog does not begin with version ${PROJECT_VERSION}")
+endif()
+set(_zelquiz_gzipped)
+foreach(page debian/changelog zelquiz.1)
+  get_filename_component(_name "${page}" NAME)
+  add_custom_command(OUTPUT "${_zelquiz_doc}/${_name}.gz"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${_zelquiz_doc}"
+    COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh "${PROJECT_SOURCE_DIR}/packaging/${page}"
+            "${_zelquiz_doc}/${_name}.gz"
+    DEPENDS "${PROJECT_SOURCE_DIR}/packaging/${page}"
+    VERBATIM)
+  list(APPEND _zelquiz_gzipped "${_zelquiz_doc}/${_name}.gz")
+endforeach()
+add_custom_target(zelquiz_docs ALL DEPENDS ${_zelquiz_gzipped})
+add_dependencies(zelquiz zelquiz_docs)
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/debian/copyright" "${_zelquiz_doc}/changelog.gz"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/zelquiz")
+install(FILES "${_zelquiz_doc}/zelquiz.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/io.github.zelquiz.ZELQuiz.metainfo.xml"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+
 # The icons, in the theme folder that matches the picture's size (read from
 # the PNG header, so a new picture of another size still lands right).
 set(_zelquiz_png "${PROJECT_SOURCE_DIR}/data/zelquiz.png")

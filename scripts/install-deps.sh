@@ -7,7 +7,8 @@
 # The extra sets serve the commands that are not part of every test run:
 # fuzz for scripts/fuzz.sh (clang and its sanitizer runtimes), package for
 # scripts/package-test.sh (what CPack needs to find the package's
-# dependencies, and the desktop-entry validator), tidy for clang-tidy,
+# dependencies, the desktop-entry and AppStream validators, and Debian's
+# package checker), tidy for clang-tidy,
 # coverage for scripts/coverage.sh (gcovr).
 set -eu
 
@@ -21,7 +22,7 @@ PACKAGES="build-essential cmake pkg-config git \
 for extra in "$@"; do
   case "$extra" in
     fuzz) PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev" ;;
-    package) PACKAGES="$PACKAGES dpkg-dev file desktop-file-utils" ;;
+    package) PACKAGES="$PACKAGES dpkg-dev file desktop-file-utils lintian appstream" ;;
     tidy) PACKAGES="$PACKAGES clang-tidy-14" ;;
     coverage) PACKAGES="$PACKAGES gcovr" ;;
     *) echo "install-deps.sh: unknown set '$extra' (fuzz, package, tidy, coverage)" >&2; exit 2 ;;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreFakes.h"
+#include "core/sysinfo/SystemInfoLookup.h"
 #include "gui/main/AppServices.h"
 #include "gui/platform/CuePlayer.h"
 #include "gui/platform/MessageBoxes.h"
@@ -26,6 +27,7 @@ class FakeBoxes final : public MessageBoxes {
         QString title;
         Buttons buttons;
         Icon icon;
+        QString action = {}; // the action's button of a confirmation
         bool operator==(const Shown &) const = default;
         friend void PrintTo(const Shown &b, std::ostream *os)
         {
@@ -37,18 +39,30 @@ class FakeBoxes final : public MessageBoxes {
                 Icon icon) override
     {
         shown.push_back({text, title, buttons, icon});
-        if (whileOpen)
-            whileOpen(shown.back());
-        if (answers.empty())
-            return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return answer();
+    }
+    Answer confirm(QWidget *, const QString &text, const QString &title,
+                   const QString &action) override
+    {
+        shown.push_back({text, title, Buttons::ActionCancel, Icon::NoIcon, action});
+        return answer();
     }
 
     std::vector<Shown> shown;
     std::deque<Answer> answers;
     std::function<void(const Shown &)> whileOpen;
+
+  private:
+    Answer answer()
+    {
+        if (whileOpen)
+            whileOpen(shown.back());
+        if (answers.empty())
+            return shown.back().buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+        const Answer next = answers.front();
+        answers.pop_front();
+        return next;
+    }
 };
 
 class FakeEnd final : public ProgramEnd {
@@ -60,6 +74,15 @@ class FakeEnd final : public ProgramEnd {
     }
     bool ended = false;
     int code = -1;
+};
+
+// Nothing to find and nothing started: every press of "System Info..."
+// ends in the message.
+class NoSystemInfo final : public SystemInfoLookup, public ProgramStarter {
+  public:
+    std::optional<QString> configuredProgram() override { return std::nullopt; }
+    std::optional<QStringList> programCandidates() override { return std::nullopt; }
+    bool startDetached(const QString &) override { return false; }
 };
 
 // A full set of fake services.

@@ -49,6 +49,9 @@ struct MainView {
     std::array<AnswerButton, 6> answers;
     QString question;
     TextColour questionColour = TextColour::Navy;
+    // While the review drill runs, what it is and how many questions are
+    // still due; empty otherwise.
+    QString reviewStatus;
 
     bool nextVisible = false;
     bool showCorrectVisible = false;

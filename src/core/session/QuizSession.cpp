@@ -29,6 +29,8 @@ void QuizSession::start()
 
 void QuizSession::endEvent()
 {
+    m_ctx.view.reviewStatus =
+        m_review ? QStringLiteral("Review Mistakes: %1 due").arg(m_review->dueCount()) : QString();
     if (m_ctx.questionsShown != m_shownCount) {
         m_shownCount = m_ctx.questionsShown;
         m_shown.restart();

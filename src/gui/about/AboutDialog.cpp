@@ -106,6 +106,7 @@ void AboutDialog::buildWidgets()
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(systemInfo, &QPushButton::clicked, this, &AboutDialog::startSystemInfo);
     setTabOrder(m_okButton, systemInfo);
+    DesignWidgets::fitTexts(this);
 }
 
 void AboutDialog::startSystemInfo()

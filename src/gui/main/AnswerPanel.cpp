@@ -25,7 +25,6 @@ AnswerPanel::AnswerPanel(QWidget *parent) : QGroupBox(parent)
 
 void AnswerPanel::render(const std::array<MainView::AnswerButton, 6> &answers)
 {
-    const QColor face = palette().color(QPalette::Button);
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         AnswerButton *b = m_buttons[i];
         const MainView::AnswerButton &a = answers[i];
@@ -33,7 +32,7 @@ void AnswerPanel::render(const std::array<MainView::AnswerButton, 6> &answers)
         b->setEnabled(a.enabled);
         b->setBackground(a.colour == MainView::ButtonColour::Wrong      ? WrongFill
                          : a.colour == MainView::ButtonColour::Revealed ? RevealedFill
-                                                                        : face);
+                                                                        : QColor());
     }
 }
 

@@ -87,6 +87,7 @@ MainWindow::MainWindow(QString appFolder, AppServices services, QWidget *parent)
     buildMenus();
     if (m_services.record)
         m_session->setAnswerSink(m_services.record);
+    DesignWidgets::fitTexts(this);
 }
 
 MainWindow::~MainWindow()
@@ -257,6 +258,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
+    // Return and Enter press the focused button, as on the desktop the
+    // program's buttons come from; outside a dialog Qt's buttons take Space
+    // only.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
+                                         Qt::ShiftModifier)) {
+        if (auto *b = qobject_cast<QAbstractButton *>(focusWidget());
+            b && b->isEnabled() && b->isVisible()) {
+            b->click();
+            event->accept();
+            return;
+        }
+    }
     // Keys 1 to 6 press the answer buttons; a disabled one takes no key.
     const int k = AnswerKeys::answerForKey(event->key(), event->nativeScanCode());
     if (k == 0 ||

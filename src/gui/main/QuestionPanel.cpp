@@ -54,6 +54,15 @@ QuestionPanel::QuestionPanel(QWidget *parent) : QWidget(parent)
     p.setColor(QPalette::WindowText, DesignWidgets::Navy);
     m_questionLabel->setPalette(p);
 
+    // While a review runs, its caption stands on the question frame's top
+    // line, as a frame's title does.
+    m_reviewCaption =
+        DesignWidgets::label(this, QStringLiteral("reviewCaption"), QString(),
+                             rect(240, 975, 3495, 210), Qt::AlignLeft | Qt::AlignVCenter);
+    m_reviewCaption->setAutoFillBackground(true);
+    m_reviewCaption->setPalette(p);
+    m_reviewCaption->hide();
+
     m_showCorrectButton = ::button(this, "showCorrectButton", QStringLiteral("Show Correct Answer"),
                                    rect(120, 3120, 1815, 375));
     m_startStopButton =
@@ -69,6 +78,9 @@ void QuestionPanel::render(const MainView &view)
 {
     m_questionLabel->setText(DisplayText::lines(view.question));
     DesignWidgets::setTextColour(m_questionLabel, textColour(view.questionColour));
+    m_reviewCaption->setText(view.reviewStatus);
+    m_reviewCaption->adjustSize();
+    m_reviewCaption->setVisible(!view.reviewStatus.isEmpty());
     m_nextButton->setVisible(view.nextVisible);
     m_showCorrectButton->setVisible(view.showCorrectVisible);
     m_showCorrectButton->setEnabled(view.showCorrectEnabled);

@@ -28,6 +28,7 @@ class QuestionPanel : public QWidget {
 
   private:
     QLabel *m_questionLabel = nullptr;
+    QLabel *m_reviewCaption = nullptr;
     QPushButton *m_showCorrectButton = nullptr;
     QPushButton *m_startStopButton = nullptr;
     QPushButton *m_nextButton = nullptr;

@@ -8,7 +8,8 @@ class QWidget;
 // without a person.
 class MessageBoxes {
   public:
-    enum class Buttons { Ok, YesNo };
+    // ActionCancel: a button named for a destructive action, and Cancel.
+    enum class Buttons { Ok, YesNo, ActionCancel };
     enum class Icon { NoIcon, Information };
     enum class Answer { Ok, Yes, No };
 
@@ -18,4 +19,11 @@ class MessageBoxes {
     // program's title. A box with OK alone always gives Answer::Ok.
     virtual Answer show(QWidget *owner, const QString &text, const QString &title, Buttons buttons,
                         Icon icon) = 0;
+
+    // Asks before a destructive action: a button named `action` and
+    // Cancel, which is the default (Return) and the Escape button, so
+    // that only a deliberate choice destroys anything. Yes for the action,
+    // No for Cancel.
+    virtual Answer confirm(QWidget *owner, const QString &text, const QString &title,
+                           const QString &action) = 0;
 };

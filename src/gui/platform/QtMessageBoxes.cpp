@@ -5,7 +5,29 @@
 #include "core/common/DisplayText.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// Room beside a title for the title bar's icon and buttons.
+constexpr int TitleBarExtras = 150;
+
+void setUp(QMessageBox &box, const QString &text, const QString &title)
+{
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(title.isEmpty() ? AppInfo::title() : title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(DisplayText::lines(text));
+    // A window manager elides a title wider than its window ("Level 1
+    // Com..."): a box with a short text is made as wide as its title needs.
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        label->setMinimumWidth(box.fontMetrics().horizontalAdvance(box.windowTitle()) +
+                               TitleBarExtras);
+}
+
+} // namespace
 
 #include <cstdio>
 
@@ -13,10 +35,7 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, c
                                           Buttons buttons, Icon icon)
 {
     QMessageBox box(owner);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(title.isEmpty() ? AppInfo::title() : title);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(DisplayText::lines(text));
+    setUp(box, text, title);
     box.setIcon(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -39,4 +58,18 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, c
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+MessageBoxes::Answer QtMessageBoxes::confirm(QWidget *owner, const QString &text,
+                                             const QString &title, const QString &action)
+{
+    QMessageBox box(owner);
+    setUp(box, text, title);
+    QPushButton *act = box.addButton(action, QMessageBox::DestructiveRole);
+    act->setObjectName(QStringLiteral("actionButton"));
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == act ? Answer::Yes : Answer::No;
 }

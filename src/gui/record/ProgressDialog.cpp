@@ -5,7 +5,9 @@
 #include "gui/platform/MessageBoxes.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -84,9 +86,15 @@ ProgressDialog::ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWid
         group(QStringLiteral("First-try accuracy per question wording"), m_wordingChart, content));
     m_daysChart = new ChartWidget(ChartWidget::Orientation::Vertical, content);
     m_daysChart->setObjectName(QStringLiteral("daysChart"));
-    layout->addWidget(group(QStringLiteral("The last 30 days: answers per day (bars) and "
-                                           "first-try accuracy (line)"),
-                            m_daysChart, content));
+    QGroupBox *daysBox = group(QStringLiteral("The last 30 days: answers per day (bars) and "
+                                              "first-try accuracy (line)"),
+                               m_daysChart, content);
+    // An empty record has no days to chart.
+    m_noAnswersLabel = plainLabel("noAnswersLabel", daysBox);
+    m_noAnswersLabel->setText(QStringLiteral("No answers yet"));
+    m_noAnswersLabel->setAlignment(Qt::AlignCenter);
+    daysBox->layout()->addWidget(m_noAnswersLabel);
+    layout->addWidget(daysBox);
 
     m_weakestTable = new QTableWidget(0, 6, content);
     m_weakestTable->setObjectName(QStringLiteral("weakestTable"));
@@ -98,7 +106,14 @@ ProgressDialog::ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWid
     m_weakestTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_weakestTable->setTabKeyNavigation(false);
     m_weakestTable->verticalHeader()->hide();
+    // Every column in view at once: the three texts share what the numbers
+    // leave, shortened with "..." (the whole text is the cell's tooltip),
+    // so the table never scrolls inside the scrolling window.
     m_weakestTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int col = 0; col < 3; ++col)
+        m_weakestTable->horizontalHeader()->setSectionResizeMode(col, QHeaderView::Stretch);
+    m_weakestTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_weakestTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_weakestTable->setWordWrap(false);
     // All ten rows at once, without scrolling.
     m_weakestTable->setMinimumHeight(m_weakestTable->verticalHeader()->defaultSectionSize() * 10 +
@@ -133,13 +148,20 @@ ProgressDialog::ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWid
     resize(760, std::min(wanted, room));
 
     m_chooseFile = [this] {
-        return QFileDialog::getSaveFileName(
-            this, QStringLiteral("Export the Learning Record"),
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                QStringLiteral("/learning-record.csv"),
-            QStringLiteral("CSV files (*.csv);;All files (*)"));
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Export the Learning Record"),
+                                            exportFolder() + QStringLiteral("/learning-record.csv"),
+                                            QStringLiteral("CSV files (*.csv);;All files (*)"));
     };
     refresh();
+}
+
+QString ProgressDialog::exportFolder()
+{
+    // A file dialog given a folder that does not exist opens in the folder
+    // the program was started from: a home without a documents folder
+    // starts at home.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void ProgressDialog::refresh()
@@ -180,6 +202,8 @@ void ProgressDialog::display(const RecordStatistics &st)
                         QString()});
     }
     m_daysChart->setItems(std::move(days), most, QString());
+    m_daysChart->setVisible(st.allTime.asked > 0);
+    m_noAnswersLabel->setVisible(st.allTime.asked == 0);
 
     m_weakestTable->setRowCount(int(st.weakest.size()));
     for (int row = 0; row < int(st.weakest.size()); ++row) {
@@ -191,8 +215,11 @@ void ProgressDialog::display(const RecordStatistics &st)
             QStringLiteral("%1 %").arg(accuracyPercent(w.tally)),
             QString::number(w.tally.asked),
             locale.toString(w.lastAsked.toLocalTime(), QLocale::ShortFormat)};
-        for (int col = 0; col < cells.size(); ++col)
-            m_weakestTable->setItem(row, col, new QTableWidgetItem(cells[col]));
+        for (int col = 0; col < cells.size(); ++col) {
+            auto *item = new QTableWidgetItem(cells[col]);
+            item->setToolTip(cells[col]);
+            m_weakestTable->setItem(row, col, item);
+        }
     }
 }
 
@@ -220,11 +247,10 @@ void ProgressDialog::exportRecord()
 
 void ProgressDialog::clearRecord()
 {
-    if (m_boxes.show(this,
-                     QStringLiteral("Clear the whole learning record? Every recorded answer and "
-                                    "the list of questions due for review are deleted."),
-                     title, MessageBoxes::Buttons::YesNo,
-                     MessageBoxes::Icon::NoIcon) != MessageBoxes::Answer::Yes)
+    if (m_boxes.confirm(this,
+                        QStringLiteral("Clear the whole learning record? Every recorded answer "
+                                       "and the list of questions due for review are deleted."),
+                        title, QStringLiteral("Clear History")) != MessageBoxes::Answer::Yes)
         return;
     m_record.flush();
     if (const Result<> cleared = m_record.store().clear(); !cleared)

@@ -21,6 +21,8 @@ class ProgressDialog : public QDialog {
 
     // Asks where to export; empty: not at all. A test may put its own in.
     void setExportFileChooser(std::function<QString()> choose) { m_chooseFile = std::move(choose); }
+    // Where the export starts: the user's documents folder, or home.
+    static QString exportFolder();
 
   private:
     void exportRecord();
@@ -40,5 +42,6 @@ class ProgressDialog : public QDialog {
     QLabel *m_allTimeLabel = nullptr;
     ChartWidget *m_wordingChart = nullptr;
     ChartWidget *m_daysChart = nullptr;
+    QLabel *m_noAnswersLabel = nullptr;
     QTableWidget *m_weakestTable = nullptr;
 };

@@ -1,11 +1,13 @@
 #include "HighScoreNameDialog.h"
 
 #include "core/common/DisplayText.h"
+#include "gui/widgets/DesignWidgets.h"
 #include "gui/widgets/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 using Twips::px;
 
@@ -45,6 +47,12 @@ HighScoreNameDialog::HighScoreNameDialog(QWidget *owner)
     m_nameEdit->setFocus();
     prompt->setText(DisplayText::lines(
         QStringLiteral("Congradulations!! You have a new high score!\rEnter your name below")));
+    DesignWidgets::fitTexts(this);
+    // Centred on the screen: the table window that owns it is still being
+    // built, so Qt would place it at the corner of a window not yet shown.
+    QRect place = rect();
+    place.moveCenter((owner ? owner->screen() : screen())->availableGeometry().center());
+    move(place.topLeft());
 }
 
 QString HighScoreNameDialog::ask(QWidget *owner)

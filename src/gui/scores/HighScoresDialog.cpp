@@ -71,6 +71,7 @@ HighScoresDialog::HighScoresDialog(std::optional<int> newScore, SettingsStore &s
     if (newScore)
         m_table.offerScore(*newScore, [&] { return askName(this); });
     render();
+    DesignWidgets::fitTexts(this);
 }
 
 void HighScoresDialog::render()

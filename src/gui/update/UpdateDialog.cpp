@@ -89,6 +89,7 @@ UpdateDialog::UpdateDialog(const QString &appPath, HttpFetcher &fetcher, QWidget
     m_dataVersionLabel->setText(
         DisplayText::lines(QStringLiteral("Data Files:") + CR + m_dataVersion));
     render();
+    DesignWidgets::fitTexts(this);
     m_checkButton->setFocus();
 }
 

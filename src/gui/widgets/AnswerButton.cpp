@@ -6,6 +6,9 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <algorithm>
+#include <cmath>
+
 AnswerButton::AnswerButton(int number, QWidget *parent) : QPushButton(parent), m_number(number)
 {
     setObjectName(QStringLiteral("answerButton%1").arg(number));
@@ -24,6 +27,11 @@ void AnswerButton::setCaption(const QString &text)
 
 void AnswerButton::setBackground(const QColor &colour)
 {
+    m_coloured = colour.isValid();
+    if (!m_coloured) {
+        setPalette(QPalette());
+        return;
+    }
     QPalette p = palette();
     p.setColor(QPalette::Button, colour);
     setPalette(p);
@@ -32,6 +40,39 @@ void AnswerButton::setBackground(const QColor &colour)
 QColor AnswerButton::background() const
 {
     return palette().color(QPalette::Button);
+}
+
+namespace {
+
+double luminance(const QColor &c)
+{
+    auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+} // namespace
+
+double AnswerButton::contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor AnswerButton::captionColour() const
+{
+    if (isEnabled())
+        return palette().color(QPalette::ButtonText);
+    if (!m_coloured)
+        return palette().color(QPalette::Disabled, QPalette::ButtonText);
+    const QColor face = background();
+    QColor best = palette().color(QPalette::Active, QPalette::ButtonText);
+    for (const QColor &c : {QColor(Qt::black), QColor(Qt::white)})
+        if (contrast(c, face) > contrast(best, face))
+            best = c;
+    return best;
 }
 
 QSize AnswerButton::sizeHint() const
@@ -56,8 +97,10 @@ void AnswerButton::paintEvent(QPaintEvent *)
     const QRect area = style()
                            ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
                            .adjusted(3, 1, -3, -1);
+    QPalette captionPalette = option.palette;
+    captionPalette.setColor(QPalette::ButtonText, captionColour());
     style()->drawItemText(&painter, area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                          option.palette, isEnabled(), label, QPalette::ButtonText);
+                          captionPalette, true, label, QPalette::ButtonText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -15,8 +15,18 @@ class AnswerButton : public QPushButton {
     void setCaption(const QString &text);
     const QString &caption() const { return m_caption; }
 
+    // An invalid colour gives the style's own face back.
     void setBackground(const QColor &colour);
     QColor background() const;
+
+    // The caption's colour on the face: the palette's, except on a
+    // coloured face of a disabled button, where the style's grey would be
+    // unreadable; there it is whichever of the palette's text colour,
+    // black and white stands out most (at least 4.5:1 on any face).
+    QColor captionColour() const;
+    // The contrast ratio of two colours by their relative luminance, from
+    // 1 (the same) to 21 (black on white).
+    static double contrast(const QColor &a, const QColor &b);
 
     QSize sizeHint() const override;
 
@@ -29,4 +39,5 @@ class AnswerButton : public QPushButton {
   private:
     int m_number;
     QString m_caption;
+    bool m_coloured = false;
 };

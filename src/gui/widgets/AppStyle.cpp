@@ -34,6 +34,8 @@ QIcon extensionIcon(const char *direction, std::initializer_list<int> sizes)
     return icon;
 }
 
+constexpr int kGroupBoxTopMargin = 3;
+
 } // namespace
 
 AppStyle::AppStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -49,14 +51,21 @@ void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *optio
     // loads the picture by name alone, with the same probing.
     static const QPixmap frame = QPixmap::fromImage(
         readPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png")));
-    constexpr int kTopMargin = 3;
     const auto *box = qobject_cast<const QGroupBox *>(widget);
-    const int top = box && !box->isCheckable() && box->title().isEmpty()
-                        ? kTopMargin
+    const int top = box ? groupBoxFrameTop(box)
                         : std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
                                    option->fontMetrics.height()) +
-                              kTopMargin;
+                              kGroupBoxTopMargin;
     qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame);
+}
+
+int AppStyle::groupBoxFrameTop(const QGroupBox *box)
+{
+    if (!box->isCheckable() && box->title().isEmpty())
+        return kGroupBoxTopMargin;
+    return std::max(box->style()->pixelMetric(PM_ExclusiveIndicatorHeight, nullptr, box),
+                    box->fontMetrics().height()) +
+           kGroupBoxTopMargin;
 }
 
 QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,

@@ -24,4 +24,13 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 
 void setTextColour(QWidget *w, const QColor &colour);
 
+// Gives every text of `window` the room its font needs, where a font here
+// is wider or taller than the design's (or the desktop's font DPI larger):
+// a label or button grows about its alignment, a wrapping label that was
+// drawn for one line widens before it takes a second, the controls of a
+// frame move below the frame's line, and whatever would then stick out of
+// its parent moves back inside, the window growing only when nothing else
+// helps. Places that already fit are left exactly as designed.
+void fitTexts(QWidget *window);
+
 } // namespace DesignWidgets

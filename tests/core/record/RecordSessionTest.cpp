@@ -55,6 +55,7 @@ TEST_F(RecordSessionTest, ReviewDrillsTheDueQuestionsThenReturnsToTheStandardQui
     EXPECT_EQ(std::tuple(v().checked.standard, v().checked.timed, v().checked.review),
               std::tuple(false, false, true));
     EXPECT_EQ(v().standard.total, "0");
+    EXPECT_EQ(v().reviewStatus, "Review Mistakes: 2 due");
     QStringList asked;
     auto ask = [&](bool rightAnswer) {
         asked << subject();
@@ -70,6 +71,7 @@ TEST_F(RecordSessionTest, ReviewDrillsTheDueQuestionsThenReturnsToTheStandardQui
         effects.log.filter("box").back().startsWith("box Review Mistakes | Every question"));
     EXPECT_FALSE(session.reviewing());
     EXPECT_EQ(std::tuple(v().checked.standard, v().checked.review), std::tuple(true, false));
+    EXPECT_EQ(v().reviewStatus, "");
     EXPECT_EQ(events.filter("Review").size(), 6);
 
     session.startReview({due(3, 1), due(5, 2)});

@@ -1,4 +1,3 @@
-#include "core/sysinfo/SystemInfoLookup.h"
 #include "gui/Controls.h"
 #include "gui/about/AboutDialog.h"
 #include "support/Fakes.h"
@@ -13,15 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Nothing to find and nothing started: every press of "System Info..."
-// ends in the message.
-class NoSystemInfo final : public SystemInfoLookup, public ProgramStarter {
-  public:
-    std::optional<QString> configuredProgram() override { return std::nullopt; }
-    std::optional<QStringList> programCandidates() override { return std::nullopt; }
-    bool startDetached(const QString &) override { return false; }
-};
 
 class About : public ::testing::Test {
   protected:

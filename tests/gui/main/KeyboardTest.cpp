@@ -1,6 +1,7 @@
 // The main window without a mouse, and under its modal windows.
 #include "WindowTest.h"
 #include "core/quiz/AnswerKeys.h"
+#include "support/CaseName.h"
 #include "support/ModalDriver.h"
 
 #include <QDialog>
@@ -51,6 +52,35 @@ TEST_F(WindowTest, AnswerKeysPressTheirButtonsLikeClicks)
     EXPECT_EQ(AnswerKeys::answerForKey(Qt::Key_ParenLeft, 15), 6); // the row ends at 6
 #endif
 }
+
+// Return and the keypad's Enter press the focused button of the window,
+// as Space does: an answer, Show Correct Answer or Next.
+struct ReturnCase {
+    const char *name;
+    const char *button; // nullptr: the right answer's button
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+class ReturnKey : public WindowTest, public ::testing::WithParamInterface<ReturnCase> {};
+
+TEST_P(ReturnKey, PressesTheFocusedButton)
+{
+    const ReturnCase &c = GetParam();
+    click(answerButton(2)); // a miss shows Show Correct Answer and Next
+    QPushButton *b = c.button ? h.child<QPushButton>(c.button) : answerButton(1);
+    b->setFocus();
+    ASSERT_EQ(m().focusWidget(), b);
+    int pressed = 0;
+    QObject::connect(b, &QPushButton::clicked, [&] { ++pressed; });
+    QTest::keyClick(m().windowHandle(), c.key, c.modifiers);
+    EXPECT_EQ(pressed, 1);
+}
+
+const ReturnCase kReturnCases[] = {
+    {"answer_return", nullptr, Qt::Key_Return, Qt::NoModifier},
+    {"show_correct_enter", "showCorrectButton", Qt::Key_Enter, Qt::KeypadModifier},
+    {"next_return", "nextButton", Qt::Key_Return, Qt::NoModifier}};
+INSTANTIATE_TEST_SUITE_P(Keys, ReturnKey, ::testing::ValuesIn(kReturnCases), CaseName());
 
 // Help > About and Help > Check for Update open modally over the window. A
 // running countdown stands still while one is open, a stopped one stays

@@ -90,6 +90,31 @@ TEST_F(StandardDrill, EveryWayOnToAFreshQuestion)
     EXPECT_EQ(h.fakes.sound.commands.size(), 1);
 }
 
+// The strongest contrast any pixel inside the frame has with the face:
+// that of the caption's strokes.
+double captionContrast(AnswerButton *b)
+{
+    const QImage image = b->grab().toImage();
+    double strongest = 1;
+    for (int y = 6; y < image.height() - 6; ++y)
+        for (int x = 6; x < image.width() - 6; ++x)
+            strongest =
+                std::max(strongest, AnswerButton::contrast(image.pixel(x, y), b->background()));
+    return strongest;
+}
+
+// The answer to learn and the wrong pick stay readable on their colours
+// once every button is off (4.5:1 at least); a plain disabled button keeps
+// the style's grey caption.
+TEST_F(StandardDrill, MarkedAnswersAreReadableOnceTheButtonsAreOff)
+{
+    click(answerButton(2));
+    click("showCorrectButton");
+    EXPECT_GE(captionContrast(answerButton(1)), 4.5);
+    EXPECT_GE(captionContrast(answerButton(2)), 4.5);
+    EXPECT_LT(captionContrast(answerButton(3)), 4.5);
+}
+
 // Bank texts are shown as written: no markup, no access keys.
 TEST_F(StandardDrill, BankTextsShowLiterally)
 {

@@ -1,9 +1,11 @@
 // The real platform services, driven without a person.
 #include "gui/platform/QtMessageBoxes.h"
+#include "support/CaseName.h"
 #include "support/ModalDriver.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -32,7 +34,9 @@ TEST_P(RealMessageBox, AnswersWithTheButtonPressed)
         EXPECT_EQ(box->text(), "Line one\nLine <b>two</b>");
         EXPECT_EQ(box->textFormat(), Qt::PlainText);
         EXPECT_EQ(box->buttons().size(), notice ? 1 : 2);
-        EXPECT_EQ(box->windowTitle(), notice ? "ZEL Quiz" : "Ask");
+        EXPECT_EQ(box->windowTitle(), notice ? "ZEL Quiz" : "Level 10 Complete");
+        // Wide enough for the title and the title bar's buttons beside it.
+        EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100);
         EXPECT_EQ(box->icon(), notice ? QMessageBox::Information : QMessageBox::NoIcon);
         if (c.press == QMessageBox::NoButton)
             QTest::keyClick(box, Qt::Key_Escape);
@@ -40,9 +44,9 @@ TEST_P(RealMessageBox, AnswersWithTheButtonPressed)
             box->button(c.press)->click();
     });
     QtMessageBoxes boxes;
-    const MessageBoxes::Answer answer =
-        boxes.show(nullptr, "Line one\rLine <b>two</b>", notice ? "" : "Ask", c.buttons,
-                   notice ? MessageBoxes::Icon::Information : MessageBoxes::Icon::NoIcon);
+    const MessageBoxes::Answer answer = boxes.show(
+        nullptr, "Line one\rLine <b>two</b>", notice ? "" : "Level 10 Complete", c.buttons,
+        notice ? MessageBoxes::Icon::Information : MessageBoxes::Icon::NoIcon);
     EXPECT_FALSE(driver.timedOut);
     EXPECT_EQ(answer, c.answer);
 }
@@ -56,6 +60,43 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"no", MessageBoxes::Buttons::YesNo, QMessageBox::No, A::No},
                       BoxCase{"escape_is_no", MessageBoxes::Buttons::YesNo, QMessageBox::NoButton,
                               A::No}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName());
+
+struct ConfirmCase {
+    const char *name;
+    Qt::Key key; // Key_unknown: a click on the action's button
+    MessageBoxes::Answer answer;
+};
+class RealConfirmation : public ::testing::TestWithParam<ConfirmCase> {};
+
+// Before a destructive action: its own button and Cancel, which Return
+// and Escape press.
+TEST_P(RealConfirmation, CancelIsTheDefault)
+{
+    ModalDriver driver;
+    driver.on("", [&](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        ASSERT_NE(box, nullptr);
+        QStringList captions;
+        for (QAbstractButton *b : box->buttons())
+            captions << b->text();
+        captions.sort();
+        EXPECT_EQ(captions, (QStringList{"Cancel", "Clear History"}));
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Cancel));
+        if (GetParam().key == Qt::Key_unknown)
+            box->findChild<QPushButton *>("actionButton")->click();
+        else
+            QTest::keyClick(box, GetParam().key);
+    });
+    EXPECT_EQ(QtMessageBoxes().confirm(nullptr, "Clear?", "Progress", "Clear History"),
+              GetParam().answer);
+    EXPECT_FALSE(driver.timedOut);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, RealConfirmation,
+                         ::testing::Values(ConfirmCase{"return_cancels", Qt::Key_Return, A::No},
+                                           ConfirmCase{"escape_cancels", Qt::Key_Escape, A::No},
+                                           ConfirmCase{"action", Qt::Key_unknown, A::Yes}),
+                         CaseName());
 
 } // namespace

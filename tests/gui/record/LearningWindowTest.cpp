@@ -10,9 +10,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
@@ -73,8 +75,11 @@ TEST_F(LearningWindowTest, ReviewDrillsTheMissedQuestionAndStandardLeavesIt)
     EXPECT_TRUE(h.child<QAction>("reviewAction")->isChecked());
     EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked());
     EXPECT_EQ(h.child<QLabel>("totalCount")->text(), "0");
+    EXPECT_EQ(h.child<QLabel>("reviewCaption")->text(), "Review Mistakes: 1 due");
+    EXPECT_TRUE(h.child<QLabel>("reviewCaption")->isVisible());
 
     choose("standardAction");
+    EXPECT_FALSE(h.child<QLabel>("reviewCaption")->isVisible());
     EXPECT_TRUE(h.child<QAction>("standardAction")->isChecked());
     EXPECT_FALSE(h.child<QAction>("reviewAction")->isChecked());
     record->flush();
@@ -161,8 +166,50 @@ TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
         control<QPushButton>(&window, "clearButton")->click();
         EXPECT_EQ(weakest->rowCount(), 1 - i);
     }
-    EXPECT_EQ(boxes.shown[2].buttons, MessageBoxes::Buttons::YesNo);
+    EXPECT_EQ(boxes.shown[2].buttons, MessageBoxes::Buttons::ActionCancel);
+    EXPECT_EQ(boxes.shown[2].action, "Clear History");
     EXPECT_EQ(record->store().answerCount(), 0);
+    EXPECT_FALSE(days->isVisibleTo(&window));
+    EXPECT_TRUE(control<QLabel>(&window, "noAnswersLabel")->isVisibleTo(&window));
+}
+
+// Ten weak questions with long texts: every row and column in view at the
+// window's size, without the table scrolling inside the scrolling window.
+TEST_F(LearningWindowTest, TheWeakestTableNeedsNoScrollingOfItsOwn)
+{
+    record->open();
+    for (int q = 0; q < 10; ++q) {
+        const QString subject =
+            QStringLiteral("A subject long enough to fill a line %1 ").arg(q).repeated(4);
+        const std::array<QString, 6> answers = {subject + QStringLiteral("answer")};
+        record->record({QuestionKey::of(QStringLiteral("What Term means:"), subject, answers),
+                        QStringLiteral("What Term means:"), subject, answers[0],
+                        RecordedQuiz::Standard, AnswerOutcome::FirstWrong,
+                        QDateTime::currentDateTimeUtc(), 900});
+    }
+    record->flush();
+    FakeBoxes boxes;
+    ProgressDialog window(*record, boxes);
+    window.show();
+    QCoreApplication::processEvents();
+    auto *weakest = control<QTableWidget>(&window, "weakestTable");
+    EXPECT_EQ(weakest->rowCount(), 10);
+    EXPECT_EQ(weakest->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(weakest->verticalScrollBar()->maximum(), 0);
+}
+
+// Export starts in the documents folder, or at home when there is none
+// (a file dialog would otherwise open where the program was started).
+TEST_F(LearningWindowTest, ExportStartsInTheDocumentsFolderOrAtHome)
+{
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", h.dir.path().toUtf8());
+    const QString withoutDocuments = ProgressDialog::exportFolder();
+    QDir(h.dir.path()).mkdir(QStringLiteral("Documents"));
+    const QString withDocuments = ProgressDialog::exportFolder();
+    qputenv("HOME", home);
+    EXPECT_EQ(withoutDocuments, h.dir.path());
+    EXPECT_EQ(withDocuments, h.dir.file(QStringLiteral("Documents")));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -148,6 +149,11 @@ TEST_P(HighScoreFromTheGame, TimeOutAsksTheNameThenShowsTheTable)
     QStringList tableSeen;
     driver.on("HighScoreNameDialog", [&](QWidget *w) {
         EXPECT_EQ(w->windowTitle(), "High Score!!");
+        // Centred on the screen, though the table window that owns it is
+        // not shown yet.
+        EXPECT_LE(
+            (w->geometry().center() - w->screen()->availableGeometry().center()).manhattanLength(),
+            8); // the frame around it aside
         EXPECT_EQ(control<QLabel>(w, "promptLabel")->text(),
                   "Congradulations!! You have a new high score!\nEnter your name below");
         auto *name = control<QLineEdit>(w, "nameEdit");
