@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <cstdio>
+
 namespace {
 
 // Room beside a title for the title bar's icon and buttons.
@@ -28,8 +30,6 @@ void setUp(QMessageBox &box, const QString &text, const QString &title)
 }
 
 } // namespace
-
-#include <cstdio>
 
 MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &title,
                                           Buttons buttons, Icon icon)
