@@ -122,9 +122,19 @@ void MainWindow::buildMenus()
     if (m_services.record) {
         m_learningMenu = new LearningMenu(
             *m_services.record, m_services.boxes, this,
-            [this](const std::function<void()> &showModal) { showPausingCountdown(showModal); });
+            [this](const std::function<void()> &showModal) { showPausingCountdown(showModal); },
+            m_services.settings, *m_bank);
         menuBar()->addMenu(m_learningMenu);
         connect(m_learningMenu, &LearningMenu::reviewRequested, this, &MainWindow::startReview);
+        connect(m_learningMenu, &LearningMenu::dueReviewRequested, this,
+                [this](const auto &entries, const StudySettings &settings, QDate today) {
+                    m_session->startDueReview(entries, settings, today);
+                    render();
+                });
+        connect(m_learningMenu, &LearningMenu::practiseRequested, this, [this](const auto &keys) {
+            m_session->startPractice(keys);
+            render();
+        });
     }
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -291,7 +301,7 @@ void MainWindow::render()
     m_standardAction->setChecked(v.checked.standard);
     m_timedAction->setChecked(v.checked.timed);
     if (m_learningMenu)
-        m_learningMenu->render(v.checked.review);
+        m_learningMenu->render(v.checked.review, v.checked.reviewDue);
     applyFocus();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/record/StudyPlan.h"
+
 #include <QDialog>
 
 #include <functional>
 
 class ChartWidget;
+class StudyPanel;
 class LearningRecord;
 class MessageBoxes;
 class QLabel;
@@ -21,6 +24,12 @@ class ProgressDialog : public QDialog {
 
     // Asks where to export; empty: not at all. A test may put its own in.
     void setExportFileChooser(std::function<QString()> choose) { m_chooseFile = std::move(choose); }
+    // Adds the spaced review's part for the bank on screen.
+    void showStudy(const StudySettings &settings, std::vector<BankQuestion> bank);
+
+  signals:
+    // The window closes with the questions to practise, in order.
+    void practiseRequested(const std::vector<QByteArray> &keys);
 
   private:
     void exportRecord();
@@ -41,4 +50,5 @@ class ProgressDialog : public QDialog {
     ChartWidget *m_wordingChart = nullptr;
     ChartWidget *m_daysChart = nullptr;
     QTableWidget *m_weakestTable = nullptr;
+    StudyPanel *m_studyPanel = nullptr;
 };
