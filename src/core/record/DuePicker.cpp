@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <utility>
 
 DuePicker::DuePicker(const QuestionBank &bank, const std::vector<QByteArray> &keys)
 {
@@ -23,6 +24,7 @@ DuePicker::DuePicker(const QuestionBank &bank, const std::vector<QByteArray> &ke
 
 int DuePicker::pickEntry(int lastEntry)
 {
+    std::erase(m_entries, std::exchange(m_missed, 0));
     if (m_entries.empty())
         return lastEntry;
     // The question on screen stays in the list only when it was left
@@ -32,7 +34,10 @@ int DuePicker::pickEntry(int lastEntry)
     return m_entries.front();
 }
 
-void DuePicker::noteFirstTry(int entry, bool)
+void DuePicker::noteFirstTry(int entry, bool right)
 {
-    std::erase(m_entries, entry);
+    if (right)
+        std::erase(m_entries, entry);
+    else
+        m_missed = entry;
 }

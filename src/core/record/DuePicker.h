@@ -10,8 +10,9 @@ struct QuestionBank;
 
 // A drill that asks each of the given questions once, in the given order:
 // a question leaves it with its first try, right or wrong, because the
-// memory model has already moved it to a later day. Keys the bank does not
-// hold are left out.
+// memory model has already moved it to a later day. A missed one stays
+// until the next question is drawn, so its second try is not cut short.
+// Keys the bank does not hold are left out.
 class DuePicker final : public DrillPicker {
   public:
     DuePicker(const QuestionBank &bank, const std::vector<QByteArray> &keys);
@@ -22,4 +23,5 @@ class DuePicker final : public DrillPicker {
 
   private:
     std::vector<int> m_entries;
+    int m_missed = 0;
 };

@@ -81,11 +81,7 @@ void QuizSession::answer(int k)
             StandardFlow::rightAnswer(m_ctx);
         else
             StandardFlow::wrongAnswer(m_ctx, k);
-        if (m_review && m_review->dueCount() == 0) {
-            m_ctx.effects.showMessage(drillFinishedText(m_drill), drillTitle(m_drill));
-            leaveReview();
-            enterStandard();
-        }
+        finishDrillIfDone();
     } else {
         if (s.gameRunning)
             recordAnswer(right ? AnswerOutcome::FirstRight : AnswerOutcome::FirstWrong);
@@ -110,7 +106,17 @@ void QuizSession::next()
     if (m_ctx.view.nextVisible)
         recordAnswer(AnswerOutcome::Next);
     StandardFlow::next(m_ctx);
+    finishDrillIfDone();
     endEvent();
+}
+
+void QuizSession::finishDrillIfDone()
+{
+    if (!m_review || m_review->dueCount() > 0)
+        return;
+    m_ctx.effects.showMessage(drillFinishedText(m_drill), drillTitle(m_drill));
+    leaveReview();
+    enterStandard();
 }
 
 void QuizSession::leaveReview()

@@ -62,6 +62,8 @@ class QuizSession {
     void endEvent();
     void recordAnswer(AnswerOutcome outcome);
     void leaveReview();
+    // Back to the Standard quiz once the drill has asked everything.
+    void finishDrillIfDone();
     enum class Drill { Mistakes, Due, Practice };
     // Starts a drill unless picker holds nothing, which nothingDue says.
     void startDrill(std::unique_ptr<DrillPicker> picker, Drill kind, const QString &nothingDue);
