@@ -1,5 +1,6 @@
 #include "RecordStore.h"
 
+#include "ExamTable.h"
 #include "MemoryTable.h"
 #include "RecordCsv.h"
 #include "core/quiz/QuestionBank.h"
@@ -45,6 +46,7 @@ const std::vector<std::vector<const char *>> &migrations()
             "CREATE INDEX answers_day ON answers(day)",
         },
         {MemoryTable::CreateSql, MemoryTable::ReplayStep},
+        {ExamTable::CreateSql},
     };
     return steps;
 }
@@ -306,8 +308,8 @@ Result<> RecordStore::clear()
     if (!m_ready)
         return notOpen();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    for (const char *sql : {"BEGIN IMMEDIATE", "DELETE FROM memory", "DELETE FROM answers",
-                            "DELETE FROM questions", "COMMIT"}) {
+    for (const char *sql : {"BEGIN IMMEDIATE", "DELETE FROM exams", "DELETE FROM memory",
+                            "DELETE FROM answers", "DELETE FROM questions", "COMMIT"}) {
         if (!q.exec(QLatin1String(sql))) {
             Failure problem = failure(describe(q.lastError()));
             q.exec(QStringLiteral("ROLLBACK"));
@@ -440,4 +442,21 @@ std::vector<MemoryEntry> RecordStore::memoryEntries()
     if (!m_ready)
         return {};
     return MemoryTable::entries(QSqlDatabase::database(m_connection, false));
+}
+
+Result<> RecordStore::recordExam(const PastExam &exam)
+{
+    if (!m_ready)
+        return notOpen();
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!ExamTable::add(q, exam))
+        return failure(describe(q.lastError()));
+    return {};
+}
+
+std::vector<PastExam> RecordStore::pastExams()
+{
+    if (!m_ready)
+        return {};
+    return ExamTable::all(QSqlDatabase::database(m_connection, false));
 }

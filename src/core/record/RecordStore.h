@@ -18,7 +18,7 @@ class QIODevice;
 class RecordStore {
   public:
     // Raised with every change of the tables; older files are brought up to it.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     // How long a write waits for another program that holds the file.
     static constexpr int BusyTimeoutMs = 3000;
 
@@ -46,6 +46,11 @@ class RecordStore {
     [[nodiscard]] Result<> record(const AnswerEvent &event);
     [[nodiscard]] Result<> clear();
     [[nodiscard]] Result<> exportCsv(QIODevice &out);
+
+    // A finished practice exam; its answers go through record().
+    [[nodiscard]] Result<> recordExam(const PastExam &exam);
+    // Every finished exam, the oldest first.
+    [[nodiscard]] std::vector<PastExam> pastExams();
 
     [[nodiscard]] std::vector<DueItem> dueItems();
     [[nodiscard]] RecordStatistics statistics(const QDateTime &now);
