@@ -40,7 +40,7 @@ class FakeBoxes final : public MessageBoxes {
         if (whileOpen)
             whileOpen(shown.back());
         if (answers.empty())
-            return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+            return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
         const Answer answer = answers.front();
         answers.pop_front();
         return answer;

@@ -8,7 +8,9 @@ class QWidget;
 // without a person.
 class MessageBoxes {
   public:
-    enum class Buttons { Ok, YesNo };
+    // YesNoSafe: No is the default button, for a question whose Yes gives
+    // something up.
+    enum class Buttons { Ok, YesNo, YesNoSafe };
     enum class Icon { NoIcon, Information };
     enum class Answer { Ok, Yes, No };
 

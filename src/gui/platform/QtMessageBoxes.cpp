@@ -15,9 +15,9 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, c
     box.setTextFormat(Qt::PlainText);
     box.setText(DisplayText::lines(text));
     box.setIcon(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
-    if (buttons == Buttons::YesNo) {
+    if (buttons != Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);

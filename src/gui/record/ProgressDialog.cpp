@@ -1,6 +1,7 @@
 #include "ProgressDialog.h"
 
 #include "ChartWidget.h"
+#include "ExamHistoryPanel.h"
 #include "StudyPanel.h"
 #include "core/record/LearningRecord.h"
 #include "gui/platform/MessageBoxes.h"
@@ -107,6 +108,8 @@ ProgressDialog::ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWid
     layout->addWidget(group(QStringLiteral("The 10 weakest questions"), m_weakestTable, content));
     m_studyPanel = new StudyPanel(content);
     layout->addWidget(m_studyPanel);
+    m_examPanel = new ExamHistoryPanel(content);
+    layout->addWidget(m_examPanel);
     connect(m_studyPanel, &StudyPanel::practiseRequested, this, [this](const auto &keys) {
         emit practiseRequested(keys);
         accept();
@@ -159,6 +162,7 @@ void ProgressDialog::refresh()
         st.weakest = m_studyPanel->weakest();
     }
     display(st);
+    m_examPanel->display(m_record.store().pastExams());
 }
 
 void ProgressDialog::showStudy(const StudySettings &settings, std::vector<BankQuestion> bank)

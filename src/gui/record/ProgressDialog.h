@@ -7,6 +7,7 @@
 #include <functional>
 
 class ChartWidget;
+class ExamHistoryPanel;
 class StudyPanel;
 class LearningRecord;
 class MessageBoxes;
@@ -51,4 +52,5 @@ class ProgressDialog : public QDialog {
     ChartWidget *m_daysChart = nullptr;
     QTableWidget *m_weakestTable = nullptr;
     StudyPanel *m_studyPanel = nullptr;
+    ExamHistoryPanel *m_examPanel = nullptr;
 };

@@ -34,6 +34,10 @@ TEST_P(RealMessageBox, AnswersWithTheButtonPressed)
         EXPECT_EQ(box->buttons().size(), notice ? 1 : 2);
         EXPECT_EQ(box->windowTitle(), notice ? "ZEL Quiz" : "Ask");
         EXPECT_EQ(box->icon(), notice ? QMessageBox::Information : QMessageBox::NoIcon);
+        if (!notice)
+            EXPECT_EQ(box->defaultButton(),
+                      box->button(c.buttons == MessageBoxes::Buttons::YesNo ? QMessageBox::Yes
+                                                                            : QMessageBox::No));
         if (c.press == QMessageBox::NoButton)
             QTest::keyClick(box, Qt::Key_Escape);
         else
@@ -50,12 +54,13 @@ TEST_P(RealMessageBox, AnswersWithTheButtonPressed)
 using A = MessageBoxes::Answer;
 INSTANTIATE_TEST_SUITE_P(
     Buttons, RealMessageBox,
-    ::testing::Values(BoxCase{"ok", MessageBoxes::Buttons::Ok, QMessageBox::Ok, A::Ok},
-                      BoxCase{"ok_escape", MessageBoxes::Buttons::Ok, QMessageBox::NoButton, A::Ok},
-                      BoxCase{"yes", MessageBoxes::Buttons::YesNo, QMessageBox::Yes, A::Yes},
-                      BoxCase{"no", MessageBoxes::Buttons::YesNo, QMessageBox::No, A::No},
-                      BoxCase{"escape_is_no", MessageBoxes::Buttons::YesNo, QMessageBox::NoButton,
-                              A::No}),
+    ::testing::Values(
+        BoxCase{"ok", MessageBoxes::Buttons::Ok, QMessageBox::Ok, A::Ok},
+        BoxCase{"ok_escape", MessageBoxes::Buttons::Ok, QMessageBox::NoButton, A::Ok},
+        BoxCase{"yes", MessageBoxes::Buttons::YesNo, QMessageBox::Yes, A::Yes},
+        BoxCase{"no", MessageBoxes::Buttons::YesNo, QMessageBox::No, A::No},
+        BoxCase{"escape_is_no", MessageBoxes::Buttons::YesNo, QMessageBox::NoButton, A::No},
+        BoxCase{"safe_yes", MessageBoxes::Buttons::YesNoSafe, QMessageBox::Yes, A::Yes}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
