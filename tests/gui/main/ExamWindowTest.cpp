@@ -1,9 +1,11 @@
 // A practice exam through the main window's real menus, keys and buttons,
 // over a real learning record in a temporary folder.
 #include "../Controls.h"
+#include "core/quiz/BankLoader.h"
 #include "core/record/LearningRecord.h"
 #include "gui/exam/ExamPage.h"
 #include "gui/exam/ExamRunner.h"
+#include "gui/exam/ExamSetupDialog.h"
 #include "gui/record/ProgressDialog.h"
 #include "support/MainHarness.h"
 #include "support/ModalDriver.h"
@@ -192,6 +194,33 @@ TEST_F(ExamWindowTest, TimeOutFinishesAndSettingsAreRemembered)
     record->flush();
     ASSERT_EQ(record->store().pastExams().size(), 1u);
     EXPECT_EQ(record->store().pastExams()[0].takenMs, 3600000);
+}
+
+// The set-up lists only the wordings the bank asks; the number of questions
+// follows what the wordings chosen hold, and a wording this bank does not
+// ask stays as it was chosen.
+TEST(ExamSetupTest, FollowsTheWordingsChosen)
+{
+    QStringList texts;
+    QStringList entries;
+    for (int i = 1; i <= 10; ++i) {
+        texts << QStringLiteral("T%1").arg(i);
+        entries << QStringLiteral("%1|%2|1|2|3|4|5|").arg(i <= 4 ? 4 : 2).arg(i);
+    }
+    const QuestionBank bank = BankLoader::buildBank(texts, entries, standardWordings());
+    ExamSetupDialog setup({50, 0, 75, {4, 7}}, bank);
+    auto *list = control<QListWidget>(&setup, "wordingList");
+    auto *questions = control<QSpinBox>(&setup, "questionsBox");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "What Term means:");
+    EXPECT_EQ(list->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(questions->maximum(), 6);
+    EXPECT_FALSE(control<QSpinBox>(&setup, "minutesBox")->isEnabled());
+    list->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(control<QPushButton>(&setup, "startButton")->isEnabled());
+    list->item(1)->setCheckState(Qt::Checked);
+    EXPECT_EQ(questions->value(), 4);
+    EXPECT_EQ(setup.settings(), (ExamSettings{4, 0, 75, {2, 7}}));
 }
 
 } // namespace
