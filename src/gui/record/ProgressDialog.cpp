@@ -249,7 +249,7 @@ void ProgressDialog::clearRecord()
     if (m_boxes.show(this,
                      QStringLiteral("Clear the whole learning record? Every recorded answer and "
                                     "the list of questions due for review are deleted."),
-                     title, MessageBoxes::Buttons::YesNo,
+                     title, MessageBoxes::Buttons::YesNoSafe,
                      MessageBoxes::Icon::NoIcon) != MessageBoxes::Answer::Yes)
         return;
     m_record.flush();

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ TEST_P(RealMessageBox, AnswersWithTheButtonPressed)
         EXPECT_EQ(box->windowTitle(), notice ? "ZEL Quiz" : "Ask");
         EXPECT_EQ(box->icon(), notice ? QMessageBox::Information : QMessageBox::NoIcon);
         if (!notice)
-            EXPECT_EQ(box->defaultButton(),
+            EXPECT_EQ(static_cast<QAbstractButton *>(box->defaultButton()),
                       box->button(c.buttons == MessageBoxes::Buttons::YesNo ? QMessageBox::Yes
                                                                             : QMessageBox::No));
         if (c.press == QMessageBox::NoButton)

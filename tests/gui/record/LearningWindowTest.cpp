@@ -163,7 +163,7 @@ TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
         control<QPushButton>(&window, "clearButton")->click();
         EXPECT_EQ(weakest->rowCount(), 1 - i);
     }
-    EXPECT_EQ(boxes.shown[2].buttons, MessageBoxes::Buttons::YesNo);
+    EXPECT_EQ(boxes.shown[2].buttons, MessageBoxes::Buttons::YesNoSafe);
     EXPECT_EQ(record->store().answerCount(), 0);
 }
 
