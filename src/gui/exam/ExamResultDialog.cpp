@@ -90,8 +90,8 @@ ExamResultDialog::ExamResultDialog(const ExamResult &result, QWidget *parent) : 
     layout->addWidget(reviewLabel);
     m_reviewTable =
         table("reviewTable",
-              {QStringLiteral("No."), QStringLiteral("Result"), QStringLiteral("Question"),
-               QStringLiteral("Your answer"), QStringLiteral("Right answer")},
+              {QStringLiteral("No."), QStringLiteral("Result"), QStringLiteral("Your answer"),
+               QStringLiteral("Right answer"), QStringLiteral("Question")},
               int(result.review.size()), this);
     reviewLabel->setBuddy(m_reviewTable);
     m_reviewTable->setAccessibleName(QStringLiteral("Every question, the missed ones first"));
@@ -103,9 +103,8 @@ ExamResultDialog::ExamResultDialog(const ExamResult &result, QWidget *parent) : 
         fillRow(
             m_reviewTable, row,
             {QString::number(a.number) + (a.flagged ? QStringLiteral(" (flagged)") : QString()),
-             verdict,
-             cellText(a.wording.isEmpty() ? a.subject : a.wording + QLatin1Char(' ') + a.subject),
-             cellText(a.given), cellText(a.right)});
+             verdict, cellText(a.given), cellText(a.right),
+             cellText(a.wording.isEmpty() ? a.subject : a.wording + QLatin1Char(' ') + a.subject)});
     }
     m_reviewTable->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_reviewTable, 1);

@@ -53,10 +53,12 @@ void ExamHistoryPanel::display(const std::vector<PastExam> &exams)
     const QLocale locale;
     const int passed =
         int(std::count_if(exams.begin(), exams.end(), [](const PastExam &e) { return e.passed; }));
-    m_summaryLabel->setText(
-        exams.empty()
-            ? QStringLiteral("No practice exam finished yet.")
-            : QStringLiteral("%1 exams finished, %2 passed.").arg(exams.size()).arg(passed));
+    m_summaryLabel->setText(exams.empty() ? QStringLiteral("No practice exam finished yet.")
+                                          : QStringLiteral("%1 %2 finished, %3 passed.")
+                                                .arg(exams.size())
+                                                .arg(exams.size() == 1 ? QStringLiteral("exam")
+                                                                       : QStringLiteral("exams"))
+                                                .arg(passed));
     m_examChart->setVisible(!exams.empty());
     m_examTable->setVisible(!exams.empty());
 

@@ -100,7 +100,11 @@ TEST_F(ExamWindowTest, TakenFromTheKeyboardReviewedAndPractised)
         if (i == 2)
             QTest::mouseClick(h.child<QPushButton>("examFlagButton"), Qt::LeftButton);
     }
-    h.child<QListWidget>("questionList")->setCurrentRow(2);
+    // The list takes a digit as an answer, not as the start of an item's text.
+    auto *list = h.child<QListWidget>("questionList");
+    list->setCurrentRow(2);
+    QTest::keyClick(list, Qt::Key(Qt::Key_0 + exam().current().answerButtons[3]));
+    EXPECT_EQ(exam().current().chosen, exam().current().answerButtons[3]);
     EXPECT_EQ(text("counterLabel"), "Question 3 of 10");
     EXPECT_EQ(h.child<QListWidget>("questionList")->item(2)->data(Qt::AccessibleTextRole),
               "Question 3, answered, flagged");
@@ -137,6 +141,7 @@ TEST_F(ExamWindowTest, TakenFromTheKeyboardReviewedAndPractised)
     record->open();
     ProgressDialog progress(*record, h.fakes.boxes);
     auto *table = control<QTableWidget>(&progress, "examTable");
+    EXPECT_EQ(control<QLabel>(&progress, "examSummaryLabel")->text(), "1 exam finished, 0 passed.");
     ASSERT_EQ(table->rowCount(), 1);
     EXPECT_EQ(table->item(0, 1)->text(), "2 of 10 (20 %)");
     EXPECT_EQ(table->item(0, 2)->text(), "Not passed (pass mark 75 %)");
@@ -172,8 +177,12 @@ TEST_F(ExamWindowTest, LeavingAsksFirst)
 // and the set-up remembers the choices.
 TEST_F(ExamWindowTest, TimeOutFinishesAndSettingsAreRemembered)
 {
+    h.fakes.settings.failCommits = true;
     startExam(4);
     EXPECT_EQ(h.fakes.settings.values.value("exam/questions"), "4");
+    ASSERT_EQ(h.fakes.boxes.shown.size(), 1u);
+    EXPECT_TRUE(h.fakes.boxes.shown[0].text.startsWith("The exam settings could not be saved"));
+    h.fakes.boxes.shown.clear();
     EXPECT_EQ(text("timeLabel"), "Time left: 1:00:00");
     key(exam().current().answerButtons[0]);
     std::optional<ExamResult> result;
