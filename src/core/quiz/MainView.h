@@ -44,6 +44,7 @@ struct MainView {
         bool standard = true;
         bool timed = false;
         bool review = false;
+        bool reviewDue = false;
     };
 
     std::array<AnswerButton, 6> answers;

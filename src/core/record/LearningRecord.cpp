@@ -75,6 +75,18 @@ void LearningRecord::record(const AnswerEvent &event)
     m_wake.notify_one();
 }
 
+bool LearningRecord::recordExam(const PastExam &exam)
+{
+    if (!m_thread)
+        return false;
+    flush();
+    if (const Result<> stored = m_reader.recordExam(exam); !stored) {
+        writeFailed(stored.error().description());
+        return false;
+    }
+    return true;
+}
+
 void LearningRecord::flush()
 {
     std::unique_lock lock(m_mutex);

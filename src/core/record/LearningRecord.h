@@ -36,6 +36,9 @@ class LearningRecord : public QObject, public AnswerSink {
 
     // Queues the answer for the writer; returns at once.
     void record(const AnswerEvent &event) override;
+    // Stores a finished exam after the answers queued before it; false
+    // when it could not be stored (the user has been told).
+    bool recordExam(const PastExam &exam);
     // Waits until every queued answer has been written (or has failed).
     void flush();
 

@@ -1,5 +1,7 @@
 #include "RecordStore.h"
 
+#include "ExamTable.h"
+#include "MemoryTable.h"
 #include "RecordCsv.h"
 #include "core/quiz/QuestionBank.h"
 
@@ -43,6 +45,8 @@ const std::vector<std::vector<const char *>> &migrations()
             " outcome INTEGER NOT NULL, ms INTEGER NOT NULL)",
             "CREATE INDEX answers_day ON answers(day)",
         },
+        {MemoryTable::CreateSql, MemoryTable::ReplayStep},
+        {ExamTable::CreateSql},
     };
     return steps;
 }
@@ -89,7 +93,7 @@ QString newerProblem()
 
 struct RecordStore::Queries {
     explicit Queries(const QSqlDatabase &db)
-        : addQuestion(db), findQuestion(db), updateQuestion(db), addAnswer(db)
+        : addQuestion(db), findQuestion(db), updateQuestion(db), addAnswer(db), memory(db)
     {
         addQuestion.prepare(
             QStringLiteral("INSERT INTO questions(key, wording, subject, answer) VALUES(?, ?, ?, ?)"
@@ -105,6 +109,7 @@ struct RecordStore::Queries {
     QSqlQuery findQuestion;
     QSqlQuery updateQuestion;
     QSqlQuery addAnswer;
+    MemoryTable memory;
 };
 
 RecordStore::RecordStore(QString path) : m_path(std::move(path)), m_connection(nextConnectionName())
@@ -235,7 +240,8 @@ RecordStore::OpenResult RecordStore::migrate(int &code)
     const auto &steps = migrations();
     for (int v = version; v < SchemaVersion; ++v) {
         for (const char *sql : steps[std::size_t(v)]) {
-            if (!q.exec(QLatin1String(sql)))
+            const bool replay = qstrcmp(sql, MemoryTable::ReplayStep) == 0;
+            if (replay ? !MemoryTable::replay(q) : !q.exec(QLatin1String(sql)))
                 return failed();
         }
     }
@@ -260,6 +266,7 @@ Result<> RecordStore::record(const AnswerEvent &e)
         return problem;
     };
     const qint64 at = e.at.toMSecsSinceEpoch();
+    const qint64 day = e.at.toLocalTime().date().toJulianDay();
     const QString key = QString::fromLatin1(e.key);
 
     // A null text would bind as SQL NULL; an empty bank text is still a text.
@@ -283,10 +290,11 @@ Result<> RecordStore::record(const AnswerEvent &e)
             qs.updateQuestion.addBindValue(v);
         if (!qs.updateQuestion.exec())
             return fail(qs.updateQuestion);
+        if (const QSqlQuery *failed = qs.memory.update(id, day, at, right))
+            return fail(*failed);
     }
-    for (const QVariant &v :
-         {QVariant(id), QVariant(at), QVariant(e.at.toLocalTime().date().toJulianDay()),
-          QVariant(int(e.quiz)), QVariant(int(e.outcome)), QVariant(e.durationMs)})
+    for (const QVariant &v : {QVariant(id), QVariant(at), QVariant(day), QVariant(int(e.quiz)),
+                              QVariant(int(e.outcome)), QVariant(e.durationMs)})
         qs.addAnswer.addBindValue(v);
     if (!qs.addAnswer.exec())
         return fail(qs.addAnswer);
@@ -300,8 +308,8 @@ Result<> RecordStore::clear()
     if (!m_ready)
         return notOpen();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    for (const char *sql :
-         {"BEGIN IMMEDIATE", "DELETE FROM answers", "DELETE FROM questions", "COMMIT"}) {
+    for (const char *sql : {"BEGIN IMMEDIATE", "DELETE FROM exams", "DELETE FROM memory",
+                            "DELETE FROM answers", "DELETE FROM questions", "COMMIT"}) {
         if (!q.exec(QLatin1String(sql))) {
             Failure problem = failure(describe(q.lastError()));
             q.exec(QStringLiteral("ROLLBACK"));
@@ -404,22 +412,51 @@ Result<> RecordStore::exportCsv(QIODevice &out)
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT a.at, a.quiz, a.outcome, a.ms, q.wording, q.subject,"
-                               " q.answer, q.key FROM answers a JOIN questions q"
-                               " ON q.id = a.question ORDER BY a.id")))
+                               " q.answer, q.key, m.stability, m.difficulty, m.last_at, m.last_day"
+                               " FROM answers a JOIN questions q ON q.id = a.question"
+                               " LEFT JOIN memory m ON m.question = q.id ORDER BY a.id")))
         return failure(describe(q.lastError()));
     RecordCsv csv(out);
-    csv.row({QStringLiteral("time"), QStringLiteral("quiz"), QStringLiteral("answer"),
-             QStringLiteral("duration_ms"), QStringLiteral("wording"), QStringLiteral("subject"),
-             QStringLiteral("right_answer"), QStringLiteral("question")});
+    csv.row(QStringList{QStringLiteral("time"), QStringLiteral("quiz"), QStringLiteral("answer"),
+                        QStringLiteral("duration_ms"), QStringLiteral("wording"),
+                        QStringLiteral("subject"), QStringLiteral("right_answer"),
+                        QStringLiteral("question")} +
+            MemoryTable::csvHeader());
+    const StudyPlan plan(m_study, QDate::currentDate());
     while (q.next()) {
-        csv.row({QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC)
-                     .toString(Qt::ISODateWithMs),
-                 quizName(RecordedQuiz(q.value(1).toInt())),
-                 outcomeName(AnswerOutcome(q.value(2).toInt())), q.value(3).toString(),
-                 q.value(4).toString(), q.value(5).toString(), q.value(6).toString(),
-                 q.value(7).toString()});
+        csv.row(QStringList{QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC)
+                                .toString(Qt::ISODateWithMs),
+                            quizName(RecordedQuiz(q.value(1).toInt())),
+                            outcomeName(AnswerOutcome(q.value(2).toInt())), q.value(3).toString(),
+                            q.value(4).toString(), q.value(5).toString(), q.value(6).toString(),
+                            q.value(7).toString()} +
+                MemoryTable::csvFields(q, 8, plan));
     }
     if (!csv.error().isEmpty())
         return failure(csv.error());
     return {};
+}
+
+std::vector<MemoryEntry> RecordStore::memoryEntries()
+{
+    if (!m_ready)
+        return {};
+    return MemoryTable::entries(QSqlDatabase::database(m_connection, false));
+}
+
+Result<> RecordStore::recordExam(const PastExam &exam)
+{
+    if (!m_ready)
+        return notOpen();
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!ExamTable::add(q, exam))
+        return failure(describe(q.lastError()));
+    return {};
+}
+
+std::vector<PastExam> RecordStore::pastExams()
+{
+    if (!m_ready)
+        return {};
+    return ExamTable::all(QSqlDatabase::database(m_connection, false));
 }

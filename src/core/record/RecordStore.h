@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordTypes.h"
+#include "StudyPlan.h"
 #include "core/common/Error.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ class QIODevice;
 class RecordStore {
   public:
     // Raised with every change of the tables; older files are brought up to it.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 3;
     // How long a write waits for another program that holds the file.
     static constexpr int BusyTimeoutMs = 3000;
 
@@ -46,9 +47,18 @@ class RecordStore {
     [[nodiscard]] Result<> clear();
     [[nodiscard]] Result<> exportCsv(QIODevice &out);
 
+    // A finished practice exam; its answers go through record().
+    [[nodiscard]] Result<> recordExam(const PastExam &exam);
+    // Every finished exam, the oldest first.
+    [[nodiscard]] std::vector<PastExam> pastExams();
+
     [[nodiscard]] std::vector<DueItem> dueItems();
     [[nodiscard]] RecordStatistics statistics(const QDateTime &now);
     [[nodiscard]] qint64 answerCount();
+    // Every answered question's memory state, for the spaced review.
+    [[nodiscard]] std::vector<MemoryEntry> memoryEntries();
+    // The student's choices the export's due dates are worked out with.
+    void setStudySettings(const StudySettings &study) { m_study = study; }
 
   private:
     struct Queries;
@@ -60,5 +70,6 @@ class RecordStore {
     QString m_path;
     QString m_connection;
     bool m_ready = false;
+    StudySettings m_study;
     std::unique_ptr<Queries> m_queries;
 };

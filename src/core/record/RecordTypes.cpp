@@ -28,6 +28,8 @@ QString quizName(RecordedQuiz quiz)
         return QStringLiteral("Timed");
     case RecordedQuiz::Review:
         return QStringLiteral("Review");
+    case RecordedQuiz::Exam:
+        return QStringLiteral("Exam");
     }
     return {};
 }

@@ -12,7 +12,7 @@
 // enums are stored by number: new values go at the end.
 enum class AnswerOutcome { FirstRight, FirstWrong, SecondRight, SecondWrong, ShowCorrect, Next };
 
-enum class RecordedQuiz { Standard, Timed, Review };
+enum class RecordedQuiz { Standard, Timed, Review, Exam };
 
 QString outcomeName(AnswerOutcome outcome);
 QString quizName(RecordedQuiz quiz);
@@ -90,6 +90,17 @@ inline int accuracyPercent(const Tally &t)
 {
     return t.asked == 0 ? 0 : int((t.right * 200LL + t.asked) / (2LL * t.asked));
 }
+
+// A finished practice exam as the record keeps it.
+struct PastExam {
+    QDateTime at;
+    int right = 0;
+    int total = 0;
+    int passMark = 0;
+    bool passed = false;
+    qint64 takenMs = 0;
+    bool operator==(const PastExam &) const = default;
+};
 
 // Where the quiz hands each answer; the learning record is one, and a quiz
 // without a record has none.

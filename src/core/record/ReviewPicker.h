@@ -1,7 +1,7 @@
 #pragma once
 
+#include "DrillPicker.h"
 #include "RecordTypes.h"
-#include "core/quiz/QuizContext.h"
 
 #include <vector>
 
@@ -11,14 +11,14 @@ struct QuestionBank;
 // the drill: the most often missed first, never the same question twice in
 // a row while two or more are due. Questions answered in the drill update
 // the list at once, so the drill needs no round trip to the file.
-class ReviewPicker final : public EntryPicker {
+class ReviewPicker final : public DrillPicker {
   public:
     ReviewPicker(const QuestionBank &bank, const std::vector<DueItem> &due);
 
-    int dueCount() const { return int(m_items.size()); }
+    int dueCount() const override { return int(m_items.size()); }
     int pickEntry(int lastEntry) override;
     // A first try at an entry in the drill.
-    void noteFirstTry(int entry, bool right);
+    void noteFirstTry(int entry, bool right) override;
 
   private:
     struct Item {

@@ -3,6 +3,7 @@
 #include "core/quiz/QuestionBank.h"
 #include "core/quiz/QuestionDraw.h"
 #include "core/quiz/StandardFlow.h"
+#include "core/record/DuePicker.h"
 #include "core/record/QuestionKey.h"
 #include "core/record/ReviewPicker.h"
 #include "core/timed/TimedGame.h"
@@ -82,14 +83,7 @@ void QuizSession::answer(int k)
             StandardFlow::rightAnswer(m_ctx);
         else
             StandardFlow::wrongAnswer(m_ctx, k);
-        if (m_review && m_review->dueCount() == 0) {
-            m_ctx.effects.showMessage(
-                QStringLiteral("Every question due for review has now been answered right at "
-                               "the first try twice in a row.\rBack to the Standard quiz."),
-                QStringLiteral("Review Mistakes"));
-            leaveReview();
-            enterStandard();
-        }
+        finishDrillIfDone();
     } else {
         if (s.gameRunning)
             recordAnswer(right ? AnswerOutcome::FirstRight : AnswerOutcome::FirstWrong);
@@ -114,7 +108,17 @@ void QuizSession::next()
     if (m_ctx.view.nextVisible)
         recordAnswer(AnswerOutcome::Next);
     StandardFlow::next(m_ctx);
+    finishDrillIfDone();
     endEvent();
+}
+
+void QuizSession::finishDrillIfDone()
+{
+    if (!m_review || m_review->dueCount() > 0)
+        return;
+    m_ctx.effects.showMessage(drillFinishedText(m_drill), drillTitle(m_drill));
+    leaveReview();
+    enterStandard();
 }
 
 void QuizSession::leaveReview()
@@ -122,6 +126,7 @@ void QuizSession::leaveReview()
     m_review.reset();
     m_ctx.picker = nullptr;
     m_ctx.view.checked.review = false;
+    m_ctx.view.checked.reviewDue = false;
 }
 
 void QuizSession::enterStandard()
@@ -162,24 +167,84 @@ void QuizSession::startReview(const std::vector<DueItem> &due)
     beginEvent();
     if (m_ctx.view.checked.review)
         return;
-    auto review = std::make_unique<ReviewPicker>(m_ctx.bank, due);
-    if (review->dueCount() == 0) {
-        m_ctx.effects.showMessage(
-            QStringLiteral("No questions are due for review.\rA question comes up for review "
-                           "when it is answered wrong at the first try, and leaves the review "
-                           "once it is answered right at the first try twice in a row."),
-            QStringLiteral("Review Mistakes"));
+    startDrill(std::make_unique<ReviewPicker>(m_ctx.bank, due), Drill::Mistakes,
+               QStringLiteral("No questions are due for review.\rA question comes up for review "
+                              "when it is answered wrong at the first try, and leaves the review "
+                              "once it is answered right at the first try twice in a row."));
+}
+
+void QuizSession::startDueReview(const std::vector<MemoryEntry> &entries,
+                                 const StudySettings &settings, QDate today)
+{
+    beginEvent();
+    if (m_ctx.view.checked.reviewDue)
+        return;
+    const StudyPlan plan(settings, today);
+    const std::vector<BankQuestion> bank = StudyPlan::bankQuestions(m_ctx.bank);
+    QString nothing = QStringLiteral("Nothing is due for review today.");
+    if (const std::optional<QDate> next = plan.nextDueDate(entries, bank))
+        nothing += QStringLiteral("\rThe next question falls due %1%2.")
+                       .arg(*next == today.addDays(1) ? QStringLiteral("tomorrow, ") : QString(),
+                            next->toString(QStringLiteral("dddd d MMMM yyyy")));
+    startDrill(std::make_unique<DuePicker>(m_ctx.bank, plan.reviewOrder(entries, bank)), Drill::Due,
+               nothing);
+}
+
+void QuizSession::startPractice(const std::vector<QByteArray> &keys)
+{
+    beginEvent();
+    startDrill(std::make_unique<DuePicker>(m_ctx.bank, keys), Drill::Practice,
+               QStringLiteral("None of these questions is in the bank now loaded."));
+}
+
+void QuizSession::startDrill(std::unique_ptr<DrillPicker> picker, Drill kind,
+                             const QString &nothingDue)
+{
+    if (picker->dueCount() == 0) {
+        m_ctx.effects.showMessage(nothingDue, drillTitle(kind));
         return;
     }
     // The drill runs on the Standard quiz's screen with its counters from
     // zero; neither quiz type is checked while it runs, so choosing either
     // one leaves it.
-    m_review = std::move(review);
+    leaveReview();
+    m_review = std::move(picker);
+    m_drill = kind;
     m_ctx.picker = m_review.get();
     MainView &v = m_ctx.view;
     v.checked.standard = false;
     enterStandard();
     v.checked.standard = false;
-    v.checked.review = true;
+    v.checked.review = kind == Drill::Mistakes;
+    v.checked.reviewDue = kind == Drill::Due;
     endEvent();
+}
+
+QString QuizSession::drillTitle(Drill kind)
+{
+    switch (kind) {
+    case Drill::Mistakes:
+        return QStringLiteral("Review Mistakes");
+    case Drill::Due:
+        return QStringLiteral("Review Due");
+    case Drill::Practice:
+        break;
+    }
+    return QStringLiteral("Practice");
+}
+
+QString QuizSession::drillFinishedText(Drill kind)
+{
+    switch (kind) {
+    case Drill::Mistakes:
+        return QStringLiteral("Every question due for review has now been answered right at "
+                              "the first try twice in a row.\rBack to the Standard quiz.");
+    case Drill::Due:
+        return QStringLiteral("Every question due today has now been answered.\rBack to the "
+                              "Standard quiz.");
+    case Drill::Practice:
+        break;
+    }
+    return QStringLiteral("Every question of this practice has now been answered.\rBack to the "
+                          "Standard quiz.");
 }

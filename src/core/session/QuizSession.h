@@ -2,6 +2,7 @@
 
 #include "core/quiz/QuizContext.h"
 #include "core/record/RecordTypes.h"
+#include "core/record/StudyPlan.h"
 
 #include <QElapsedTimer>
 
@@ -9,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-class ReviewPicker;
+class DrillPicker;
 
 // The quiz rules behind the main window, one method per event. Each event
 // changes the quiz variables and the view; the window renders the view and
@@ -48,6 +49,12 @@ class QuizSession {
     // so and the quiz on screen stays.
     void startReview(const std::vector<DueItem> &due);
     [[nodiscard]] bool reviewing() const { return m_review != nullptr; }
+    // The review of what is due today (see StudyPlan), on the same screen;
+    // with nothing due a message says when the next question falls due.
+    void startDueReview(const std::vector<MemoryEntry> &entries, const StudySettings &settings,
+                        QDate today);
+    // A drill over the given questions, in their order, each asked once.
+    void startPractice(const std::vector<QByteArray> &keys);
 
   private:
     void beginEvent() { m_ctx.view.focus.reset(); }
@@ -55,12 +62,20 @@ class QuizSession {
     void endEvent();
     void recordAnswer(AnswerOutcome outcome);
     void leaveReview();
+    // Back to the Standard quiz once the drill has asked everything.
+    void finishDrillIfDone();
+    enum class Drill { Mistakes, Due, Practice };
+    // Starts a drill unless picker holds nothing, which nothingDue says.
+    void startDrill(std::unique_ptr<DrillPicker> picker, Drill kind, const QString &nothingDue);
+    static QString drillTitle(Drill kind);
+    static QString drillFinishedText(Drill kind);
     // The Standard quiz, unless it is already the one checked.
     void enterStandard();
 
     QuizContext m_ctx;
     AnswerSink *m_sink = nullptr;
-    std::unique_ptr<ReviewPicker> m_review;
+    std::unique_ptr<DrillPicker> m_review;
+    Drill m_drill = Drill::Mistakes;
     QElapsedTimer m_shown;
     std::uint64_t m_shownCount = 0;
 };

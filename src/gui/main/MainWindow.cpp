@@ -18,6 +18,7 @@
 #include "core/update/DownloadPlan.h"
 #include "gui/about/AboutDialog.h"
 #include "gui/about/SplashScreen.h"
+#include "gui/exam/ExamRunner.h"
 #include "gui/platform/CuePlayer.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/ModuleHttpFetcher.h"
@@ -34,6 +35,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTimer>
 
 #include <new>
@@ -59,7 +61,10 @@ MainWindow::MainWindow(QString appFolder, AppServices services, QWidget *parent)
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(Twips::px(8310), Twips::px(5550));
-    setCentralWidget(client);
+    // The quiz screen, or the practice exam in its place.
+    auto *screens = new QStackedWidget(this);
+    screens->addWidget(client);
+    setCentralWidget(screens);
     // The design's small system font; the fixed places were drawn for it.
     client->setFont(DesignWidgets::font(QStringLiteral("Arial"), 8.25));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -83,6 +88,15 @@ MainWindow::MainWindow(QString appFolder, AppServices services, QWidget *parent)
     connect(m_questionPanel, &QuestionPanel::alerted, this, &MainWindow::alerted);
     connect(m_timedStatus, &TimedStatus::alerted, this, &MainWindow::alerted);
     connect(m_answerPanel, &AnswerPanel::answerChosen, this, &MainWindow::chooseAnswer);
+
+    m_exam = new ExamRunner(*m_bank, m_services, screens);
+    screens->widget(1)->setFont(client->font());
+    screens->widget(1)->setFixedSize(client->size());
+    connect(m_exam, &ExamRunner::ended, this, [this](const std::vector<QByteArray> &practise) {
+        if (!practise.empty())
+            m_session->startPractice(practise);
+        render();
+    });
 
     buildMenus();
     if (m_services.record)
@@ -113,6 +127,8 @@ void MainWindow::buildMenus()
     m_standardAction->setChecked(true);
     m_timedAction = action(quizType, "timedAction", QStringLiteral("&Timed"));
     m_timedAction->setCheckable(true);
+    m_examAction = action(quizType, "examAction", QStringLiteral("&Exam..."));
+    m_examAction->setCheckable(true);
     file->addSeparator();
     QAction *highScores = action(file, "highScoresAction", QStringLiteral("High &Scores"));
     file->addSeparator();
@@ -123,9 +139,23 @@ void MainWindow::buildMenus()
     if (m_services.record) {
         m_learningMenu = new LearningMenu(
             *m_services.record, m_services.boxes, this,
-            [this](const std::function<void()> &showModal) { showPausingCountdown(showModal); });
+            [this](const std::function<void()> &showModal) { showPausingCountdown(showModal); },
+            m_services.settings, *m_bank);
         menuBar()->addMenu(m_learningMenu);
         connect(m_learningMenu, &LearningMenu::reviewRequested, this, &MainWindow::startReview);
+        connect(m_learningMenu, &LearningMenu::dueReviewRequested, this,
+                [this](const auto &entries, const StudySettings &settings, QDate today) {
+                    if (!leaveExam())
+                        return;
+                    m_session->startDueReview(entries, settings, today);
+                    render();
+                });
+        connect(m_learningMenu, &LearningMenu::practiseRequested, this, [this](const auto &keys) {
+            if (!leaveExam())
+                return;
+            m_session->startPractice(keys);
+            render();
+        });
     }
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -138,6 +168,7 @@ void MainWindow::buildMenus()
     connect(m_standardAction, &QAction::triggered, this,
             [this] { chooseQuizType(QuizType::Standard); });
     connect(m_timedAction, &QAction::triggered, this, [this] { chooseQuizType(QuizType::Timed); });
+    connect(m_examAction, &QAction::triggered, this, &MainWindow::startExam);
     connect(highScores, &QAction::triggered, this, &MainWindow::showHighScores);
     connect(exit, &QAction::triggered, this, &MainWindow::requestExit);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
@@ -234,6 +265,9 @@ void MainWindow::playCue(const QString &waveName)
 
 bool MainWindow::askExit()
 {
+    if (m_exam->running())
+        return m_exam->leave(QStringLiteral("An exam is in progress. Exit without finishing it?\r"
+                                            "It is not scored and its answers are not recorded."));
     return m_services.boxes.show(this, QStringLiteral("Are You Sure You Want To Exit?"),
                                  QStringLiteral("Exit ZEL Quiz?"), MessageBoxes::Buttons::YesNo,
                                  MessageBoxes::Icon::NoIcon) == MessageBoxes::Answer::Yes;
@@ -296,10 +330,12 @@ void MainWindow::render()
     m_questionPanel->render(v);
     m_standardCounters->render(v.standard);
     m_timedStatus->render(v.timed);
-    m_standardAction->setChecked(v.checked.standard);
-    m_timedAction->setChecked(v.checked.timed);
+    const bool exam = m_exam->running();
+    m_standardAction->setChecked(v.checked.standard && !exam);
+    m_timedAction->setChecked(v.checked.timed && !exam);
+    m_examAction->setChecked(exam);
     if (m_learningMenu)
-        m_learningMenu->render(v.checked.review);
+        m_learningMenu->render(v.checked.review, v.checked.reviewDue);
     applyFocus();
 }
 
@@ -335,6 +371,8 @@ void MainWindow::nextQuestion()
 
 void MainWindow::chooseQuizType(QuizType type)
 {
+    if (!leaveExam())
+        return;
     m_session->chooseQuizType(type);
     render();
 }
@@ -351,8 +389,33 @@ void MainWindow::countdownTicked()
     render();
 }
 
+bool MainWindow::leaveExam()
+{
+    if (m_exam->leave(QStringLiteral("An exam is in progress. Leave it without finishing?\r"
+                                     "It is not scored and its answers are not recorded.")))
+        return true;
+    render();
+    return false;
+}
+
+void MainWindow::startExam()
+{
+    if (m_exam->running()) {
+        render();
+        return;
+    }
+    bool started = false;
+    showPausingCountdown([this, &started] { started = m_exam->setUpAndStart(); });
+    // An exam ends a timed game or a drill; the Standard quiz waits behind it.
+    if (started)
+        m_session->chooseQuizType(QuizType::Standard);
+    render();
+}
+
 void MainWindow::startReview(const std::vector<DueItem> &due)
 {
+    if (!leaveExam())
+        return;
     m_session->startReview(due);
     render();
 }

@@ -13,6 +13,7 @@
 #include <optional>
 
 class AnswerPanel;
+class ExamRunner;
 class LearningMenu;
 class QAction;
 class QTimer;
@@ -83,6 +84,9 @@ class MainWindow : public QMainWindow, private QuizEffects {
     void chooseQuizType(QuizType type);
     void startOrStopGame();
     void startReview(const std::vector<DueItem> &due);
+    void startExam();
+    // Asks before a running exam gives way to another quiz; true when none runs now.
+    bool leaveExam();
     void showHighScores();
     void showAbout();
     void checkForUpdate();
@@ -113,6 +117,9 @@ class MainWindow : public QMainWindow, private QuizEffects {
     AnswerPanel *m_answerPanel = nullptr;
     QAction *m_standardAction = nullptr;
     QAction *m_timedAction = nullptr;
+    QAction *m_examAction = nullptr;
+    // The practice exam, shown in place of the quiz while it runs.
+    ExamRunner *m_exam = nullptr;
     LearningMenu *m_learningMenu = nullptr;
     // The countdown of the timed game.
     QTimer *m_countdown = nullptr;

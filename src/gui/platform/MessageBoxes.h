@@ -8,8 +8,10 @@ class QWidget;
 // without a person.
 class MessageBoxes {
   public:
-    // ActionCancel: a button named for a destructive action, and Cancel.
-    enum class Buttons { Ok, YesNo, ActionCancel };
+    // YesNoSafe: No is the default button, for a question whose Yes gives
+    // something up. ActionCancel: a button named for a destructive action,
+    // and Cancel as the default.
+    enum class Buttons { Ok, YesNo, YesNoSafe, ActionCancel };
     enum class Icon { NoIcon, Information };
     enum class Answer { Ok, Yes, No };
 

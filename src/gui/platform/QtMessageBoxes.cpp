@@ -37,9 +37,9 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, c
     QMessageBox box(owner);
     setUp(box, text, title);
     box.setIcon(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
-    if (buttons == Buttons::YesNo) {
+    if (buttons != Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);

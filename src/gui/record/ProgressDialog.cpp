@@ -1,6 +1,8 @@
 #include "ProgressDialog.h"
 
 #include "ChartWidget.h"
+#include "ExamHistoryPanel.h"
+#include "StudyPanel.h"
 #include "core/record/LearningRecord.h"
 #include "gui/platform/MessageBoxes.h"
 
@@ -119,6 +121,14 @@ ProgressDialog::ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWid
     m_weakestTable->setMinimumHeight(m_weakestTable->verticalHeader()->defaultSectionSize() * 10 +
                                      m_weakestTable->horizontalHeader()->sizeHint().height() + 6);
     layout->addWidget(group(QStringLiteral("The 10 weakest questions"), m_weakestTable, content));
+    m_studyPanel = new StudyPanel(content);
+    layout->addWidget(m_studyPanel);
+    m_examPanel = new ExamHistoryPanel(content);
+    layout->addWidget(m_examPanel);
+    connect(m_studyPanel, &StudyPanel::practiseRequested, this, [this](const auto &keys) {
+        emit practiseRequested(keys);
+        accept();
+    });
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *exportButton =
@@ -166,7 +176,23 @@ QString ProgressDialog::exportFolder()
 
 void ProgressDialog::refresh()
 {
-    display(m_record.store().statistics(QDateTime::currentDateTime()));
+    const QDateTime now = QDateTime::currentDateTime();
+    RecordStatistics st = m_record.store().statistics(now);
+    if (m_studyPanel->isVisibleTo(this)) {
+        // With the memory model at hand the weakest are those least likely recalled now.
+        m_studyPanel->display(m_record.store().memoryEntries(), now.date());
+        st.weakest = m_studyPanel->weakest();
+    }
+    display(st);
+    m_examPanel->display(m_record.store().pastExams());
+}
+
+void ProgressDialog::showStudy(const StudySettings &settings, std::vector<BankQuestion> bank)
+{
+    m_studyPanel->setStudy(settings, std::move(bank));
+    refresh();
+    const int room = screen()->availableGeometry().height() - 60;
+    resize(width(), std::min(height() + m_studyPanel->sizeHint().height(), room));
 }
 
 void ProgressDialog::display(const RecordStatistics &st)

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/record/StudyPlan.h"
+
 #include <QDialog>
 
 #include <functional>
 
 class ChartWidget;
+class ExamHistoryPanel;
+class StudyPanel;
 class LearningRecord;
 class MessageBoxes;
 class QLabel;
@@ -23,6 +27,12 @@ class ProgressDialog : public QDialog {
     void setExportFileChooser(std::function<QString()> choose) { m_chooseFile = std::move(choose); }
     // Where the export starts: the user's documents folder, or home.
     static QString exportFolder();
+    // Adds the spaced review's part for the bank on screen.
+    void showStudy(const StudySettings &settings, std::vector<BankQuestion> bank);
+
+  signals:
+    // The window closes with the questions to practise, in order.
+    void practiseRequested(const std::vector<QByteArray> &keys);
 
   private:
     void exportRecord();
@@ -44,4 +54,6 @@ class ProgressDialog : public QDialog {
     ChartWidget *m_daysChart = nullptr;
     QLabel *m_noAnswersLabel = nullptr;
     QTableWidget *m_weakestTable = nullptr;
+    StudyPanel *m_studyPanel = nullptr;
+    ExamHistoryPanel *m_examPanel = nullptr;
 };

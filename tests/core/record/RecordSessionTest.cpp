@@ -80,4 +80,50 @@ TEST_F(RecordSessionTest, ReviewDrillsTheDueQuestionsThenReturnsToTheStandardQui
     EXPECT_EQ(s().type, QuizType::Timed);
 }
 
+TEST_F(RecordSessionTest, ReviewDueAsksEachOnceInPlanOrderAndSaysWhenNextFallsDue)
+{
+    const QDate today(2026, 3, 10);
+    StudySettings none;
+    none.newPerDay = 0;
+    session.startDueReview({}, none, today);
+    EXPECT_EQ(effects.log.back(), "box Review Due | Nothing is due for review today.\rThe next "
+                                  "question falls due tomorrow, Wednesday 11 March 2026.");
+    EXPECT_FALSE(session.reviewing());
+
+    MemoryEntry due;
+    due.key = QuestionKey::ofEntry(bank, 7);
+    due.state = {1, 5};
+    due.lastDay = due.firstDay = today.toJulianDay() - 3;
+    StudySettings two;
+    two.newPerDay = 2;
+    session.startDueReview({due}, two, today);
+    ASSERT_TRUE(session.reviewing());
+    EXPECT_EQ(std::tuple(v().checked.standard, v().checked.review, v().checked.reviewDue),
+              std::tuple(false, false, true));
+    QStringList asked;
+    for (bool rightAnswer : {false, true, true}) {
+        asked << subject();
+        if (rightAnswer)
+            right();
+        else
+            wrong(), session.next();
+    }
+    EXPECT_EQ(asked, (QStringList{"T7", "T1", "T2"})) << "the missed one does not come back today";
+    EXPECT_TRUE(effects.log.filter("box").back().startsWith("box Review Due | Every question due"));
+
+    session.startDueReview({}, StudySettings{0.9, 1, {}}, today);
+    wrong();
+    EXPECT_EQ(v().question.left(10), "Incorrect!") << "the last one keeps its second try";
+    session.next();
+    EXPECT_TRUE(effects.log.filter("box").back().startsWith("box Review Due | Every question due"));
+    EXPECT_EQ(std::tuple(v().checked.standard, v().checked.reviewDue), std::tuple(true, false));
+
+    session.startPractice({QuestionKey::ofEntry(bank, 4), "not in the bank"});
+    EXPECT_EQ(std::tuple(subject(), v().checked.standard), std::tuple(QString("T4"), false));
+    right();
+    EXPECT_TRUE(effects.log.filter("box").back().startsWith("box Practice | Every question"));
+    session.startPractice({});
+    EXPECT_TRUE(effects.log.back().startsWith("box Practice | None of these"));
+}
+
 } // namespace

@@ -184,16 +184,21 @@ INSTANTIATE_TEST_SUITE_P(Texts, RecordCsvField, ::testing::ValuesIn(kCsvCases), 
 
 TEST_F(RecordStoreTest, ExportsEveryAnswerWithAHeader)
 {
-    ASSERT_EQ(
-        failureText(store.record(event(QStringLiteral("=cmd, \"x\""), O::FirstWrong,
-                                       QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC)))),
-        QString());
+    const QDateTime at(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC);
+    ASSERT_EQ(failureText(store.record(event(QStringLiteral("=cmd, \"x\""), O::FirstWrong, at))),
+              QString());
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     ASSERT_EQ(failureText(store.exportCsv(out)), QString());
     const QList<QByteArray> lines = out.data().split('\n');
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], "time,quiz,answer,duration_ms,wording,subject,right_answer,question\r");
+    EXPECT_EQ(lines[0], "time,quiz,answer,duration_ms,wording,subject,right_answer,question,"
+                        "stability_days,difficulty,last_review,next_due\r");
+    // A first miss: the first stability and difficulty of FSRS-6, back the next day.
+    EXPECT_TRUE(
+        lines[1].endsWith(",0.2120,6.4133,2026-01-02T03:04:05.006Z," +
+                          at.toLocalTime().date().addDays(1).toString(Qt::ISODate).toUtf8() + "\r"))
+        << lines[1].toStdString();
     EXPECT_TRUE(lines[1].startsWith("2026-01-02T03:04:05.006Z,Standard,wrong,1500,What Term "
                                     "means:,\"'=cmd, \"\"x\"\"\",\"'=cmd, \"\"x\"\" answer\","))
         << lines[1].toStdString();

@@ -136,8 +136,9 @@ TEST_F(Startup, OpensOnAStandardQuestionAndClosingReleasesTheSound)
         EXPECT_EQ(b->accessibleName(), QStringLiteral("Answer %1: ").arg(k) + b->caption());
     }
 
-    EXPECT_EQ(menuTree(m().menuBar()), "&File(&Quiz Type(&Standard &Timed) - High &Scores - "
-                                       "E&xit) &Help(&About &Check for Update)");
+    EXPECT_EQ(menuTree(m().menuBar()),
+              "&File(&Quiz Type(&Standard &Timed &Exam...) - High &Scores - "
+              "E&xit) &Help(&About &Check for Update)");
     EXPECT_TRUE(h.child<QAction>("standardAction")->isChecked());
     EXPECT_FALSE(h.child<QAction>("timedAction")->isChecked());
     // Choosing Standard again keeps its mark and the question on screen.

@@ -38,6 +38,10 @@ TEST_P(RealMessageBox, AnswersWithTheButtonPressed)
         // Wide enough for the title and the title bar's buttons beside it.
         EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100);
         EXPECT_EQ(box->icon(), notice ? QMessageBox::Information : QMessageBox::NoIcon);
+        if (!notice)
+            EXPECT_EQ(static_cast<QAbstractButton *>(box->defaultButton()),
+                      box->button(c.buttons == MessageBoxes::Buttons::YesNo ? QMessageBox::Yes
+                                                                            : QMessageBox::No));
         if (c.press == QMessageBox::NoButton)
             QTest::keyClick(box, Qt::Key_Escape);
         else
@@ -59,7 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"yes", MessageBoxes::Buttons::YesNo, QMessageBox::Yes, A::Yes},
                       BoxCase{"no", MessageBoxes::Buttons::YesNo, QMessageBox::No, A::No},
                       BoxCase{"escape_is_no", MessageBoxes::Buttons::YesNo, QMessageBox::NoButton,
-                              A::No}),
+                              A::No},
+                      BoxCase{"safe_yes", MessageBoxes::Buttons::YesNoSafe, QMessageBox::Yes,
+                              A::Yes}),
     CaseName());
 
 struct ConfirmCase {

@@ -9,12 +9,14 @@
 #include "support/ModalDriver.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableWidget>
 
 namespace {
@@ -210,6 +212,63 @@ TEST_F(LearningWindowTest, ExportStartsInTheDocumentsFolderOrAtHome)
     qputenv("HOME", home);
     EXPECT_EQ(withoutDocuments, h.dir.path());
     EXPECT_EQ(withDocuments, h.dir.file(QStringLiteral("Documents")));
+}
+
+TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
+{
+    start();
+    QStringList entries;
+    for (QAction *a : h.child<QMenu>("learningMenu")->actions())
+        entries << a->text();
+    EXPECT_EQ(entries, (QStringList{"Review &Mistakes", "Review &Due", "&Progress...",
+                                    "Study &Settings..."}));
+    ModalDriver driver;
+    driver.on(QStringLiteral("StudySettingsDialog"), [](QWidget *w) {
+        control<QSpinBox>(w, "newPerDayBox")->setValue(2);
+        control<QCheckBox>(w, "examCheck")->setChecked(true);
+        control<QPushButton>(w, "okButton")->click();
+    });
+    choose("studySettingsAction");
+    EXPECT_EQ(h.fakes.settings.values.value("study/newPerDay"), "2");
+    EXPECT_EQ(h.fakes.settings.values.value("study/examDate"),
+              QDate::currentDate().addDays(30).toString(Qt::ISODate));
+
+    choose("reviewDueAction");
+    EXPECT_TRUE(h.child<QAction>("reviewDueAction")->isChecked());
+    EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked());
+    const int missed = s().entry;
+    answer(2);
+    h.child<QPushButton>("nextButton")->click();
+    answer(1);
+    EXPECT_TRUE(boxTexts().last().startsWith("Every question due today has now been answered."));
+    EXPECT_TRUE(h.child<QAction>("standardAction")->isChecked());
+    choose("reviewDueAction");
+    EXPECT_TRUE(boxTexts().last().startsWith("Nothing is due for review today.\rThe next question "
+                                             "falls due tomorrow, "));
+
+    // The two answered today are the weakest (the one on screen comes second).
+    bool byWording = false;
+    driver.on(QStringLiteral("ProgressDialog"), [&byWording](QWidget *w) {
+        if (byWording)
+            return control<QPushButton>(w, "practiseWordingButton")->click();
+        EXPECT_TRUE(control<QLabel>(w, "stagesLabel")
+                        ->text()
+                        .startsWith("Questions in the bank: 4 new, 2 learning"));
+        control<QPushButton>(w, "practiseWeakestButton")->click();
+    });
+    choose("progressAction");
+    EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked());
+    EXPECT_EQ(h.child<QLabel>("totalCount")->text(), "0");
+    QList<int> practised;
+    for (int i = 0; i < 2; ++i) {
+        practised << s().entry;
+        answer(1);
+    }
+    EXPECT_TRUE(practised.contains(missed));
+    EXPECT_TRUE(boxTexts().last().startsWith("Every question of this practice"));
+    byWording = true;
+    choose("progressAction");
+    EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked()) << "all six of the wording";
 }
 
 } // namespace
