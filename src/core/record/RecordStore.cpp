@@ -79,10 +79,20 @@ Failure notOpen()
     return failure(QStringLiteral("the record is not open"));
 }
 
-QString newerProblem()
+// What keeps a file of an unknown schema version closed; empty for a
+// version this program reads or brings up to date.
+QString unknownVersionProblem(int version, int known)
 {
-    return QStringLiteral("the file was written by a newer version of the program and is left "
-                          "as it is");
+    if (version > known)
+        return QStringLiteral("the file was written by a newer version of the program and is "
+                              "left as it is");
+    // No program writes a negative version: the file was changed by hand
+    // or by another tool, and is left as it is all the same.
+    if (version < 0)
+        return QStringLiteral("the file has record version %1, which this program does not "
+                              "know, and is left as it is")
+            .arg(version);
+    return {};
 }
 
 } // namespace
@@ -185,8 +195,9 @@ RecordStore::OpenResult RecordStore::openOnce(int &code)
     };
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
         return failed();
-    if (q.value(0).toInt() > SchemaVersion)
-        return {Status::Newer, newerProblem(), {}};
+    if (QString unknown = unknownVersionProblem(q.value(0).toInt(), SchemaVersion);
+        !unknown.isEmpty())
+        return {Status::Newer, unknown, {}};
     // WAL lets the progress window read while an answer is being written;
     // NORMAL still keeps every committed answer when the program is killed.
     // The mode is kept in the file: switched once, when the file is new.
@@ -227,10 +238,10 @@ RecordStore::OpenResult RecordStore::migrate(int &code)
     int version = 0;
     if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
         version = q.value(0).toInt();
-    if (version > SchemaVersion) {
-        // A newer program raised the version since the first look.
+    if (QString unknown = unknownVersionProblem(version, SchemaVersion); !unknown.isEmpty()) {
+        // Another program changed the version since the first look.
         q.exec(QStringLiteral("ROLLBACK"));
-        return {Status::Newer, newerProblem(), {}};
+        return {Status::Newer, unknown, {}};
     }
     const auto &steps = migrations();
     for (int v = version; v < SchemaVersion; ++v) {

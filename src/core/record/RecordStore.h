@@ -36,7 +36,8 @@ class RecordStore {
     // Opens the file, creating it and its folder if needed, and brings its
     // tables up to date. A file that is not a database (or cannot be read)
     // is moved aside, never overwritten, and a fresh record begins there.
-    // A file of a newer program is left alone.
+    // A file of a schema version this program does not know (a newer
+    // program's, or a negative one) is left alone: Status::Newer.
     [[nodiscard]] OpenResult open();
     [[nodiscard]] bool isReady() const { return m_ready; }
     [[nodiscard]] const QString &path() const { return m_path; }

@@ -184,6 +184,14 @@ const UnreadableCase kUnreadableCases[] = {
     {"empty_file",
      [](const TempDir &dir, const QString &) { dir.write(QStringLiteral("record.sqlite"), {}); },
      RecordStore::Status::Ready, false, ""},
+    // Any version this program does not know is left alone, negative too.
+    {"negative_version",
+     [](const TempDir &, const QString &path) {
+         makeDatabase(path, {QStringLiteral("CREATE TABLE later(x)"),
+                             QStringLiteral("PRAGMA user_version = -1")});
+     },
+     RecordStore::Status::Newer, false,
+     "cannot be used: the file has record version -1, which this program does not know"},
 };
 INSTANTIATE_TEST_SUITE_P(Files, RecordFileFound, ::testing::ValuesIn(kUnreadableCases), CaseName());
 
