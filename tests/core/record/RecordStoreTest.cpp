@@ -170,16 +170,24 @@ TEST_P(RecordCsvField, BankTextsAreSafeInASpreadsheet)
     EXPECT_EQ(RecordCsv::field(GetParam().text), GetParam().csv);
 }
 
-const CsvCase kCsvCases[] = {{"plain", "plain", "plain"},
+// Every field is quoted, so that a spreadsheet splitting on ";" or a tab
+// never sees a cell begin inside a text; a text that would start a formula,
+// blanks before it included, gets a leading apostrophe.
+const CsvCase kCsvCases[] = {{"plain", "plain", "\"plain\""},
                              {"comma", "a, b", "\"a, b\""},
                              {"quotes", "say \"hi\"", "\"say \"\"hi\"\"\""},
                              {"line_end", "two\r\nlines", "\"two\r\nlines\""},
-                             {"formula", "=1+2", "'=1+2"},
-                             {"plus", "+x", "'+x"},
+                             {"formula", "=1+2", "\"'=1+2\""},
+                             {"plus", "+x", "\"'+x\""},
                              {"minus_and_comma", "-x,y", "\"'-x,y\""},
-                             {"at_sign", "@SUM(A1)", "'@SUM(A1)"},
-                             {"umlaut", "Ärger", "Ärger"},
-                             {"empty", "", ""}};
+                             {"at_sign", "@SUM(A1)", "\"'@SUM(A1)\""},
+                             {"tab", "\t=1", "\"'\t=1\""},
+                             {"carriage_return", "\r=1", "\"'\r=1\""},
+                             {"blank_then_formula", "  =1+1", "\"'  =1+1\""},
+                             {"semicolon_cell", "Etiolation ;=2+3;", "\"Etiolation ;=2+3;\""},
+                             {"blanks_only", "  ", "\"  \""},
+                             {"umlaut", "Ärger", "\"Ärger\""},
+                             {"empty", "", "\"\""}};
 INSTANTIATE_TEST_SUITE_P(Texts, RecordCsvField, ::testing::ValuesIn(kCsvCases), CaseName());
 
 TEST_F(RecordStoreTest, ExportsEveryAnswerWithAHeader)
@@ -193,9 +201,11 @@ TEST_F(RecordStoreTest, ExportsEveryAnswerWithAHeader)
     ASSERT_EQ(failureText(store.exportCsv(out)), QString());
     const QList<QByteArray> lines = out.data().split('\n');
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], "time,quiz,answer,duration_ms,wording,subject,right_answer,question\r");
-    EXPECT_TRUE(lines[1].startsWith("2026-01-02T03:04:05.006Z,Standard,wrong,1500,What Term "
-                                    "means:,\"'=cmd, \"\"x\"\"\",\"'=cmd, \"\"x\"\" answer\","))
+    EXPECT_EQ(lines[0], "\"time\",\"quiz\",\"answer\",\"duration_ms\",\"wording\",\"subject\","
+                        "\"right_answer\",\"question\"\r");
+    EXPECT_TRUE(lines[1].startsWith("\"2026-01-02T03:04:05.006Z\",\"Standard\",\"wrong\",\"1500\","
+                                    "\"What Term means:\",\"'=cmd, \"\"x\"\"\",\"'=cmd, \"\"x\"\" "
+                                    "answer\","))
         << lines[1].toStdString();
 }
 

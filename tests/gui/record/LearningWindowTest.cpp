@@ -149,7 +149,7 @@ TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
     control<QPushButton>(&window, "exportButton")->click();
     EXPECT_EQ(h.dir.read(QStringLiteral("out.csv")).count("\r\n"), 4);
     EXPECT_TRUE(
-        h.dir.read(QStringLiteral("out.csv")).contains(",\"<b>bold</b> & \"\"q\"\"\",'=1+1,"));
+        h.dir.read(QStringLiteral("out.csv")).contains(",\"<b>bold</b> & \"\"q\"\"\",\"'=1+1\","));
     window.setExportFileChooser([this] { return h.dir.file(QStringLiteral("no/such/dir/x.csv")); });
     control<QPushButton>(&window, "exportButton")->click();
     ASSERT_EQ(boxes.shown.size(), 2u);
