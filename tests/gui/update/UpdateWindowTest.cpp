@@ -319,6 +319,9 @@ TEST_F(UpdateWindow, ChecksAndDownloadsFromTheKeyboard)
     EXPECT_EQ(reopened->result(), QDialog::Accepted);
     QSettings().remove(QStringLiteral("update"));
     EXPECT_EQ(updateBaseUrl().toString(), builtInUpdateUrl());
+    // A hand-written address with an unquoted comma reads as a list.
+    QSettings().setValue("update/baseurl", QStringList{"http://127.0.0.1:18431/mirror", "1/"});
+    EXPECT_EQ(updateBaseUrl().toString(), "http://127.0.0.1:18431/mirror,1/");
 }
 
 struct DownloadFailureCase {
