@@ -7,6 +7,7 @@
 #include "VersionCheck.h"
 #include "core/common/Error.h"
 
+#include "core/common/TextFile.h"
 #include <QUrl>
 
 #include <new>
@@ -18,7 +19,7 @@ namespace {
 // Everything is received and checked before the first byte is written, so
 // a failure anywhere leaves the installed bank alone.
 Result<> download(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath,
-                  bool *unchanged)
+                  const std::optional<QString> &offered, bool *unchanged)
 {
     // A key beside the program means the bank must come signed; a key file
     // that cannot be used stops the download rather than letting unsigned
@@ -55,13 +56,19 @@ Result<> download(HttpFetcher &fetcher, const QString &baseUrl, const QString &a
 }
 
 } // namespace
+    const QString received = TextFile::firstLine(TextFile::decode(contents->back())).trimmed();
+    if (Result<> newer = DownloadPlan::checkVersion(
+            received, VersionCheck::installedDataVersion(appPath), offered);
+        !newer)
+        return newer;
 
-bool run(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath, UpdateView &view)
+bool run(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath, UpdateView &view,
+         const std::optional<QString> &offered)
 {
     QString failure;
     bool unchanged = true;
     try {
-        if (const Result<> done = download(fetcher, baseUrl, appPath, &unchanged); !done)
+        if (const Result<> done = download(fetcher, baseUrl, appPath, offered, &unchanged); !done)
             failure = done.error().description();
     } catch (const Error &e) {
         failure = e.description();
