@@ -1,13 +1,14 @@
 #include "BankDownload.h"
 
+#include "BankFolderLock.h"
 #include "BankJournal.h"
 #include "BankSignatures.h"
 #include "DownloadPlan.h"
 #include "HttpFetcher.h"
 #include "VersionCheck.h"
 #include "core/common/Error.h"
-
 #include "core/common/TextFile.h"
+
 #include <QUrl>
 
 #include <new>
@@ -21,6 +22,14 @@ namespace {
 Result<> download(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath,
                   const std::optional<QString> &offered, bool *unchanged)
 {
+    // From the first request to the last rename the folder is this
+    // process's: another copy's start-up neither completes nor cleans up
+    // what this one is writing. Without a lock (a folder that cannot be
+    // written) the download goes on and fails as it always has.
+    const BankFolderLock lock(appPath, LockWaitMs);
+    if (lock.state() == BankFolderLock::State::HeldElsewhere)
+        return failure(QStringLiteral("another copy of ZEL Quiz is changing the question bank "
+                                      "in this folder; please try again later."));
     // A key beside the program means the bank must come signed; a key file
     // that cannot be used stops the download rather than letting unsigned
     // files through.
@@ -47,6 +56,11 @@ Result<> download(HttpFetcher &fetcher, const QString &baseUrl, const QString &a
     const Result<std::vector<QByteArray>> contents = DownloadPlan::check(bodies);
     if (!contents)
         return failure(contents.error());
+    const QString received = TextFile::firstLine(TextFile::decode(contents->back())).trimmed();
+    if (Result<> newer = DownloadPlan::checkVersion(
+            received, VersionCheck::installedDataVersion(appPath), offered);
+        !newer)
+        return newer;
 
     // Written all or nothing through the journal.
     BankJournal journal(appPath, DownloadPlan::fileNames());
@@ -56,11 +70,6 @@ Result<> download(HttpFetcher &fetcher, const QString &baseUrl, const QString &a
 }
 
 } // namespace
-    const QString received = TextFile::firstLine(TextFile::decode(contents->back())).trimmed();
-    if (Result<> newer = DownloadPlan::checkVersion(
-            received, VersionCheck::installedDataVersion(appPath), offered);
-        !newer)
-        return newer;
 
 bool run(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath, UpdateView &view,
          const std::optional<QString> &offered)
