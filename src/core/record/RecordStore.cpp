@@ -1,6 +1,7 @@
 #include "RecordStore.h"
 
 #include "RecordCsv.h"
+#include "core/common/FileMove.h"
 #include "core/quiz/QuestionBank.h"
 
 #include <QAtomicInteger>
@@ -8,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -64,14 +66,25 @@ QString nextConnectionName()
     return QStringLiteral("zelquiz-record-%1").arg(serial.fetchAndAddRelaxed(1));
 }
 
-// A free name beside the file for keeping an unreadable one.
-QString asideName(const QString &path)
+// Moves an unreadable file to a name of its own beside it, never over
+// another file (not even one another copy of the program has just kept
+// there): the empty name on failure.
+QString moveAside(const QString &path)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString name = path + QStringLiteral(".unreadable-") + stamp;
-    for (int n = 2; QFileInfo::exists(name); ++n)
-        name = path + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
-    return name;
+    for (int n = 2; n < 1000; ++n) {
+        switch (FileMove::withoutReplacing(path, name)) {
+        case FileMove::Outcome::Moved:
+            return name;
+        case FileMove::Outcome::NameTaken:
+            name = path + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
+            break;
+        case FileMove::Outcome::Failed:
+            return {};
+        }
+    }
+    return {};
 }
 
 Failure notOpen()
@@ -158,16 +171,28 @@ RecordStore::OpenResult RecordStore::open()
     if (result.status == Status::Newer)
         close(); // a newer program's file is not touched again
     if (!foreign)
+    // One copy of the program at a time decides about the file: two that
+    // both found it unreadable would otherwise both move "it" aside, the
+    // second one the other's fresh record. Without a lock (a folder that
+    // cannot be written) the open goes on and fails as it always has.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (!lock.tryLock(BusyTimeoutMs) && lock.error() == QLockFile::LockFailedError)
+        return {Status::Unavailable,
+                QStringLiteral("another copy of the program is setting up the file"),
+                {}};
         return result;
     // The file holds something, but not a record this program can read. It
     // may be the only copy of someone's history: move it aside, never delete.
     close();
-    const QString aside = asideName(m_path);
-    if (!QFile::rename(m_path, aside))
+    const QString aside = moveAside(m_path);
+    if (aside.isEmpty())
         return {
             Status::Unavailable, result.problem + QStringLiteral("; it cannot be moved aside"), {}};
-    for (const char *suffix : {"-wal", "-shm"})
-        QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
+    for (const char *suffix : {"-wal", "-shm"}) {
+        if (QFileInfo::exists(m_path + QLatin1String(suffix)))
+            (void)FileMove::withoutReplacing(m_path + QLatin1String(suffix),
+                                             aside + QLatin1String(suffix));
+    }
     result = openOnce(code);
     result.keptAside = aside;
     return result;
