@@ -29,6 +29,9 @@ constexpr int SqliteLocked = 6;
 constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADatabase = 26;
 
+// How often an export tells its progress, in rows.
+constexpr qint64 ProgressRows = 1000;
+
 // The tables of each schema version, applied in turn to an older file.
 const std::vector<std::vector<const char *>> &migrations()
 {
@@ -44,6 +47,16 @@ const std::vector<std::vector<const char *>> &migrations()
             " at INTEGER NOT NULL, day INTEGER NOT NULL, quiz INTEGER NOT NULL,"
             " outcome INTEGER NOT NULL, ms INTEGER NOT NULL)",
             "CREATE INDEX answers_day ON answers(day)",
+        },
+        // First tries per day, kept as each answer is recorded, so that the
+        // progress window does not count years of answers each time it
+        // opens (the per-question totals are in "questions" already).
+        {
+            "CREATE TABLE day_totals(day INTEGER PRIMARY KEY, asked INTEGER NOT NULL,"
+            " right_first INTEGER NOT NULL)",
+            "INSERT INTO day_totals(day, asked, right_first)"
+            " SELECT day, count(*), sum(outcome = 0) FROM answers WHERE outcome <= 1"
+            " GROUP BY day",
         },
     };
     return steps;
@@ -112,7 +125,7 @@ QString unknownVersionProblem(int version, int known)
 
 struct RecordStore::Queries {
     explicit Queries(const QSqlDatabase &db)
-        : addQuestion(db), findQuestion(db), updateQuestion(db), addAnswer(db)
+        : addQuestion(db), findQuestion(db), updateQuestion(db), addAnswer(db), addToDay(db)
     {
         addQuestion.prepare(
             QStringLiteral("INSERT INTO questions(key, wording, subject, answer) VALUES(?, ?, ?, ?)"
@@ -123,11 +136,15 @@ struct RecordStore::Queries {
                            " missed = missed + ?, streak = ?, due = ?, last_at = ? WHERE id = ?"));
         addAnswer.prepare(QStringLiteral(
             "INSERT INTO answers(question, at, day, quiz, outcome, ms) VALUES(?, ?, ?, ?, ?, ?)"));
+        addToDay.prepare(QStringLiteral(
+            "INSERT INTO day_totals(day, asked, right_first) VALUES(?, 1, ?) ON CONFLICT(day)"
+            " DO UPDATE SET asked = asked + 1, right_first = right_first + excluded.right_first"));
     }
     QSqlQuery addQuestion;
     QSqlQuery findQuestion;
     QSqlQuery updateQuestion;
     QSqlQuery addAnswer;
+    QSqlQuery addToDay;
 };
 
 RecordStore::RecordStore(QString path) : m_path(std::move(path)), m_connection(nextConnectionName())
@@ -154,6 +171,15 @@ RecordStore::OpenResult RecordStore::open()
     const QFileInfo file(m_path);
     if (!QDir().mkpath(file.absolutePath()))
         return {Status::Unavailable, QStringLiteral("the folder cannot be created"), {}};
+    // One copy of the program at a time decides about the file: two that
+    // both found it unreadable would otherwise both move "it" aside, the
+    // second one the other's fresh record. Without a lock (a folder that
+    // cannot be written) the open goes on and fails as it always has.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (!lock.tryLock(BusyTimeoutMs) && lock.error() == QLockFile::LockFailedError)
+        return {Status::Unavailable,
+                QStringLiteral("another copy of the program is setting up the file"),
+                {}};
     const bool unreadable = file.exists() && (!file.isFile() || !file.isReadable());
     QElapsedTimer waited;
     waited.start();
@@ -171,15 +197,6 @@ RecordStore::OpenResult RecordStore::open()
     if (result.status == Status::Newer)
         close(); // a newer program's file is not touched again
     if (!foreign)
-    // One copy of the program at a time decides about the file: two that
-    // both found it unreadable would otherwise both move "it" aside, the
-    // second one the other's fresh record. Without a lock (a folder that
-    // cannot be written) the open goes on and fails as it always has.
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    if (!lock.tryLock(BusyTimeoutMs) && lock.error() == QLockFile::LockFailedError)
-        return {Status::Unavailable,
-                QStringLiteral("another copy of the program is setting up the file"),
-                {}};
         return result;
     // The file holds something, but not a record this program can read. It
     // may be the only copy of someone's history: move it aside, never delete.
@@ -269,6 +286,7 @@ RecordStore::OpenResult RecordStore::migrate(int &code)
         return {Status::Newer, unknown, {}};
     }
     const auto &steps = migrations();
+    Q_ASSERT(steps.size() == std::size_t(SchemaVersion));
     for (int v = version; v < SchemaVersion; ++v) {
         for (const char *sql : steps[std::size_t(v)]) {
             if (!q.exec(QLatin1String(sql)))
@@ -296,6 +314,7 @@ Result<> RecordStore::record(const AnswerEvent &e)
         return problem;
     };
     const qint64 at = e.at.toMSecsSinceEpoch();
+    const qint64 day = e.at.toLocalTime().date().toJulianDay();
     const QString key = QString::fromLatin1(e.key);
 
     // A null text would bind as SQL NULL; an empty bank text is still a text.
@@ -319,10 +338,13 @@ Result<> RecordStore::record(const AnswerEvent &e)
             qs.updateQuestion.addBindValue(v);
         if (!qs.updateQuestion.exec())
             return fail(qs.updateQuestion);
+        qs.addToDay.addBindValue(day);
+        qs.addToDay.addBindValue(right ? 1 : 0);
+        if (!qs.addToDay.exec())
+            return fail(qs.addToDay);
     }
-    for (const QVariant &v :
-         {QVariant(id), QVariant(at), QVariant(e.at.toLocalTime().date().toJulianDay()),
-          QVariant(int(e.quiz)), QVariant(int(e.outcome)), QVariant(e.durationMs)})
+    for (const QVariant &v : {QVariant(id), QVariant(at), QVariant(day), QVariant(int(e.quiz)),
+                              QVariant(int(e.outcome)), QVariant(e.durationMs)})
         qs.addAnswer.addBindValue(v);
     if (!qs.addAnswer.exec())
         return fail(qs.addAnswer);
@@ -336,8 +358,8 @@ Result<> RecordStore::clear()
     if (!m_ready)
         return notOpen();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    for (const char *sql :
-         {"BEGIN IMMEDIATE", "DELETE FROM answers", "DELETE FROM questions", "COMMIT"}) {
+    for (const char *sql : {"BEGIN IMMEDIATE", "DELETE FROM answers", "DELETE FROM questions",
+                            "DELETE FROM day_totals", "COMMIT"}) {
         if (!q.exec(QLatin1String(sql))) {
             Failure problem = failure(describe(q.lastError()));
             q.exec(QStringLiteral("ROLLBACK"));
@@ -397,8 +419,7 @@ RecordStatistics RecordStore::statistics(const QDateTime &now)
     }
 
     const qint64 today = st.lastDay.toJulianDay();
-    q.prepare(QStringLiteral("SELECT day, count(*), sum(outcome = 0) FROM answers"
-                             " WHERE day > ? AND outcome <= 1 GROUP BY day"));
+    q.prepare(QStringLiteral("SELECT day, asked, right_first FROM day_totals WHERE day > ?"));
     q.addBindValue(today - qint64(st.byDay.size()));
     if (q.exec()) {
         while (q.next()) {
@@ -433,7 +454,7 @@ RecordStatistics RecordStore::statistics(const QDateTime &now)
     return st;
 }
 
-Result<> RecordStore::exportCsv(QIODevice &out)
+Result<> RecordStore::exportCsv(QIODevice &out, const std::function<bool(qint64)> &progress)
 {
     if (!m_ready)
         return notOpen();
@@ -447,7 +468,10 @@ Result<> RecordStore::exportCsv(QIODevice &out)
     csv.row({QStringLiteral("time"), QStringLiteral("quiz"), QStringLiteral("answer"),
              QStringLiteral("duration_ms"), QStringLiteral("wording"), QStringLiteral("subject"),
              QStringLiteral("right_answer"), QStringLiteral("question")});
+    qint64 rows = 0;
     while (q.next()) {
+        if (progress && ++rows % ProgressRows == 0 && !progress(rows))
+            return failure(QStringLiteral("the export was cancelled"));
         csv.row({QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC)
                      .toString(Qt::ISODateWithMs),
                  quizName(RecordedQuiz(q.value(1).toInt())),

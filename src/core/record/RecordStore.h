@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,7 +18,7 @@ class QIODevice;
 class RecordStore {
   public:
     // Raised with every change of the tables; older files are brought up to it.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
     // How long a write waits for another program that holds the file.
     static constexpr int BusyTimeoutMs = 3000;
 
@@ -45,7 +46,10 @@ class RecordStore {
     // A failure carries the database's description of it.
     [[nodiscard]] Result<> record(const AnswerEvent &event);
     [[nodiscard]] Result<> clear();
-    [[nodiscard]] Result<> exportCsv(QIODevice &out);
+    // progress is told the rows written so far, now and then; when it
+    // returns false the export stops with a failure.
+    [[nodiscard]] Result<> exportCsv(QIODevice &out,
+                                     const std::function<bool(qint64)> &progress = {});
 
     [[nodiscard]] std::vector<DueItem> dueItems();
     [[nodiscard]] RecordStatistics statistics(const QDateTime &now);

@@ -1,7 +1,9 @@
 #include "ProgressDialog.h"
 
 #include "ChartWidget.h"
+#include "RecordExportRunner.h"
 #include "core/record/LearningRecord.h"
+#include "core/record/RecordExport.h"
 #include "gui/platform/MessageBoxes.h"
 
 #include <QDialogButtonBox>
@@ -11,7 +13,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
@@ -201,15 +202,18 @@ void ProgressDialog::exportRecord()
     const QString path = m_chooseFile();
     if (path.isEmpty())
         return;
-    m_record.flush();
-    QSaveFile file(path);
     QString problem;
-    if (!file.open(QIODevice::WriteOnly))
-        problem = file.errorString();
-    else if (const Result<> exported = m_record.store().exportCsv(file); !exported)
-        problem = exported.error().description();
-    else if (!file.commit())
-        problem = file.errorString();
+    // Written over, the record would be lost for a page of CSV text.
+    if (RecordExport::isRecordFile(m_record.path(), path)) {
+        problem = QStringLiteral("this is the learning record's own file");
+    } else {
+        m_record.flush();
+        const RecordExportRunner::Report done =
+            RecordExportRunner::run(this, m_record.path(), path);
+        if (done.outcome == RecordExportRunner::Outcome::Cancelled)
+            return;
+        problem = done.problem;
+    }
     m_boxes.show(this,
                  problem.isEmpty()
                      ? QStringLiteral("The learning record has been exported to:\r") + path

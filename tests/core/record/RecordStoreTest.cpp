@@ -209,4 +209,38 @@ TEST_F(RecordStoreTest, ExportsEveryAnswerWithAHeader)
         << lines[1].toStdString();
 }
 
+// A record of the first schema gains the totals per day of its answers.
+TEST_F(RecordStoreTest, AnOlderRecordKeepsItsDays)
+{
+    record(QStringLiteral("A"), O::FirstWrong);
+    record(QStringLiteral("A"), O::SecondRight);
+    record(QStringLiteral("B"), O::FirstRight, 3);
+    const RecordStatistics before = store.statistics(now);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "first schema");
+        db.setDatabaseName(store.path());
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("DROP TABLE day_totals") && q.exec("PRAGMA user_version = 1"));
+    }
+    QSqlDatabase::removeDatabase("first schema");
+    RecordStore reopened(store.path());
+    ASSERT_EQ(reopened.open().status, RecordStore::Status::Ready);
+    EXPECT_EQ(reopened.statistics(now).byDay, before.byDay);
+    EXPECT_EQ(before.byDay[29], (Tally{1, 0}));
+    EXPECT_EQ(before.byDay[26], (Tally{1, 1}));
+}
+
+// Stopped half way, an export says so (the progress window then removes
+// the unfinished file).
+TEST_F(RecordStoreTest, AnExportStopsWhenCancelled)
+{
+    for (int i = 0; i < 1000; ++i)
+        record(QStringLiteral("Q%1").arg(i % 7), O::FirstRight);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    EXPECT_EQ(failureText(store.exportCsv(out, [](qint64) { return false; })),
+              "the export was cancelled");
+}
+
 } // namespace
