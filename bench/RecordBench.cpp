@@ -126,10 +126,9 @@ bool fillDirectly(const QString &path, int answers, const QDateTime &now)
             ok = q.exec();
         }
         for (const char *sql :
-             {"UPDATE questions SET asked = (SELECT count(*) FROM answers a WHERE a.question ="
-              " questions.id), right_first = (SELECT count(*) FROM answers a WHERE a.question ="
-              " questions.id AND a.outcome = 0), last_at = (SELECT max(at) FROM answers a"
-              " WHERE a.question = questions.id)",
+             {"UPDATE questions SET asked = t.n, right_first = t.r, last_at = t.m FROM (SELECT"
+              " question, count(*) AS n, sum(outcome = 0) AS r, max(at) AS m FROM answers"
+              " GROUP BY question) AS t WHERE t.question = questions.id",
               "UPDATE questions SET missed = asked - right_first, due = (id % 3 = 0)"}) {
             ok = ok && q.exec(QLatin1String(sql));
         }
