@@ -42,6 +42,7 @@ class LearningWindowTest : public ::testing::Test {
     {
         record->open();
         AnswerEvent e;
+        e.key = "k";
         e.at = QDateTime::currentDateTimeUtc();
         record->record(e);
         record->flush();
