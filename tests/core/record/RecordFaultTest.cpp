@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -304,6 +305,16 @@ TEST(RecordFaultTest, AFileHeldByAnotherProgramIsNotMovedAndTheUserIsToldOnce)
     QCoreApplication::processEvents();
     EXPECT_EQ(record.takeNotice(), QString());
     EXPECT_EQ(record.store().answerCount(), 1);
+}
+
+// A copy that holds the file's set-up for longer than a write may wait.
+TEST(RecordFaultTest, AFileAnotherCopyIsSettingUpIsLeftToIt)
+{
+    TempDir dir;
+    QLockFile other(dir.file(QStringLiteral("record.sqlite.lock")));
+    ASSERT_TRUE(other.tryLock(0));
+    RecordStore store(dir.file(QStringLiteral("record.sqlite")));
+    EXPECT_EQ(store.open().problem, "another copy of the program is setting up the file");
 }
 
 TEST(RecordFaultTest, TwoProgramsBothRecordAndAKillLosesNoFinishedAnswer)

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -493,6 +494,14 @@ TEST_F(UpdateWindow, InstallsOnlyTheVersionTheCheckOffered)
                 status.endsWith("The question bank was not changed."))
         << status.toStdString();
     EXPECT_EQ(folderState(dir.path()), before);
+}
+
+// Another copy of the program holds the folder for its own download.
+TEST_F(UpdateWindow, LeavesAFolderAnotherCopyIsWriting)
+{
+    QLockFile other(dir.file("bank-update.lock"));
+    ASSERT_TRUE(other.tryLock(0));
+    expectUnchanged(dir.path(), "another copy of ZEL Quiz is changing the question bank");
 }
 
 #ifndef _WIN32
