@@ -137,8 +137,11 @@ updated=$tmp/updated
 cp -r "$folder" "$updated"
 mkdir -p "$tmp/server/zel"
 # The server's files end without a line end, which the download adds; its
-# A.zel has one text more than the sample's.
-head -c -2 "$folder/AD.zel" >"$tmp/server/zel/AD.zel"
+# A.zel has one text more than the sample's, an answer only, with the
+# entry line that keeps the two files in step (a text without one would be
+# asked with empty answers, and the download refuses such a bank).
+cat "$folder/AD.zel" >"$tmp/server/zel/AD.zel"
+printf '9|0|0|0|0|0|0|' >>"$tmp/server/zel/AD.zel"
 cat "$folder/A.zel" >"$tmp/server/zel/A.zel"
 printf 'A text the update added' >>"$tmp/server/zel/A.zel"
 printf '9.9' >"$tmp/server/zel/DV.ZEL"

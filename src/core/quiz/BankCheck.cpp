@@ -209,7 +209,8 @@ void BankCheck::checkLineCounts(int aCount, int adCount)
                        .arg(adCount)
                        .arg(first == last ? QStringLiteral("text %1 has").arg(which)
                                           : QStringLiteral("texts %1 have").arg(which),
-                            first == last ? QStringLiteral("it is") : QStringLiteral("they are")));
+                            first == last ? QStringLiteral("it is") : QStringLiteral("they are")),
+                   true);
     } else if (adCount > aCount) {
         addWarning(entriesFile(), first,
                    QStringLiteral("AD.zel has %1 lines but A.zel only %2: %3 never asked")
@@ -269,7 +270,8 @@ BankCheck::EntryStatus BankCheck::checkEntry(int j, const QString &line, const Q
             addWarning(entriesFile(), j,
                        QStringLiteral("%1 is text %2, above the last line of A.zel (%3), so it "
                                       "is empty")
-                           .arg(answerName(k), QString::number(n), QString::number(textCount)));
+                           .arg(answerName(k), QString::number(n), QString::number(textCount)),
+                       true);
     }
 
     // Two buttons with the same caption: the player cannot tell the right
@@ -314,7 +316,8 @@ void BankCheck::addError(const QString &file, int line, const Error &error)
     m_findings.push_back({Finding::Kind::Error, file, line, startupMessage(error)});
 }
 
-void BankCheck::addWarning(const QString &file, int line, const QString &message)
+void BankCheck::addWarning(const QString &file, int line, const QString &message,
+                           bool blanksAnswers)
 {
-    m_findings.push_back({Finding::Kind::Warning, file, line, message});
+    m_findings.push_back({Finding::Kind::Warning, file, line, message, blanksAnswers});
 }

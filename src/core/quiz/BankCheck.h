@@ -24,6 +24,8 @@ class BankCheck {
         QString file; // "A.zel" or "AD.zel"
         int line = 0; // 0: the file as a whole
         QString message;
+        // A warning about answers the program would show empty.
+        bool blanksAnswers = false;
 
         // "FILE:LINE: message", or "FILE: message" for a whole file;
         // warnings carry "warning: " in front of the message.
@@ -68,7 +70,8 @@ class BankCheck {
     void checkLineCounts(int aCount, int adCount);
     EntryStatus checkEntry(int j, const QString &line, const QStringList &texts, bool textsKnown);
     void addError(const QString &file, int line, const Error &error);
-    void addWarning(const QString &file, int line, const QString &message);
+    void addWarning(const QString &file, int line, const QString &message,
+                    bool blanksAnswers = false);
 
     std::vector<Finding> m_findings;
     int m_entries = 0;

@@ -5,15 +5,14 @@
 QString RecordCsv::field(const QString &text)
 {
     QString value = text;
+    // A spreadsheet that splits on ";" or a tab, or trims blanks, would
+    // still start a formula here: judge the first character after blanks.
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    if (!value.isEmpty() && formulaStarts.contains(value.front()))
+    qsizetype first = 0;
+    while (first < value.size() && value.at(first) == QLatin1Char(' '))
+        ++first;
+    if (first < value.size() && formulaStarts.contains(value.at(first)))
         value.prepend(QLatin1Char('\''));
-    static const QString special = QStringLiteral("\",\r\n");
-    bool quote = false;
-    for (QChar c : special)
-        quote = quote || value.contains(c);
-    if (!quote)
-        return value;
     value.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + value + QLatin1Char('"');
 }

@@ -5,9 +5,10 @@
 
 class QIODevice;
 
-// Rows of comma-separated values: UTF-8, CRLF line ends, fields quoted when
-// they hold a quote, a comma or a line break. Bank texts are data: a field
-// that a spreadsheet would take for a formula gets a leading apostrophe.
+// Rows of comma-separated values: UTF-8, CRLF line ends, every field quoted
+// (so that no separator a spreadsheet may choose splits a text). Bank texts
+// are data: a field that a spreadsheet would take for a formula, blanks
+// before it or not, gets a leading apostrophe.
 class RecordCsv {
   public:
     explicit RecordCsv(QIODevice &out) : m_out(out) {}

@@ -3,6 +3,7 @@
 #include "ExamTable.h"
 #include "MemoryTable.h"
 #include "RecordCsv.h"
+#include "core/common/FileMove.h"
 #include "core/quiz/QuestionBank.h"
 
 #include <QAtomicInteger>
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -29,6 +31,9 @@ constexpr int SqliteLocked = 6;
 constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADatabase = 26;
 
+// How often an export tells its progress, in rows.
+constexpr qint64 ProgressRows = 1000;
+
 // The tables of each schema version, applied in turn to an older file.
 const std::vector<std::vector<const char *>> &migrations()
 {
@@ -47,6 +52,17 @@ const std::vector<std::vector<const char *>> &migrations()
         },
         {MemoryTable::CreateSql, MemoryTable::ReplayStep},
         {ExamTable::CreateSql},
+        // First tries per day, kept as each answer is recorded, so that the
+        // progress window does not count years of answers each time it
+        // opens (the per-question totals are in "questions" already).
+        {
+            "CREATE TABLE IF NOT EXISTS day_totals(day INTEGER PRIMARY KEY, asked INTEGER NOT NULL,"
+            " right_first INTEGER NOT NULL)",
+            "DELETE FROM day_totals",
+            "INSERT INTO day_totals(day, asked, right_first)"
+            " SELECT day, count(*), sum(outcome = 0) FROM answers WHERE outcome <= 1"
+            " GROUP BY day",
+        },
     };
     return steps;
 }
@@ -68,14 +84,25 @@ QString nextConnectionName()
     return QStringLiteral("zelquiz-record-%1").arg(serial.fetchAndAddRelaxed(1));
 }
 
-// A free name beside the file for keeping an unreadable one.
-QString asideName(const QString &path)
+// Moves an unreadable file to a name of its own beside it, never over
+// another file (not even one another copy of the program has just kept
+// there): the empty name on failure.
+QString moveAside(const QString &path)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString name = path + QStringLiteral(".unreadable-") + stamp;
-    for (int n = 2; QFileInfo::exists(name); ++n)
-        name = path + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
-    return name;
+    for (int n = 2; n < 1000; ++n) {
+        switch (FileMove::withoutReplacing(path, name)) {
+        case FileMove::Outcome::Moved:
+            return name;
+        case FileMove::Outcome::NameTaken:
+            name = path + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
+            break;
+        case FileMove::Outcome::Failed:
+            return {};
+        }
+    }
+    return {};
 }
 
 Failure notOpen()
@@ -83,17 +110,28 @@ Failure notOpen()
     return failure(QStringLiteral("the record is not open"));
 }
 
-QString newerProblem()
+// What keeps a file of an unknown schema version closed; empty for a
+// version this program reads or brings up to date.
+QString unknownVersionProblem(int version, int known)
 {
-    return QStringLiteral("the file was written by a newer version of the program and is left "
-                          "as it is");
+    if (version > known)
+        return QStringLiteral("the file was written by a newer version of the program and is "
+                              "left as it is");
+    // No program writes a negative version: the file was changed by hand
+    // or by another tool, and is left as it is all the same.
+    if (version < 0)
+        return QStringLiteral("the file has record version %1, which this program does not "
+                              "know, and is left as it is")
+            .arg(version);
+    return {};
 }
 
 } // namespace
 
 struct RecordStore::Queries {
     explicit Queries(const QSqlDatabase &db)
-        : addQuestion(db), findQuestion(db), updateQuestion(db), addAnswer(db), memory(db)
+        : addQuestion(db), findQuestion(db), updateQuestion(db), addAnswer(db), memory(db),
+          addToDay(db)
     {
         addQuestion.prepare(
             QStringLiteral("INSERT INTO questions(key, wording, subject, answer) VALUES(?, ?, ?, ?)"
@@ -104,12 +142,16 @@ struct RecordStore::Queries {
                            " missed = missed + ?, streak = ?, due = ?, last_at = ? WHERE id = ?"));
         addAnswer.prepare(QStringLiteral(
             "INSERT INTO answers(question, at, day, quiz, outcome, ms) VALUES(?, ?, ?, ?, ?, ?)"));
+        addToDay.prepare(QStringLiteral(
+            "INSERT INTO day_totals(day, asked, right_first) VALUES(?, 1, ?) ON CONFLICT(day)"
+            " DO UPDATE SET asked = asked + 1, right_first = right_first + excluded.right_first"));
     }
     QSqlQuery addQuestion;
     QSqlQuery findQuestion;
     QSqlQuery updateQuestion;
     QSqlQuery addAnswer;
     MemoryTable memory;
+    QSqlQuery addToDay;
 };
 
 RecordStore::RecordStore(QString path) : m_path(std::move(path)), m_connection(nextConnectionName())
@@ -136,6 +178,15 @@ RecordStore::OpenResult RecordStore::open()
     const QFileInfo file(m_path);
     if (!QDir().mkpath(file.absolutePath()))
         return {Status::Unavailable, QStringLiteral("the folder cannot be created"), {}};
+    // One copy of the program at a time decides about the file: two that
+    // both found it unreadable would otherwise both move "it" aside, the
+    // second one the other's fresh record. Without a lock (a folder that
+    // cannot be written) the open goes on and fails as it always has.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (!lock.tryLock(BusyTimeoutMs) && lock.error() == QLockFile::LockFailedError)
+        return {Status::Unavailable,
+                QStringLiteral("another copy of the program is setting up the file"),
+                {}};
     const bool unreadable = file.exists() && (!file.isFile() || !file.isReadable());
     QElapsedTimer waited;
     waited.start();
@@ -157,12 +208,15 @@ RecordStore::OpenResult RecordStore::open()
     // The file holds something, but not a record this program can read. It
     // may be the only copy of someone's history: move it aside, never delete.
     close();
-    const QString aside = asideName(m_path);
-    if (!QFile::rename(m_path, aside))
+    const QString aside = moveAside(m_path);
+    if (aside.isEmpty())
         return {
             Status::Unavailable, result.problem + QStringLiteral("; it cannot be moved aside"), {}};
-    for (const char *suffix : {"-wal", "-shm"})
-        QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
+    for (const char *suffix : {"-wal", "-shm"}) {
+        if (QFileInfo::exists(m_path + QLatin1String(suffix)))
+            (void)FileMove::withoutReplacing(m_path + QLatin1String(suffix),
+                                             aside + QLatin1String(suffix));
+    }
     result = openOnce(code);
     result.keptAside = aside;
     return result;
@@ -190,8 +244,9 @@ RecordStore::OpenResult RecordStore::openOnce(int &code)
     };
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
         return failed();
-    if (q.value(0).toInt() > SchemaVersion)
-        return {Status::Newer, newerProblem(), {}};
+    if (QString unknown = unknownVersionProblem(q.value(0).toInt(), SchemaVersion);
+        !unknown.isEmpty())
+        return {Status::Newer, unknown, {}};
     // WAL lets the progress window read while an answer is being written;
     // NORMAL still keeps every committed answer when the program is killed.
     // The mode is kept in the file: switched once, when the file is new.
@@ -232,12 +287,13 @@ RecordStore::OpenResult RecordStore::migrate(int &code)
     int version = 0;
     if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
         version = q.value(0).toInt();
-    if (version > SchemaVersion) {
-        // A newer program raised the version since the first look.
+    if (QString unknown = unknownVersionProblem(version, SchemaVersion); !unknown.isEmpty()) {
+        // Another program changed the version since the first look.
         q.exec(QStringLiteral("ROLLBACK"));
-        return {Status::Newer, newerProblem(), {}};
+        return {Status::Newer, unknown, {}};
     }
     const auto &steps = migrations();
+    Q_ASSERT(steps.size() == std::size_t(SchemaVersion));
     for (int v = version; v < SchemaVersion; ++v) {
         for (const char *sql : steps[std::size_t(v)]) {
             const bool replay = qstrcmp(sql, MemoryTable::ReplayStep) == 0;
@@ -292,6 +348,10 @@ Result<> RecordStore::record(const AnswerEvent &e)
             return fail(qs.updateQuestion);
         if (const QSqlQuery *failed = qs.memory.update(id, day, at, right))
             return fail(*failed);
+        qs.addToDay.addBindValue(day);
+        qs.addToDay.addBindValue(right ? 1 : 0);
+        if (!qs.addToDay.exec())
+            return fail(qs.addToDay);
     }
     for (const QVariant &v : {QVariant(id), QVariant(at), QVariant(day), QVariant(int(e.quiz)),
                               QVariant(int(e.outcome)), QVariant(e.durationMs)})
@@ -309,7 +369,8 @@ Result<> RecordStore::clear()
         return notOpen();
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     for (const char *sql : {"BEGIN IMMEDIATE", "DELETE FROM exams", "DELETE FROM memory",
-                            "DELETE FROM answers", "DELETE FROM questions", "COMMIT"}) {
+                            "DELETE FROM answers", "DELETE FROM questions",
+                            "DELETE FROM day_totals", "COMMIT"}) {
         if (!q.exec(QLatin1String(sql))) {
             Failure problem = failure(describe(q.lastError()));
             q.exec(QStringLiteral("ROLLBACK"));
@@ -369,8 +430,7 @@ RecordStatistics RecordStore::statistics(const QDateTime &now)
     }
 
     const qint64 today = st.lastDay.toJulianDay();
-    q.prepare(QStringLiteral("SELECT day, count(*), sum(outcome = 0) FROM answers"
-                             " WHERE day > ? AND outcome <= 1 GROUP BY day"));
+    q.prepare(QStringLiteral("SELECT day, asked, right_first FROM day_totals WHERE day > ?"));
     q.addBindValue(today - qint64(st.byDay.size()));
     if (q.exec()) {
         while (q.next()) {
@@ -405,7 +465,7 @@ RecordStatistics RecordStore::statistics(const QDateTime &now)
     return st;
 }
 
-Result<> RecordStore::exportCsv(QIODevice &out)
+Result<> RecordStore::exportCsv(QIODevice &out, const std::function<bool(qint64)> &progress)
 {
     if (!m_ready)
         return notOpen();
@@ -423,7 +483,10 @@ Result<> RecordStore::exportCsv(QIODevice &out)
                         QStringLiteral("question")} +
             MemoryTable::csvHeader());
     const StudyPlan plan(m_study, QDate::currentDate());
+    qint64 rows = 0;
     while (q.next()) {
+        if (progress && ++rows % ProgressRows == 0 && !progress(rows))
+            return failure(QStringLiteral("the export was cancelled"));
         csv.row(QStringList{QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC)
                                 .toString(Qt::ISODateWithMs),
                             quizName(RecordedQuiz(q.value(1).toInt())),

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,7 +19,7 @@ class QIODevice;
 class RecordStore {
   public:
     // Raised with every change of the tables; older files are brought up to it.
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
     // How long a write waits for another program that holds the file.
     static constexpr int BusyTimeoutMs = 3000;
 
@@ -37,7 +38,8 @@ class RecordStore {
     // Opens the file, creating it and its folder if needed, and brings its
     // tables up to date. A file that is not a database (or cannot be read)
     // is moved aside, never overwritten, and a fresh record begins there.
-    // A file of a newer program is left alone.
+    // A file of a schema version this program does not know (a newer
+    // program's, or a negative one) is left alone: Status::Newer.
     [[nodiscard]] OpenResult open();
     [[nodiscard]] bool isReady() const { return m_ready; }
     [[nodiscard]] const QString &path() const { return m_path; }
@@ -45,7 +47,10 @@ class RecordStore {
     // A failure carries the database's description of it.
     [[nodiscard]] Result<> record(const AnswerEvent &event);
     [[nodiscard]] Result<> clear();
-    [[nodiscard]] Result<> exportCsv(QIODevice &out);
+    // progress is told the rows written so far, now and then; when it
+    // returns false the export stops with a failure.
+    [[nodiscard]] Result<> exportCsv(QIODevice &out,
+                                     const std::function<bool(qint64)> &progress = {});
 
     // A finished practice exam; its answers go through record().
     [[nodiscard]] Result<> recordExam(const PastExam &exam);
@@ -59,6 +64,7 @@ class RecordStore {
     [[nodiscard]] std::vector<MemoryEntry> memoryEntries();
     // The student's choices the export's due dates are worked out with.
     void setStudySettings(const StudySettings &study) { m_study = study; }
+    [[nodiscard]] const StudySettings &studySettings() const { return m_study; }
 
   private:
     struct Queries;

@@ -1,11 +1,13 @@
 #include "BankDownload.h"
 
+#include "BankFolderLock.h"
 #include "BankJournal.h"
 #include "BankSignatures.h"
 #include "DownloadPlan.h"
 #include "HttpFetcher.h"
 #include "VersionCheck.h"
 #include "core/common/Error.h"
+#include "core/common/TextFile.h"
 
 #include <QUrl>
 
@@ -18,8 +20,16 @@ namespace {
 // Everything is received and checked before the first byte is written, so
 // a failure anywhere leaves the installed bank alone.
 Result<> download(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath,
-                  bool *unchanged)
+                  const std::optional<QString> &offered, bool *unchanged)
 {
+    // From the first request to the last rename the folder is this
+    // process's: another copy's start-up neither completes nor cleans up
+    // what this one is writing. Without a lock (a folder that cannot be
+    // written) the download goes on and fails as it always has.
+    const BankFolderLock lock(appPath, LockWaitMs);
+    if (lock.state() == BankFolderLock::State::HeldElsewhere)
+        return failure(QStringLiteral("another copy of ZEL Quiz is changing the question bank "
+                                      "in this folder; please try again later."));
     // A key beside the program means the bank must come signed; a key file
     // that cannot be used stops the download rather than letting unsigned
     // files through.
@@ -46,6 +56,11 @@ Result<> download(HttpFetcher &fetcher, const QString &baseUrl, const QString &a
     const Result<std::vector<QByteArray>> contents = DownloadPlan::check(bodies);
     if (!contents)
         return failure(contents.error());
+    const QString received = TextFile::firstLine(TextFile::decode(contents->back())).trimmed();
+    if (Result<> newer = DownloadPlan::checkVersion(
+            received, VersionCheck::installedDataVersion(appPath), offered);
+        !newer)
+        return newer;
 
     // Written all or nothing through the journal.
     BankJournal journal(appPath, DownloadPlan::fileNames());
@@ -56,12 +71,13 @@ Result<> download(HttpFetcher &fetcher, const QString &baseUrl, const QString &a
 
 } // namespace
 
-bool run(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath, UpdateView &view)
+bool run(HttpFetcher &fetcher, const QString &baseUrl, const QString &appPath, UpdateView &view,
+         const std::optional<QString> &offered)
 {
     QString failure;
     bool unchanged = true;
     try {
-        if (const Result<> done = download(fetcher, baseUrl, appPath, &unchanged); !done)
+        if (const Result<> done = download(fetcher, baseUrl, appPath, offered, &unchanged); !done)
             failure = done.error().description();
     } catch (const Error &e) {
         failure = e.description();

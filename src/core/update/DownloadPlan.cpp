@@ -3,6 +3,7 @@
 #include "HttpFetcher.h"
 #include "LeadingNumber.h"
 #include "core/common/TextFile.h"
+#include "core/quiz/BankCheck.h"
 #include "core/quiz/BankLoader.h"
 
 namespace {
@@ -52,11 +53,36 @@ Result<std::vector<QByteArray>> DownloadPlan::check(const std::vector<QByteArray
     } catch (const Error &e) {
         return invalidBank(names[1], e);
     }
+    // A bank that loads may still show empty answers (a server's page for a
+    // missing AD.zel is one line against the texts' many): refused by the
+    // checker that --check-bank runs, with its finding.
+    const BankCheck checked = BankCheck::ofContents(files[0], files[1]);
+    for (const BankCheck::Finding &f : checked.findings()) {
+        if (f.kind == BankCheck::Finding::Kind::Error || f.blanksAnswers)
+            return failure((f.line > 0 ? f.file + QStringLiteral(":%1").arg(f.line) : f.file) +
+                           QStringLiteral(": not a valid question bank file (") + f.message +
+                           QStringLiteral(")"));
+    }
 
     const QString version = TextFile::firstLine(TextFile::decode(files[2]));
     if (!beginsWithNumber(version))
         return failure(names[2] + QStringLiteral(": not a data version number"));
     return files;
+}
+
+Result<> DownloadPlan::checkVersion(const QString &received, const QString &installed,
+                                    const std::optional<QString> &offered)
+{
+    const QString name = fileNames().back();
+    if (offered && leadingNumber(received) != leadingNumber(*offered))
+        return failure(name + QStringLiteral(": data version %1 is not the version %2 that the "
+                                             "check offered")
+                                  .arg(received, *offered));
+    if (leadingNumber(received) <= leadingNumber(installed))
+        return failure(name +
+                       QStringLiteral(": data version %1 is not newer than the installed %2")
+                           .arg(received, installed.isEmpty() ? QStringLiteral("0") : installed));
+    return {};
 }
 
 Error DownloadPlan::fetchFailure(const QString &name, const Error &fetchError)

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The download of new bank files, without the window: it checks the three
@@ -22,6 +23,13 @@ class DownloadPlan {
     // receives (the body and CR LF), or what is wrong with them.
     [[nodiscard]] static Result<std::vector<QByteArray>>
     check(const std::vector<QByteArray> &bodies);
+
+    // Whether the received data version may replace the installed one: only
+    // a newer one, compared as the check compares, and in the window only
+    // the version the check offered. Anything else would let whoever serves
+    // the files roll the bank back to an older (even a validly signed) one.
+    [[nodiscard]] static Result<> checkVersion(const QString &received, const QString &installed,
+                                               const std::optional<QString> &offered);
 
     // What a failed fetch of one file is, for the window's text.
     [[nodiscard]] static Error fetchFailure(const QString &name, const Error &fetchError);

@@ -1,6 +1,8 @@
 #include "UpdateBaseUrl.h"
 
 #include <QSettings>
+#include <QStringList>
+#include <QVariant>
 
 #ifndef ZELQUIZ_UPDATE_URL
 #define ZELQUIZ_UPDATE_URL "http://localhost:8000/"
@@ -26,7 +28,12 @@ QString builtInUpdateUrl()
 QUrl updateBaseUrl()
 {
     const QSettings settings;
+    const QVariant value = settings.value(QStringLiteral("update/baseurl"));
+    // A hand-written line with an unquoted comma reads as a list: its parts
+    // joined again are the address as written.
     const QString configured =
-        settings.value(QStringLiteral("update/baseurl")).toString().trimmed();
+        (value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                  : value.toString())
+            .trimmed();
     return QUrl(withTrailingSlash(configured.isEmpty() ? builtInUpdateUrl() : configured));
 }

@@ -1,6 +1,10 @@
 #include "VersionCheck.h"
 
 #include "LeadingNumber.h"
+#include "core/common/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -9,6 +13,22 @@ const QString CR = QStringLiteral("\r");
 } // namespace
 
 namespace VersionCheck {
+
+QString installedDataVersion(const QString &appPath)
+{
+    // Only a plain file: a folder or a device of that name is no version,
+    // and reading a pipe would never return.
+    const QString path = appPath + QStringLiteral("/DV.ZEL");
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return QString();
+    // Whatever follows the first line is not read.
+    const QByteArray head = file.read(MaxVersionBytes + 1);
+    const qsizetype cr = head.indexOf('\r');
+    if (cr < 0 ? head.size() > MaxVersionBytes : cr > MaxVersionBytes)
+        return QString();
+    return TextFile::firstLine(TextFile::decode(head));
+}
 
 Outcome decide(const Versions &v)
 {

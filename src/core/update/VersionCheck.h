@@ -23,6 +23,11 @@ struct Versions {
     QString newData;
 };
 
+// The first line of the program folder's data-version file, or empty text
+// when the file is missing, empty, not a plain file or cannot be read (it
+// then counts as 0); a first line longer than a version can be is none.
+[[nodiscard]] QString installedDataVersion(const QString &appPath);
+
 // Empty fetched text means the server gave nothing. May throw the overflow
 // of leadingNumber, which the check reports like any other failure.
 [[nodiscard]] Outcome decide(const Versions &v);

@@ -14,6 +14,7 @@
 #include "core/sysinfo/DetachedStarter.h"
 #include "core/sysinfo/PlatformSystemInfo.h"
 #include "core/timed/TimedGame.h"
+#include "core/update/BankFolderLock.h"
 #include "core/update/BankJournal.h"
 #include "core/update/DownloadPlan.h"
 #include "gui/about/AboutDialog.h"
@@ -212,10 +213,18 @@ Result<> MainWindow::loadBankAndFirstQuestion()
     // A bank download the program did not live to finish is completed or
     // undone before the bank is read: never a new "A.zel" beside an old
     // "AD.zel". When that cannot be done the program does not start on
-    // whatever pair happens to be there.
-    if (const auto recovered = BankJournal(m_appFolder, DownloadPlan::fileNames()).recover();
-        !recovered)
-        return failure(recovered.error());
+    // whatever pair happens to be there. While another copy of the program
+    // is writing the folder (its download is under way) the folder is left
+    // to it, and this start reads the bank as it is.
+    {
+        const BankFolderLock lock(m_appFolder, BankFolderLock::StartupWaitMs);
+        if (lock.state() != BankFolderLock::State::HeldElsewhere) {
+            if (const auto recovered =
+                    BankJournal(m_appFolder, DownloadPlan::fileNames()).recover();
+                !recovered)
+                return failure(recovered.error());
+        }
+    }
 
     *m_bank = BankLoader::load(appFile(QStringLiteral("A.zel")), appFile(QStringLiteral("AD.zel")),
                                standardWordings());

@@ -3,7 +3,9 @@
 #include "ChartWidget.h"
 #include "ExamHistoryPanel.h"
 #include "StudyPanel.h"
+#include "RecordExportRunner.h"
 #include "core/record/LearningRecord.h"
+#include "core/record/RecordExport.h"
 #include "gui/platform/MessageBoxes.h"
 
 #include <QDialogButtonBox>
@@ -15,7 +17,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
@@ -254,15 +255,18 @@ void ProgressDialog::exportRecord()
     const QString path = m_chooseFile();
     if (path.isEmpty())
         return;
-    m_record.flush();
-    QSaveFile file(path);
     QString problem;
-    if (!file.open(QIODevice::WriteOnly))
-        problem = file.errorString();
-    else if (const Result<> exported = m_record.store().exportCsv(file); !exported)
-        problem = exported.error().description();
-    else if (!file.commit())
-        problem = file.errorString();
+    // Written over, the record would be lost for a page of CSV text.
+    if (RecordExport::isRecordFile(m_record.path(), path)) {
+        problem = QStringLiteral("this is the learning record's own file");
+    } else {
+        m_record.flush();
+        const RecordExportRunner::Report done =
+            RecordExportRunner::run(this, m_record.path(), path, m_record.store().studySettings());
+        if (done.outcome == RecordExportRunner::Outcome::Cancelled)
+            return;
+        problem = done.problem;
+    }
     m_boxes.show(this,
                  problem.isEmpty()
                      ? QStringLiteral("The learning record has been exported to:\r") + path

@@ -12,8 +12,6 @@
 #include "gui/widgets/DesignWidgets.h"
 #include "gui/widgets/Twips.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,25 +44,6 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
     return b;
 }
 
-// The first line of the data-version file, or empty text when the file is
-// missing, empty or cannot be read: the window then shows no data version,
-// compares it as 0 and leaves the download possible.
-QString readDataVersion(const QString &path)
-{
-    // Only a plain file: a folder or a device of that name is no version,
-    // and reading a pipe would never return.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return QString();
-    // Whatever follows the first line is not read; a first line longer
-    // than a version can be is none.
-    const QByteArray head = file.read(VersionCheck::MaxVersionBytes + 1);
-    const qsizetype cr = head.indexOf('\r');
-    if (cr < 0 ? head.size() > VersionCheck::MaxVersionBytes : cr > VersionCheck::MaxVersionBytes)
-        return QString();
-    return TextFile::firstLine(TextFile::decode(head));
-}
-
 QString describe(const std::exception &e)
 {
     if (dynamic_cast<const std::bad_alloc *>(&e))
@@ -83,7 +62,7 @@ UpdateDialog::UpdateDialog(const QString &appPath, HttpFetcher &fetcher, QWidget
     setWindowTitle(QStringLiteral("Check for Update..."));
     setModal(true);
     buildWidgets();
-    m_dataVersion = readDataVersion(m_appPath + QStringLiteral("/DV.ZEL"));
+    m_dataVersion = VersionCheck::installedDataVersion(m_appPath);
     m_programVersionLabel->setText(
         DisplayText::lines(QStringLiteral("Program:") + CR + AppInfo::versionText()));
     m_dataVersionLabel->setText(
@@ -163,6 +142,7 @@ void UpdateDialog::render()
 void UpdateDialog::checkForUpdate()
 {
     VersionCheck::start(m_view);
+    m_offeredVersion.reset();
     render();
     VersionCheck::Versions v{AppInfo::versionText(), m_dataVersion, QString(), QString()};
     try {
@@ -180,7 +160,10 @@ void UpdateDialog::checkForUpdate()
             }
             *text = TextFile::decode(*r);
         }
-        VersionCheck::finish(m_view, VersionCheck::decide(v), v, pageAddress());
+        const VersionCheck::Outcome outcome = VersionCheck::decide(v);
+        if (outcome == VersionCheck::Outcome::DataUpgrade)
+            m_offeredVersion = v.newData.trimmed();
+        VersionCheck::finish(m_view, outcome, v, pageAddress());
     } catch (const Error &e) {
         // A version number too large to read (run-time error 6).
         VersionCheck::finish(m_view, VersionCheck::Outcome::Failed, v, pageAddress(),
@@ -196,7 +179,7 @@ void UpdateDialog::downloadDataFiles()
     DownloadPlan::start(m_view);
     render();
     // The window shows "Downloading Files..." while the files are fetched.
-    BankDownload::run(m_fetcher, m_baseUrl, m_appPath, m_view);
+    BankDownload::run(m_fetcher, m_baseUrl, m_appPath, m_view, m_offeredVersion);
     render();
 }
 

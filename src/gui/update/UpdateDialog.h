@@ -6,6 +6,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <optional>
+
 class HttpFetcher;
 class QLabel;
 class QPushButton;
@@ -36,6 +38,8 @@ class UpdateDialog : public QDialog {
 
     // The installed data version, as read when the window was built.
     QString m_dataVersion;
+    // The data version the last check offered; a download installs no other.
+    std::optional<QString> m_offeredVersion;
 
     // The controls; each carries its member name without "m_" as its
     // objectName. The two Cancel buttons are the view's doneButton and

@@ -9,10 +9,14 @@
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -181,6 +185,14 @@ const UnreadableCase kUnreadableCases[] = {
                              QStringLiteral("PRAGMA user_version = 99")});
      },
      RecordStore::Status::Newer, false, "cannot be used: the file was written by a newer"},
+    // Any version this program does not know is left alone, negative too.
+    {"negative_version",
+     [](const TempDir &, const QString &path) {
+         makeDatabase(path, {QStringLiteral("CREATE TABLE later(x)"),
+                             QStringLiteral("PRAGMA user_version = -1")});
+     },
+     RecordStore::Status::Newer, false,
+     "cannot be used: the file has record version -1, which this program does not know"},
     {"empty_file",
      [](const TempDir &dir, const QString &) { dir.write(QStringLiteral("record.sqlite"), {}); },
      RecordStore::Status::Ready, false, ""},
@@ -218,6 +230,31 @@ TEST(RecordFaultTest, AFolderItCannotWriteLeavesTheQuizWithoutARecord)
         EXPECT_TRUE(out.endsWith(path + QLatin1Char('|'))) << "told once, with the path";
     }
     EXPECT_FALSE(QFileInfo::exists(locked + QStringLiteral("/record.sqlite")));
+}
+
+// Two starts on a file that is not a record: the first is held inside its
+// move aside while the second looks at the file. One of them moves the
+// original aside (its bytes kept under a name of their own), the other
+// uses the fresh record that replaced it, and both answers land in it.
+TEST(RecordFaultTest, TwoStartsOnAnUnreadableFileKeepItAndShareTheFreshRecord)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
+        GTEST_SKIP() << "strace is not installed";
+    TempDir dir;
+    const QString path = dir.file(QStringLiteral("record.sqlite"));
+    const QByteArray original = QByteArray("the only copy of someone's history\n").repeated(200);
+    dir.write(QStringLiteral("record.sqlite"), original);
+    const QString delay = "inject=rename,renameat,renameat2:delay_enter=1500000";
+    const QStringList held = {"strace", "-f", "-o", "/dev/null", "-e", delay};
+    std::unique_ptr<QProcess> first(child(QStringLiteral("open"), path, held));
+    QThread::msleep(700);
+    std::unique_ptr<QProcess> second(child(QStringLiteral("open"), path));
+    for (QProcess *p : {first.get(), second.get()})
+        ASSERT_TRUE(p->waitForFinished(30000));
+    const QStringList aside = QDir(dir.path()).entryList({"record.sqlite.unreadable-*"});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(dir.read(aside[0]), original);
+    EXPECT_EQ(answersIn(path), 2);
 }
 
 TEST(RecordFaultTest, AFullDiskIsToldOnceAndKeepsWhatWasWritten)
@@ -268,6 +305,16 @@ TEST(RecordFaultTest, AFileHeldByAnotherProgramIsNotMovedAndTheUserIsToldOnce)
     QCoreApplication::processEvents();
     EXPECT_EQ(record.takeNotice(), QString());
     EXPECT_EQ(record.store().answerCount(), 1);
+}
+
+// A copy that holds the file's set-up for longer than a write may wait.
+TEST(RecordFaultTest, AFileAnotherCopyIsSettingUpIsLeftToIt)
+{
+    TempDir dir;
+    QLockFile other(dir.file(QStringLiteral("record.sqlite.lock")));
+    ASSERT_TRUE(other.tryLock(0));
+    RecordStore store(dir.file(QStringLiteral("record.sqlite")));
+    EXPECT_EQ(store.open().problem, "another copy of the program is setting up the file");
 }
 
 TEST(RecordFaultTest, TwoProgramsBothRecordAndAKillLosesNoFinishedAnswer)

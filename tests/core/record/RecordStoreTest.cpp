@@ -170,16 +170,24 @@ TEST_P(RecordCsvField, BankTextsAreSafeInASpreadsheet)
     EXPECT_EQ(RecordCsv::field(GetParam().text), GetParam().csv);
 }
 
-const CsvCase kCsvCases[] = {{"plain", "plain", "plain"},
+// Every field is quoted, so that a spreadsheet splitting on ";" or a tab
+// never sees a cell begin inside a text; a text that would start a formula,
+// blanks before it included, gets a leading apostrophe.
+const CsvCase kCsvCases[] = {{"plain", "plain", "\"plain\""},
                              {"comma", "a, b", "\"a, b\""},
                              {"quotes", "say \"hi\"", "\"say \"\"hi\"\"\""},
                              {"line_end", "two\r\nlines", "\"two\r\nlines\""},
-                             {"formula", "=1+2", "'=1+2"},
-                             {"plus", "+x", "'+x"},
+                             {"formula", "=1+2", "\"'=1+2\""},
+                             {"plus", "+x", "\"'+x\""},
                              {"minus_and_comma", "-x,y", "\"'-x,y\""},
-                             {"at_sign", "@SUM(A1)", "'@SUM(A1)"},
-                             {"umlaut", "Ärger", "Ärger"},
-                             {"empty", "", ""}};
+                             {"at_sign", "@SUM(A1)", "\"'@SUM(A1)\""},
+                             {"tab", "\t=1", "\"'\t=1\""},
+                             {"carriage_return", "\r=1", "\"'\r=1\""},
+                             {"blank_then_formula", "  =1+1", "\"'  =1+1\""},
+                             {"semicolon_cell", "Etiolation ;=2+3;", "\"Etiolation ;=2+3;\""},
+                             {"blanks_only", "  ", "\"  \""},
+                             {"umlaut", "Ärger", "\"Ärger\""},
+                             {"empty", "", "\"\""}};
 INSTANTIATE_TEST_SUITE_P(Texts, RecordCsvField, ::testing::ValuesIn(kCsvCases), CaseName());
 
 TEST_F(RecordStoreTest, ExportsEveryAnswerWithAHeader)
@@ -192,16 +200,52 @@ TEST_F(RecordStoreTest, ExportsEveryAnswerWithAHeader)
     ASSERT_EQ(failureText(store.exportCsv(out)), QString());
     const QList<QByteArray> lines = out.data().split('\n');
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], "time,quiz,answer,duration_ms,wording,subject,right_answer,question,"
-                        "stability_days,difficulty,last_review,next_due\r");
+    EXPECT_EQ(lines[0], "\"time\",\"quiz\",\"answer\",\"duration_ms\",\"wording\",\"subject\","
+                        "\"right_answer\",\"question\",\"stability_days\",\"difficulty\","
+                        "\"last_review\",\"next_due\"\r");
     // A first miss: the first stability and difficulty of FSRS-6, back the next day.
-    EXPECT_TRUE(
-        lines[1].endsWith(",0.2120,6.4133,2026-01-02T03:04:05.006Z," +
-                          at.toLocalTime().date().addDays(1).toString(Qt::ISODate).toUtf8() + "\r"))
+    EXPECT_TRUE(lines[1].endsWith(
+        ",\"0.2120\",\"6.4133\",\"2026-01-02T03:04:05.006Z\",\"" +
+        at.toLocalTime().date().addDays(1).toString(Qt::ISODate).toUtf8() + "\"\r"))
         << lines[1].toStdString();
-    EXPECT_TRUE(lines[1].startsWith("2026-01-02T03:04:05.006Z,Standard,wrong,1500,What Term "
-                                    "means:,\"'=cmd, \"\"x\"\"\",\"'=cmd, \"\"x\"\" answer\","))
+    EXPECT_TRUE(lines[1].startsWith("\"2026-01-02T03:04:05.006Z\",\"Standard\",\"wrong\",\"1500\","
+                                    "\"What Term means:\",\"'=cmd, \"\"x\"\"\",\"'=cmd, \"\"x\"\" "
+                                    "answer\","))
         << lines[1].toStdString();
+}
+
+// A record of the first schema gains the totals per day of its answers.
+TEST_F(RecordStoreTest, AnOlderRecordKeepsItsDays)
+{
+    record(QStringLiteral("A"), O::FirstWrong);
+    record(QStringLiteral("A"), O::SecondRight);
+    record(QStringLiteral("B"), O::FirstRight, 3);
+    const RecordStatistics before = store.statistics(now);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "first schema");
+        db.setDatabaseName(store.path());
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("DROP TABLE day_totals") && q.exec("PRAGMA user_version = 3"));
+    }
+    QSqlDatabase::removeDatabase("first schema");
+    RecordStore reopened(store.path());
+    ASSERT_EQ(reopened.open().status, RecordStore::Status::Ready);
+    EXPECT_EQ(reopened.statistics(now).byDay, before.byDay);
+    EXPECT_EQ(before.byDay[29], (Tally{1, 0}));
+    EXPECT_EQ(before.byDay[26], (Tally{1, 1}));
+}
+
+// Stopped half way, an export says so (the progress window then removes
+// the unfinished file).
+TEST_F(RecordStoreTest, AnExportStopsWhenCancelled)
+{
+    for (int i = 0; i < 1000; ++i)
+        record(QStringLiteral("Q%1").arg(i % 7), O::FirstRight);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    EXPECT_EQ(failureText(store.exportCsv(out, [](qint64) { return false; })),
+              "the export was cancelled");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/record/QuestionKey.h"
 #include "gui/record/ChartWidget.h"
 #include "gui/record/ProgressDialog.h"
+#include "support/CaseName.h"
 #include "support/MainHarness.h"
 #include "support/ModalDriver.h"
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -38,6 +40,15 @@ class LearningWindowTest : public ::testing::Test {
         h.show();
         for (int turn = 0; turn < 5; ++turn)
             QCoreApplication::processEvents();
+    }
+    void recordOne()
+    {
+        record->open();
+        AnswerEvent e;
+        e.key = "k";
+        e.at = QDateTime::currentDateTimeUtc();
+        record->record(e);
+        record->flush();
     }
     const QuizState &s() { return h.main->state(); }
     void answer(int k) { h.button(s().answerButtons[std::size_t(k - 1)])->click(); }
@@ -156,7 +167,7 @@ TEST_F(LearningWindowTest, ProgressShowsTheNumbersAsTextExportsAndClears)
     control<QPushButton>(&window, "exportButton")->click();
     EXPECT_EQ(h.dir.read(QStringLiteral("out.csv")).count("\r\n"), 4);
     EXPECT_TRUE(
-        h.dir.read(QStringLiteral("out.csv")).contains(",\"<b>bold</b> & \"\"q\"\"\",'=1+1,"));
+        h.dir.read(QStringLiteral("out.csv")).contains(",\"<b>bold</b> & \"\"q\"\"\",\"'=1+1\","));
     window.setExportFileChooser([this] { return h.dir.file(QStringLiteral("no/such/dir/x.csv")); });
     control<QPushButton>(&window, "exportButton")->click();
     ASSERT_EQ(boxes.shown.size(), 2u);
@@ -270,5 +281,65 @@ TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
     choose("progressAction");
     EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked()) << "all six of the wording";
 }
+
+// Cancelled in its progress window, the export leaves no file and says
+// nothing.
+TEST_F(LearningWindowTest, ACancelledExportLeavesNoFile)
+{
+    recordOne();
+    FakeBoxes boxes;
+    ProgressDialog window(*record, boxes);
+    window.setExportFileChooser([this, &window] {
+        // Posted before the export starts, so handled before it can end.
+        QMetaObject::invokeMethod(
+            &window,
+            [&window] {
+                auto *progress = control<QProgressDialog>(&window, "exportProgress");
+                progress->findChild<QPushButton *>()->click();
+            },
+            Qt::QueuedConnection);
+        return h.dir.file(QStringLiteral("out.csv"));
+    });
+    control<QPushButton>(&window, "exportButton")->click();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(QDir(h.dir.path()).entryList({"out.csv*"}), QStringList());
+}
+
+struct OwnFileCase {
+    const char *name;
+    QString target; // beside the record, "link" a link to the record
+};
+class ExportTarget : public LearningWindowTest,
+                     public ::testing::WithParamInterface<OwnFileCase> {};
+
+// Choosing the record's own file (or its -wal or -shm) as the export's
+// target, even under another name, is refused: the record stays a record.
+TEST_P(ExportTarget, IsNeverTheRecordItself)
+{
+    recordOne();
+    const QString path = h.dir.file(GetParam().target);
+    if (GetParam().target == QLatin1String("link")) {
+#ifdef Q_OS_WIN
+        GTEST_SKIP() << "a Windows shortcut is a file of its own";
+#endif
+        ASSERT_TRUE(QFile::link(record->path(), path));
+    }
+    FakeBoxes boxes;
+    ProgressDialog window(*record, boxes);
+    window.setExportFileChooser([&path] { return path; });
+    control<QPushButton>(&window, "exportButton")->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "The learning record could not be exported to:\r" + path +
+                                       "\rthis is the learning record's own file");
+    RecordStore reopened(record->path());
+    ASSERT_EQ(reopened.open().status, RecordStore::Status::Ready);
+    EXPECT_EQ(reopened.answerCount(), 1);
+}
+
+const OwnFileCase kOwnFiles[] = {{"record", "record.sqlite"},
+                                 {"wal", "record.sqlite-wal"},
+                                 {"shm", "record.sqlite-shm"},
+                                 {"link", "link"}};
+INSTANTIATE_TEST_SUITE_P(OwnFiles, ExportTarget, ::testing::ValuesIn(kOwnFiles), CaseName());
 
 } // namespace

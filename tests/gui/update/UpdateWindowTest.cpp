@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -319,6 +320,9 @@ TEST_F(UpdateWindow, ChecksAndDownloadsFromTheKeyboard)
     EXPECT_EQ(reopened->result(), QDialog::Accepted);
     QSettings().remove(QStringLiteral("update"));
     EXPECT_EQ(updateBaseUrl().toString(), builtInUpdateUrl());
+    // A hand-written address with an unquoted comma reads as a list.
+    QSettings().setValue("update/baseurl", QStringList{"http://127.0.0.1:18431/mirror", "1/"});
+    EXPECT_EQ(updateBaseUrl().toString(), "http://127.0.0.1:18431/mirror,1/");
 }
 
 struct DownloadFailureCase {
@@ -380,6 +384,24 @@ const DownloadFailureCase kUpdateDownloadFailureRows[] = {
      {"3|2|3|4|5|6|7|\r\n" + QByteArray("9\r\n").repeated(6)},
      "AD.zel" + kInvalid + "(Too few questions in the question bank)"},
     {"not_a_version", "DV.ZEL", {"<html>Moved</html>"}, "DV.ZEL: not a data version number"},
+    // A host's catch-all page for a missing file: every text of A.zel would
+    // be asked with six empty answers.
+    {"page_for_entries",
+     "AD.zel",
+     {"<html><body>Not here</body></html>"},
+     "A.zel:2: not a valid question bank file (A.zel has 7 lines but AD.zel only 1"},
+    {"answer_past_the_texts",
+     "AD.zel",
+     {QByteArray(kServerAD).replace("\n3|1|2|", "\n3|9|2|")},
+     "AD.zel:7: not a valid question bank file (the right answer is text 9"},
+    {"older_version",
+     "DV.ZEL",
+     {"1.1"},
+     "DV.ZEL: data version 1.1 is not newer than the installed 1.2"},
+    {"same_version",
+     "DV.ZEL",
+     {"1.20"},
+     "DV.ZEL: data version 1.20 is not newer than the installed 1.2"},
     {"folder_for_a", "A.zel", {}, "A.zel: something that is not a file is in its place", true},
     {"folder_for_ad", "AD.zel", {}, "AD.zel: something that is not a file is in its place", true},
     {"folder_for_dv", "DV.ZEL", {}, "DV.ZEL: something that is not a file is in its place", true}};
@@ -454,6 +476,32 @@ TEST_F(UpdateSigned, TheSignedBankIsInstalled)
     for (const QString &name : kSignedFiles)
         installed << QString::fromLatin1(signedFile(name) + "\r\n");
     EXPECT_EQ(folderState(dir.path()), installed);
+}
+
+// A server that offered one version at the check and sends another (an
+// older, validly signed bank, say) at the download installs nothing.
+TEST_F(UpdateWindow, InstallsOnlyTheVersionTheCheckOffered)
+{
+    dir.write("DV.ZEL", "1.3\r\n");
+    serve("1.6", "1.4");
+    auto w = open();
+    EXPECT_EQ(press(*w, "checkButton"), dataUpgrade("1.4"));
+    const QStringList before = folderState(dir.path());
+    serve("1.6", "1.2");
+    const QString status = press(*w, "downloadButton");
+    EXPECT_TRUE(status.contains("DV.ZEL: data version 1.2 is not the version 1.4 that the check "
+                                "offered") &&
+                status.endsWith("The question bank was not changed."))
+        << status.toStdString();
+    EXPECT_EQ(folderState(dir.path()), before);
+}
+
+// Another copy of the program holds the folder for its own download.
+TEST_F(UpdateWindow, LeavesAFolderAnotherCopyIsWriting)
+{
+    QLockFile other(dir.file("bank-update.lock"));
+    ASSERT_TRUE(other.tryLock(0));
+    expectUnchanged(dir.path(), "another copy of ZEL Quiz is changing the question bank");
 }
 
 #ifndef _WIN32
