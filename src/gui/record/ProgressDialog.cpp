@@ -2,8 +2,8 @@
 
 #include "ChartWidget.h"
 #include "ExamHistoryPanel.h"
-#include "StudyPanel.h"
 #include "RecordExportRunner.h"
+#include "StudyPanel.h"
 #include "core/record/LearningRecord.h"
 #include "core/record/RecordExport.h"
 #include "gui/platform/MessageBoxes.h"
@@ -278,8 +278,10 @@ void ProgressDialog::exportRecord()
 void ProgressDialog::clearRecord()
 {
     if (m_boxes.confirm(this,
-                        QStringLiteral("Clear the whole learning record? Every recorded answer "
-                                       "and the list of questions due for review are deleted."),
+                        QStringLiteral("Clear the whole learning record? Every recorded answer, "
+                                       "the list of questions due for review, what the spaced "
+                                       "review knows of each question and the past exams are "
+                                       "deleted."),
                         title, QStringLiteral("Clear History")) != MessageBoxes::Answer::Yes)
         return;
     m_record.flush();
