@@ -435,9 +435,9 @@ Result<> RecordStore::exportCsv(QIODevice &out)
     return {};
 }
 
-std::vector<MemoryEntry> RecordStore::memoryEntries()
+std::vector<MemoryEntry> RecordStore::memoryEntries(bool texts)
 {
     if (!m_ready)
         return {};
-    return MemoryTable::entries(QSqlDatabase::database(m_connection, false));
+    return MemoryTable::entries(QSqlDatabase::database(m_connection, false), texts);
 }

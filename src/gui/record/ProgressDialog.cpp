@@ -155,7 +155,7 @@ void ProgressDialog::refresh()
     RecordStatistics st = m_record.store().statistics(now);
     if (m_studyPanel->isVisibleTo(this)) {
         // With the memory model at hand the weakest are those least likely recalled now.
-        m_studyPanel->display(m_record.store().memoryEntries(), now.date());
+        m_studyPanel->display(m_record.store().memoryEntries(true), now.date());
         st.weakest = m_studyPanel->weakest();
     }
     display(st);

@@ -97,9 +97,9 @@ TEST_F(LearningWindowTest, ProgressOpensFromTheMenuWhenTheRecordCanBeUsed)
     h.dir.write(QStringLiteral("no"), "a file where the folder should be");
     start();
     h.fakes.boxes.shown.clear();
-    for (const char *entry : {"progressAction", "reviewAction"})
+    for (const char *entry : {"progressAction", "reviewAction", "reviewDueAction"})
         choose(entry);
-    EXPECT_EQ(boxTexts(), QStringList(2, "The learning record is not available in this run, so "
+    EXPECT_EQ(boxTexts(), QStringList(3, "The learning record is not available in this run, so "
                                          "there is no history to review or show."));
 }
 
@@ -185,6 +185,10 @@ TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
     EXPECT_EQ(h.fakes.settings.values.value("study/newPerDay"), "2");
     EXPECT_EQ(h.fakes.settings.values.value("study/examDate"),
               QDate::currentDate().addDays(30).toString(Qt::ISODate));
+    h.fakes.settings.failCommits = true;
+    choose("studySettingsAction");
+    EXPECT_EQ(boxTexts().last(), "The study settings could not be saved to:\rmemory");
+    h.fakes.settings.failCommits = false;
 
     choose("reviewDueAction");
     EXPECT_TRUE(h.child<QAction>("reviewDueAction")->isChecked());
