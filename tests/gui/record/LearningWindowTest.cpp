@@ -228,4 +228,31 @@ TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
     EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked()) << "all six of the wording";
 }
 
+// A fortnight is labelled each week (the week back from the last day too),
+// and a chart without a line shows no percent scale.
+TEST(ChartWidgetTest, FortnightLabelsEachWeekAndNoScaleWithoutALine)
+{
+    ChartWidget chart(ChartWidget::Orientation::Vertical);
+    chart.setItems(std::vector<ChartWidget::Item>(14, {QStringLiteral("MMMM"), 0, -1, {}, {}}), 1,
+                   {});
+    chart.resize(560, 120);
+    const QImage image = chart.grab().toImage();
+    const QFontMetrics fm(chart.font());
+    const int left = fm.horizontalAdvance(QStringLiteral("9999")) + 8;
+    const int bottom = image.height();
+    const int right = image.width() - fm.horizontalAdvance(QStringLiteral("100%")) - 8;
+    auto inked = [&image](int x0, int x1, int y0, int y1) {
+        int n = 0;
+        for (int x = x0; x < x1; ++x)
+            for (int y = y0; y < y1; ++y)
+                n += image.pixelColor(x, y) != image.pixelColor(0, 0) ? 1 : 0;
+        return n;
+    };
+    const double step = double(right - left) / 14;
+    const int week = left + int(step * 6.5);
+    EXPECT_GT(inked(week - 5, week + 5, bottom - fm.height() - 2, bottom), 0)
+        << "the label of day 7";
+    EXPECT_EQ(inked(right + 2, image.width(), 0, fm.height()), 0) << "no 100% without a line";
+}
+
 } // namespace
