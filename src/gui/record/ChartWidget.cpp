@@ -1,5 +1,6 @@
 #include "ChartWidget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextDocument>
@@ -56,6 +57,21 @@ void ChartWidget::paintEvent(QPaintEvent *)
     }
 }
 
+int ChartWidget::rowHeight() const
+{
+    return std::max(fontMetrics().height() + 2,
+                    height() / int(std::max<std::size_t>(m_items.size(), 1)));
+}
+
+void ChartWidget::mousePressEvent(QMouseEvent *event)
+{
+    const int row = int(event->position().y()) / rowHeight();
+    if (m_orientation == Orientation::Horizontal && event->button() == Qt::LeftButton && row >= 0 &&
+        row < int(m_items.size()))
+        emit itemClicked(m_items[std::size_t(row)]);
+    QWidget::mousePressEvent(event);
+}
+
 void ChartWidget::paintHorizontal(QPainter &p)
 {
     const QFontMetrics fm = p.fontMetrics();
@@ -64,7 +80,7 @@ void ChartWidget::paintHorizontal(QPainter &p)
         labelWidth = std::max(labelWidth, fm.horizontalAdvance(item.label));
     labelWidth = std::min(labelWidth, width() / 2);
     const int valueWidth = fm.horizontalAdvance(QStringLiteral("100 % of 99999"));
-    const int rowHeight = std::max(fm.height() + 2, height() / int(m_items.size()));
+    const int rowHeight = this->rowHeight();
     const int barSpace = std::max(10, width() - labelWidth - valueWidth - 16);
     int y = 0;
     for (const Item &item : m_items) {

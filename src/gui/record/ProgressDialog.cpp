@@ -106,6 +106,7 @@ ProgressDialog::ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWid
                                      m_weakestTable->horizontalHeader()->sizeHint().height() + 6);
     layout->addWidget(group(QStringLiteral("The 10 weakest questions"), m_weakestTable, content));
     m_studyPanel = new StudyPanel(content);
+    m_studyPanel->practiseOnClick(*m_wordingChart);
     layout->addWidget(m_studyPanel);
     connect(m_studyPanel, &StudyPanel::practiseRequested, this, [this](const auto &keys) {
         emit practiseRequested(keys);
@@ -181,8 +182,8 @@ void ProgressDialog::display(const RecordStatistics &st)
         const QString numbers =
             t.asked == 0 ? QStringLiteral("not asked yet")
                          : QStringLiteral("%1 % of %2").arg(accuracyPercent(t)).arg(t.asked);
-        wordings.push_back(
-            {name, double(accuracyPercent(t)), -1, name + QLatin1Char(' ') + numbers, numbers});
+        wordings.push_back({name, double(accuracyPercent(t)), -1, name + QLatin1Char(' ') + numbers,
+                            numbers, wording});
     }
     m_wordingChart->setItems(std::move(wordings), 100, QStringLiteral(" %"));
 

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -204,10 +205,16 @@ TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
                                              "falls due tomorrow, "));
 
     // The two answered today are the weakest (the one on screen comes second).
-    bool byWording = false;
+    int byWording = 0;
     driver.on(QStringLiteral("ProgressDialog"), [&byWording](QWidget *w) {
-        if (byWording)
+        if (byWording == 1)
             return control<QPushButton>(w, "practiseWordingButton")->click();
+        if (byWording == 2) { // a click on the bar of the bank's wording, the fourth
+            auto *chart = control<ChartWidget>(w, "wordingChart");
+            const int row = std::max(chart->fontMetrics().height() + 2,
+                                     chart->height() / int(chart->items().size()));
+            return QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(60, row * 3 + row / 2));
+        }
         EXPECT_TRUE(control<QLabel>(w, "stagesLabel")
                         ->text()
                         .startsWith("Questions in the bank: 4 new, 2 learning"));
@@ -223,9 +230,13 @@ TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
     }
     EXPECT_TRUE(practised.contains(missed));
     EXPECT_TRUE(boxTexts().last().startsWith("Every question of this practice"));
-    byWording = true;
-    choose("progressAction");
-    EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked()) << "all six of the wording";
+    for (byWording = 1; byWording <= 2; ++byWording) {
+        h.fakes.boxes.shown.clear();
+        choose("standardAction");
+        choose("progressAction");
+        EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked()) << byWording;
+    }
+    EXPECT_EQ(boxTexts(), QStringList()) << "the bank holds the first wording's questions";
 }
 
 // A fortnight is labelled each week (the week back from the last day too),
