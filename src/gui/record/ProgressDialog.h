@@ -24,7 +24,7 @@ class ProgressDialog : public QDialog {
 
     // Asks where to export; empty: not at all. A test may put its own in.
     void setExportFileChooser(std::function<QString()> choose) { m_chooseFile = std::move(choose); }
-    // Adds the spaced review's part for the bank on screen.
+    // Adds the spaced review box for the bank on screen.
     void showStudy(const StudySettings &settings, std::vector<BankQuestion> bank);
 
   signals:

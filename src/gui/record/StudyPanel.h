@@ -11,7 +11,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-// The spaced review's part of the progress window: the bank's questions by
+// The spaced review box of the progress window: the bank's questions by
 // stage, the reviews due on each of the next 14 days, the first-try
 // accuracy to expect, and the buttons that practise one wording or the
 // weakest questions at once.
