@@ -1,20 +1,16 @@
 #include "DuePicker.h"
 
-#include "QuestionKey.h"
-#include "core/quiz/QuestionBank.h"
-
 #include <QHash>
 
 #include <algorithm>
 #include <utility>
 
-DuePicker::DuePicker(const QuestionBank &bank, const std::vector<QByteArray> &keys)
+DuePicker::DuePicker(const std::vector<BankQuestion> &bank, const std::vector<QByteArray> &keys)
 {
     QHash<QByteArray, int> entries;
-    for (int j = bank.textCount; j >= 1; --j) {
-        if (!bank.entries[j].isSkip())
-            entries.insert(QuestionKey::ofEntry(bank, j), j);
-    }
+    entries.reserve(qsizetype(bank.size()));
+    for (const BankQuestion &q : bank)
+        entries.insert(q.key, q.entry);
     for (const QByteArray &key : keys) {
         const int entry = entries.value(key);
         if (entry != 0 && std::find(m_entries.begin(), m_entries.end(), entry) == m_entries.end())

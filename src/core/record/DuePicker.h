@@ -1,12 +1,11 @@
 #pragma once
 
 #include "DrillPicker.h"
+#include "StudyPlan.h"
 
 #include <QByteArray>
 
 #include <vector>
-
-struct QuestionBank;
 
 // A drill that asks each of the given questions once, in the given order:
 // a question leaves it with its first try, right or wrong, because the
@@ -15,7 +14,7 @@ struct QuestionBank;
 // Keys the bank does not hold are left out.
 class DuePicker final : public DrillPicker {
   public:
-    DuePicker(const QuestionBank &bank, const std::vector<QByteArray> &keys);
+    DuePicker(const std::vector<BankQuestion> &bank, const std::vector<QByteArray> &keys);
 
     int dueCount() const override { return int(m_entries.size()); }
     int pickEntry(int lastEntry) override;

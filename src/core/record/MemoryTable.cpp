@@ -95,26 +95,34 @@ bool MemoryTable::replay(QSqlQuery &q)
     return true;
 }
 
-std::vector<MemoryEntry> MemoryTable::entries(const QSqlDatabase &db)
+std::vector<MemoryEntry> MemoryTable::entries(const QSqlDatabase &db, bool texts)
 {
     std::vector<MemoryEntry> list;
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral(
-            "SELECT q.key, q.wording, q.subject, q.answer, q.asked, q.right_first, m.stability,"
-            " m.difficulty, m.last_day, m.first_day, m.last_at FROM memory m"
-            " JOIN questions q ON q.id = m.question")))
+    // The driver converts every column of each row: the review asks for
+    // the four it needs.
+    const QString columns = texts ? QStringLiteral(", m.difficulty, m.last_at, q.asked,"
+                                                   " q.right_first, q.wording, q.subject, q.answer")
+                                  : QString();
+    if (!q.exec(QStringLiteral("SELECT q.key, m.stability, m.last_day, m.first_day%1 FROM memory m"
+                               " JOIN questions q ON q.id = m.question")
+                    .arg(columns)))
         return list;
     while (q.next()) {
-        list.push_back({q.value(0).toString().toLatin1(),
-                        q.value(1).toString(),
-                        q.value(2).toString(),
-                        q.value(3).toString(),
-                        {q.value(6).toDouble(), q.value(7).toDouble()},
-                        q.value(8).toLongLong(),
-                        q.value(9).toLongLong(),
-                        QDateTime::fromMSecsSinceEpoch(q.value(10).toLongLong(), Qt::UTC),
-                        {q.value(4).toInt(), q.value(5).toInt()}});
+        MemoryEntry &e = list.emplace_back();
+        e.key = q.value(0).toString().toLatin1();
+        e.state.stability = q.value(1).toDouble();
+        e.lastDay = q.value(2).toLongLong();
+        e.firstDay = q.value(3).toLongLong();
+        if (texts) {
+            e.state.difficulty = q.value(4).toDouble();
+            e.lastAt = QDateTime::fromMSecsSinceEpoch(q.value(5).toLongLong(), Qt::UTC);
+            e.tally = {q.value(6).toInt(), q.value(7).toInt()};
+            e.wording = q.value(8).toString();
+            e.subject = q.value(9).toString();
+            e.rightAnswer = q.value(10).toString();
+        }
     }
     return list;
 }

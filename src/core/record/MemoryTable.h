@@ -27,8 +27,9 @@ class MemoryTable {
     // Fills the (empty) table from every first try recorded so far, in the
     // order they were given. False with q's error when a statement failed.
     [[nodiscard]] static bool replay(QSqlQuery &q);
-    // Every answered question with its memory state and counts.
-    [[nodiscard]] static std::vector<MemoryEntry> entries(const QSqlDatabase &db);
+    // Every answered question with its memory state and counts; its texts
+    // too when asked (the review needs only the keys).
+    [[nodiscard]] static std::vector<MemoryEntry> entries(const QSqlDatabase &db, bool texts);
 
     // The columns the CSV export adds to each answer: the memory state of
     // its question now.

@@ -500,11 +500,11 @@ Result<> RecordStore::exportCsv(QIODevice &out, const std::function<bool(qint64)
     return {};
 }
 
-std::vector<MemoryEntry> RecordStore::memoryEntries()
+std::vector<MemoryEntry> RecordStore::memoryEntries(bool texts)
 {
     if (!m_ready)
         return {};
-    return MemoryTable::entries(QSqlDatabase::database(m_connection, false));
+    return MemoryTable::entries(QSqlDatabase::database(m_connection, false), texts);
 }
 
 Result<> RecordStore::recordExam(const PastExam &exam)

@@ -60,8 +60,9 @@ class RecordStore {
     [[nodiscard]] std::vector<DueItem> dueItems();
     [[nodiscard]] RecordStatistics statistics(const QDateTime &now);
     [[nodiscard]] qint64 answerCount();
-    // Every answered question's memory state, for the spaced review.
-    [[nodiscard]] std::vector<MemoryEntry> memoryEntries();
+    // Every answered question's memory state, for the spaced review, with
+    // the question's texts when asked.
+    [[nodiscard]] std::vector<MemoryEntry> memoryEntries(bool texts = false);
     // The student's choices the export's due dates are worked out with.
     void setStudySettings(const StudySettings &study) { m_study = study; }
     [[nodiscard]] const StudySettings &studySettings() const { return m_study; }

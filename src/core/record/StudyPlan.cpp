@@ -23,7 +23,7 @@ std::vector<BankQuestion> StudyPlan::bankQuestions(const QuestionBank &bank)
         QByteArray key = QuestionKey::ofEntry(bank, j);
         if (!seen.contains(key)) {
             seen.insert(key);
-            questions.push_back({std::move(key), bank.entries[j].wording});
+            questions.push_back({std::move(key), bank.entries[j].wording, j});
         }
     }
     return questions;

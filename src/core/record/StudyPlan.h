@@ -31,6 +31,7 @@ struct MemoryEntry {
 struct BankQuestion {
     QByteArray key;
     QString wording;
+    int entry = 0; // its first entry in the bank
 };
 
 // Where a question stands for the student: never asked; answered, but

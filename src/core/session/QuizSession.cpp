@@ -19,6 +19,8 @@ QuizSession::~QuizSession() = default;
 void QuizSession::start()
 {
     QuizState &s = m_ctx.state;
+    // A fresh start comes with a (re)loaded bank.
+    m_bankQuestions.reset();
     s.gameRunning = false;
     s.type = QuizType::Standard;
     s.correct = s.wrong = s.answered = s.remaining = 0;
@@ -180,21 +182,29 @@ void QuizSession::startDueReview(const std::vector<MemoryEntry> &entries,
     if (m_ctx.view.checked.reviewDue)
         return;
     const StudyPlan plan(settings, today);
-    const std::vector<BankQuestion> bank = StudyPlan::bankQuestions(m_ctx.bank);
+    const std::vector<BankQuestion> &bank = bankQuestions();
     QString nothing = QStringLiteral("Nothing is due for review today.");
     if (const std::optional<QDate> next = plan.nextDueDate(entries, bank))
         nothing += QStringLiteral("\rThe next question falls due %1%2.")
                        .arg(*next == today.addDays(1) ? QStringLiteral("tomorrow, ") : QString(),
                             next->toString(QStringLiteral("dddd d MMMM yyyy")));
-    startDrill(std::make_unique<DuePicker>(m_ctx.bank, plan.reviewOrder(entries, bank)), Drill::Due,
+    startDrill(std::make_unique<DuePicker>(bank, plan.reviewOrder(entries, bank)), Drill::Due,
                nothing);
 }
 
 void QuizSession::startPractice(const std::vector<QByteArray> &keys)
 {
     beginEvent();
-    startDrill(std::make_unique<DuePicker>(m_ctx.bank, keys), Drill::Practice,
+    startDrill(std::make_unique<DuePicker>(bankQuestions(), keys), Drill::Practice,
                QStringLiteral("None of these questions is in the bank now loaded."));
+}
+
+const std::vector<BankQuestion> &QuizSession::bankQuestions()
+{
+    // Keys are hashes of the texts: worked out once per bank.
+    if (!m_bankQuestions)
+        m_bankQuestions = StudyPlan::bankQuestions(m_ctx.bank);
+    return *m_bankQuestions;
 }
 
 void QuizSession::startDrill(std::unique_ptr<DrillPicker> picker, Drill kind,

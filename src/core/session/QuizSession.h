@@ -67,6 +67,7 @@ class QuizSession {
     enum class Drill { Mistakes, Due, Practice };
     // Starts a drill unless picker holds nothing, which nothingDue says.
     void startDrill(std::unique_ptr<DrillPicker> picker, Drill kind, const QString &nothingDue);
+    const std::vector<BankQuestion> &bankQuestions();
     static QString drillTitle(Drill kind);
     static QString drillFinishedText(Drill kind);
     // The Standard quiz, unless it is already the one checked.
@@ -76,6 +77,7 @@ class QuizSession {
     AnswerSink *m_sink = nullptr;
     std::unique_ptr<DrillPicker> m_review;
     Drill m_drill = Drill::Mistakes;
+    std::optional<std::vector<BankQuestion>> m_bankQuestions;
     QElapsedTimer m_shown;
     std::uint64_t m_shownCount = 0;
 };

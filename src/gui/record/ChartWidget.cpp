@@ -1,5 +1,6 @@
 #include "ChartWidget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextDocument>
@@ -56,6 +57,21 @@ void ChartWidget::paintEvent(QPaintEvent *)
     }
 }
 
+int ChartWidget::rowHeight() const
+{
+    return std::max(fontMetrics().height() + 2,
+                    height() / int(std::max<std::size_t>(m_items.size(), 1)));
+}
+
+void ChartWidget::mousePressEvent(QMouseEvent *event)
+{
+    const int row = int(event->position().y()) / rowHeight();
+    if (m_orientation == Orientation::Horizontal && event->button() == Qt::LeftButton && row >= 0 &&
+        row < int(m_items.size()))
+        emit itemClicked(m_items[std::size_t(row)]);
+    QWidget::mousePressEvent(event);
+}
+
 void ChartWidget::paintHorizontal(QPainter &p)
 {
     const QFontMetrics fm = p.fontMetrics();
@@ -64,7 +80,7 @@ void ChartWidget::paintHorizontal(QPainter &p)
         labelWidth = std::max(labelWidth, fm.horizontalAdvance(item.label));
     labelWidth = std::min(labelWidth, width() / 2);
     const int valueWidth = fm.horizontalAdvance(QStringLiteral("100 % of 99999"));
-    const int rowHeight = std::max(fm.height() + 2, height() / int(m_items.size()));
+    const int rowHeight = this->rowHeight();
     const int barSpace = std::max(10, width() - labelWidth - valueWidth - 16);
     int y = 0;
     for (const Item &item : m_items) {
@@ -90,10 +106,13 @@ void ChartWidget::paintVertical(QPainter &p)
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawText(QRect(0, plot.top() - fm.height(), plot.left() - 4, fm.height()), Qt::AlignRight,
                QString::number(m_barMax) + m_barUnit);
-    p.setPen(lineColour);
-    p.drawText(QRect(plot.right() + 4, plot.top() - fm.height(), width(), fm.height()),
-               Qt::AlignLeft, QStringLiteral("100%"));
-    p.setPen(palette().text().color());
+    // The line's scale only where there is a line.
+    if (std::any_of(m_items.begin(), m_items.end(), [](const Item &i) { return i.line >= 0; })) {
+        p.setPen(lineColour);
+        p.drawText(QRect(plot.right() + 4, plot.top() - fm.height(), width(), fm.height()),
+                   Qt::AlignLeft, QStringLiteral("100%"));
+        p.setPen(palette().text().color());
+    }
     const double step = double(plot.width()) / double(m_items.size());
     QPainterPath line;
     std::vector<QPointF> points;
@@ -103,7 +122,9 @@ void ChartWidget::paintVertical(QPainter &p)
         const int x = plot.left() + int(step * double(i));
         const int height = int(plot.height() * std::clamp(item.bar / m_barMax, 0.0, 1.0));
         p.fillRect(x + 1, plot.bottom() - height, std::max(1, int(step) - 2), height, barColour);
-        if (i % 7 == m_items.size() % 7 - 1 || i + 1 == m_items.size())
+        // Every seventh label, counted back from the last (a whole number
+        // of weeks included).
+        if ((m_items.size() - 1 - i) % 7 == 0)
             p.drawText(QRect(x - 20, plot.bottom() + 2, int(step) + 40, fm.height()),
                        Qt::AlignHCenter, item.label);
         if (item.line >= 0) {

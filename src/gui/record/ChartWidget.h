@@ -23,6 +23,7 @@ class ChartWidget : public QWidget {
         double line = -1; // percent for the line; below 0: no point
         QString spoken;   // the item's numbers as text
         QString shown;    // beside a horizontal bar; empty: the bar's value
+        QString key;      // what the item stands for, for whoever handles a click
     };
 
     ChartWidget(Orientation orientation, QWidget *parent = nullptr);
@@ -33,12 +34,18 @@ class ChartWidget : public QWidget {
 
     QSize sizeHint() const override;
 
+  signals:
+    // A row of a horizontal chart was clicked.
+    void itemClicked(const ChartWidget::Item &item);
+
   protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
   private:
     void paintHorizontal(QPainter &p);
     void paintVertical(QPainter &p);
+    int rowHeight() const;
 
     Orientation m_orientation;
     std::vector<Item> m_items;

@@ -123,6 +123,7 @@ ProgressDialog::ProgressDialog(LearningRecord &record, MessageBoxes &boxes, QWid
                                      m_weakestTable->horizontalHeader()->sizeHint().height() + 6);
     layout->addWidget(group(QStringLiteral("The 10 weakest questions"), m_weakestTable, content));
     m_studyPanel = new StudyPanel(content);
+    m_studyPanel->practiseOnClick(*m_wordingChart);
     layout->addWidget(m_studyPanel);
     m_examPanel = new ExamHistoryPanel(content);
     layout->addWidget(m_examPanel);
@@ -181,7 +182,7 @@ void ProgressDialog::refresh()
     RecordStatistics st = m_record.store().statistics(now);
     if (m_studyPanel->isVisibleTo(this)) {
         // With the memory model at hand the weakest are those least likely recalled now.
-        m_studyPanel->display(m_record.store().memoryEntries(), now.date());
+        m_studyPanel->display(m_record.store().memoryEntries(true), now.date());
         st.weakest = m_studyPanel->weakest();
     }
     display(st);
@@ -208,8 +209,8 @@ void ProgressDialog::display(const RecordStatistics &st)
         const QString numbers =
             t.asked == 0 ? QStringLiteral("not asked yet")
                          : QStringLiteral("%1 % of %2").arg(accuracyPercent(t)).arg(t.asked);
-        wordings.push_back(
-            {name, double(accuracyPercent(t)), -1, name + QLatin1Char(' ') + numbers, numbers});
+        wordings.push_back({name, double(accuracyPercent(t)), -1, name + QLatin1Char(' ') + numbers,
+                            numbers, wording});
     }
     m_wordingChart->setItems(std::move(wordings), 100, QStringLiteral(" %"));
 

@@ -27,7 +27,7 @@ class ProgressDialog : public QDialog {
     void setExportFileChooser(std::function<QString()> choose) { m_chooseFile = std::move(choose); }
     // Where the export starts: the user's documents folder, or home.
     static QString exportFolder();
-    // Adds the spaced review's part for the bank on screen.
+    // Adds the spaced review box for the bank on screen.
     void showStudy(const StudySettings &settings, std::vector<BankQuestion> bank);
 
   signals:

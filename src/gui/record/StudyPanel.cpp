@@ -57,7 +57,8 @@ StudyPanel::StudyPanel(QWidget *parent) : QWidget(parent)
     row->addWidget(m_practiseWordingButton);
     row->addWidget(m_practiseWeakestButton);
     layout->addLayout(row);
-    connect(m_practiseWordingButton, &QPushButton::clicked, this, &StudyPanel::practiseWording);
+    connect(m_practiseWordingButton, &QPushButton::clicked, this,
+            [this] { practiseWording(m_wordingBox->currentData().toString()); });
     connect(m_practiseWeakestButton, &QPushButton::clicked, this, &StudyPanel::practiseWeakest);
     hide();
 }
@@ -126,11 +127,18 @@ std::vector<WeakQuestion> StudyPanel::weakest() const
     return list;
 }
 
-void StudyPanel::practiseWording()
+void StudyPanel::practiseOnClick(ChartWidget &wordingChart)
+{
+    connect(&wordingChart, &ChartWidget::itemClicked, this, [this](const ChartWidget::Item &item) {
+        if (isVisible())
+            practiseWording(item.key);
+    });
+}
+
+void StudyPanel::practiseWording(const QString &wording)
 {
     const StudyPlan plan(m_settings, m_today);
-    emit practiseRequested(
-        plan.practiceOrder(m_entries, m_bank, m_wordingBox->currentData().toString()));
+    emit practiseRequested(plan.practiceOrder(m_entries, m_bank, wording));
 }
 
 void StudyPanel::practiseWeakest()

@@ -11,7 +11,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-// The spaced review's part of the progress window: the bank's questions by
+// The spaced review box of the progress window: the bank's questions by
 // stage, the reviews due on each of the next 14 days, the first-try
 // accuracy to expect, and the buttons that practise one wording or the
 // weakest questions at once.
@@ -25,6 +25,8 @@ class StudyPanel : public QWidget {
     void setStudy(const StudySettings &settings, std::vector<BankQuestion> bank);
     // Shows the memory states as they are on `today`.
     void display(std::vector<MemoryEntry> entries, QDate today);
+    // A click on a wording's bar practises that wording.
+    void practiseOnClick(ChartWidget &wordingChart);
     // The weakest answered questions by predicted recall, lowest first.
     [[nodiscard]] std::vector<WeakQuestion> weakest() const;
 
@@ -33,7 +35,7 @@ class StudyPanel : public QWidget {
     void practiseRequested(const std::vector<QByteArray> &keys);
 
   private:
-    void practiseWording();
+    void practiseWording(const QString &wording);
     void practiseWeakest();
 
     StudySettings m_settings;

@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -113,9 +114,9 @@ TEST_F(LearningWindowTest, ProgressOpensFromTheMenuWhenTheRecordCanBeUsed)
     h.dir.write(QStringLiteral("no"), "a file where the folder should be");
     start();
     h.fakes.boxes.shown.clear();
-    for (const char *entry : {"progressAction", "reviewAction"})
+    for (const char *entry : {"progressAction", "reviewAction", "reviewDueAction"})
         choose(entry);
-    EXPECT_EQ(boxTexts(), QStringList(2, "The learning record is not available in this run, so "
+    EXPECT_EQ(boxTexts(), QStringList(3, "The learning record is not available in this run, so "
                                          "there is no history to review or show."));
 }
 
@@ -243,6 +244,10 @@ TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
     EXPECT_EQ(h.fakes.settings.values.value("study/newPerDay"), "2");
     EXPECT_EQ(h.fakes.settings.values.value("study/examDate"),
               QDate::currentDate().addDays(30).toString(Qt::ISODate));
+    h.fakes.settings.failCommits = true;
+    choose("studySettingsAction");
+    EXPECT_EQ(boxTexts().last(), "The study settings could not be saved to:\rmemory");
+    h.fakes.settings.failCommits = false;
 
     choose("reviewDueAction");
     EXPECT_TRUE(h.child<QAction>("reviewDueAction")->isChecked());
@@ -258,10 +263,16 @@ TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
                                              "falls due tomorrow, "));
 
     // The two answered today are the weakest (the one on screen comes second).
-    bool byWording = false;
+    int byWording = 0;
     driver.on(QStringLiteral("ProgressDialog"), [&byWording](QWidget *w) {
-        if (byWording)
+        if (byWording == 1)
             return control<QPushButton>(w, "practiseWordingButton")->click();
+        if (byWording == 2) { // a click on the bar of the bank's wording, the fourth
+            auto *chart = control<ChartWidget>(w, "wordingChart");
+            const int row = std::max(chart->fontMetrics().height() + 2,
+                                     chart->height() / int(chart->items().size()));
+            return QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(60, row * 3 + row / 2));
+        }
         EXPECT_TRUE(control<QLabel>(w, "stagesLabel")
                         ->text()
                         .startsWith("Questions in the bank: 4 new, 2 learning"));
@@ -277,9 +288,40 @@ TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
     }
     EXPECT_TRUE(practised.contains(missed));
     EXPECT_TRUE(boxTexts().last().startsWith("Every question of this practice"));
-    byWording = true;
-    choose("progressAction");
-    EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked()) << "all six of the wording";
+    for (byWording = 1; byWording <= 2; ++byWording) {
+        h.fakes.boxes.shown.clear();
+        choose("standardAction");
+        choose("progressAction");
+        EXPECT_FALSE(h.child<QAction>("standardAction")->isChecked()) << byWording;
+    }
+    EXPECT_EQ(boxTexts(), QStringList()) << "the bank holds the first wording's questions";
+}
+
+// A fortnight is labelled each week (the week back from the last day too),
+// and a chart without a line shows no percent scale.
+TEST(ChartWidgetTest, FortnightLabelsEachWeekAndNoScaleWithoutALine)
+{
+    ChartWidget chart(ChartWidget::Orientation::Vertical);
+    chart.setItems(std::vector<ChartWidget::Item>(14, {QStringLiteral("MMMM"), 0, -1, {}, {}}), 1,
+                   {});
+    chart.resize(560, 120);
+    const QImage image = chart.grab().toImage();
+    const QFontMetrics fm(chart.font());
+    const int left = fm.horizontalAdvance(QStringLiteral("9999")) + 8;
+    const int bottom = image.height();
+    const int right = image.width() - fm.horizontalAdvance(QStringLiteral("100%")) - 8;
+    auto inked = [&image](int x0, int x1, int y0, int y1) {
+        int n = 0;
+        for (int x = x0; x < x1; ++x)
+            for (int y = y0; y < y1; ++y)
+                n += image.pixelColor(x, y) != image.pixelColor(0, 0) ? 1 : 0;
+        return n;
+    };
+    const double step = double(right - left) / 14;
+    const int week = left + int(step * 6.5);
+    EXPECT_GT(inked(week - 5, week + 5, bottom - fm.height() - 2, bottom), 0)
+        << "the label of day 7";
+    EXPECT_EQ(inked(right + 2, image.width(), 0, fm.height()), 0) << "no 100% without a line";
 }
 
 // Cancelled in its progress window, the export leaves no file and says
