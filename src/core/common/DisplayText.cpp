@@ -27,3 +27,10 @@ QString DisplayText::spoken(const QString &text)
     out.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return out.simplified();
 }
+
+QString DisplayText::cell(const QString &text)
+{
+    QString line = text.left(500);
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}

@@ -16,4 +16,8 @@ QString literalCaption(const QString &text);
 // One line for a screen reader: every line break becomes a blank.
 QString spoken(const QString &text);
 
+// A bank text in one table cell: one line, and bounded, so that a long
+// text cannot make a row taller than the table.
+QString cell(const QString &text);
+
 } // namespace DisplayText

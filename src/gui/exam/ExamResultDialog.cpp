@@ -1,5 +1,7 @@
 #include "ExamResultDialog.h"
 
+#include "core/common/DisplayText.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -18,14 +20,6 @@ QLabel *label(const char *name, const QString &text, QWidget *parent)
     l->setAccessibleName(text);
     l->setFocusPolicy(Qt::TabFocus);
     return l;
-}
-
-// Bank texts in one table cell: one line, and bounded.
-QString cellText(const QString &text)
-{
-    QString line = text.left(500);
-    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return line;
 }
 
 QTableWidget *table(const char *name, const QStringList &headers, int rows, QWidget *parent)
@@ -100,11 +94,11 @@ ExamResultDialog::ExamResultDialog(const ExamResult &result, QWidget *parent) : 
         const QString verdict = a.correct           ? QStringLiteral("Right")
                                 : a.given.isEmpty() ? QStringLiteral("Not answered")
                                                     : QStringLiteral("Wrong");
-        fillRow(
-            m_reviewTable, row,
-            {QString::number(a.number) + (a.flagged ? QStringLiteral(" (flagged)") : QString()),
-             verdict, cellText(a.given), cellText(a.right),
-             cellText(a.wording.isEmpty() ? a.subject : a.wording + QLatin1Char(' ') + a.subject)});
+        fillRow(m_reviewTable, row,
+                {QString::number(a.number) + (a.flagged ? QStringLiteral(" (flagged)") : QString()),
+                 verdict, DisplayText::cell(a.given), DisplayText::cell(a.right),
+                 DisplayText::cell(
+                     a.wording.isEmpty() ? a.subject : a.wording + QLatin1Char(' ') + a.subject)});
     }
     m_reviewTable->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_reviewTable, 1);

@@ -4,6 +4,7 @@
 #include "ExamHistoryPanel.h"
 #include "RecordExportRunner.h"
 #include "StudyPanel.h"
+#include "core/common/DisplayText.h"
 #include "core/record/LearningRecord.h"
 #include "core/record/RecordExport.h"
 #include "gui/platform/MessageBoxes.h"
@@ -43,14 +44,6 @@ QLabel *plainLabel(const char *name, QWidget *parent)
     // Bank texts and numbers only: never markup.
     l->setTextFormat(Qt::PlainText);
     return l;
-}
-
-// Bank texts in one table cell: one line, and bounded.
-QString cellText(const QString &text)
-{
-    QString line = text.left(500);
-    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return line;
 }
 
 QGroupBox *group(const QString &caption, QWidget *content, QWidget *parent)
@@ -237,9 +230,9 @@ void ProgressDialog::display(const RecordStatistics &st)
     for (int row = 0; row < int(st.weakest.size()); ++row) {
         const WeakQuestion &w = st.weakest[std::size_t(row)];
         const QStringList cells = {
-            cellText(w.subject),
-            cellText(w.wording),
-            cellText(w.rightAnswer),
+            DisplayText::cell(w.subject),
+            DisplayText::cell(w.wording),
+            DisplayText::cell(w.rightAnswer),
             QStringLiteral("%1 %").arg(accuracyPercent(w.tally)),
             QString::number(w.tally.asked),
             locale.toString(w.lastAsked.toLocalTime(), QLocale::ShortFormat)};

@@ -3,11 +3,9 @@
 #include "core/exam/Exam.h"
 #include "core/record/RecordStore.h"
 #include "support/CaseName.h"
+#include "support/OlderRecord.h"
 #include "support/TempDir.h"
 #include "tests/core/SessionFixture.h"
-
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <set>
 
@@ -310,14 +308,7 @@ TEST(ExamRecordTest, ExamsKeptInOrderAndCleared)
         ASSERT_TRUE(store.recordExam({at, 41, 50, 75, true, 600000}));
         ASSERT_TRUE(store.recordExam({at.addDays(1), 3, 10, 75, false, 1000}));
     }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
-        db.setDatabaseName(path);
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("DROP TABLE exams") && q.exec("PRAGMA user_version = 2"));
-    }
-    QSqlDatabase::removeDatabase("older");
+    ASSERT_TRUE(setBackRecord(path, QStringLiteral("exams"), 2));
     RecordStore store(path);
     ASSERT_EQ(store.open().status, RecordStore::Status::Ready);
     EXPECT_TRUE(store.pastExams().empty());

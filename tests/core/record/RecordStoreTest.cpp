@@ -3,13 +3,12 @@
 #include "core/record/RecordCsv.h"
 #include "core/record/ReviewPicker.h"
 #include "support/CaseName.h"
+#include "support/OlderRecord.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 #include "tests/core/SessionFixture.h"
 
 #include <QBuffer>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 namespace {
 
@@ -221,14 +220,7 @@ TEST_F(RecordStoreTest, AnOlderRecordKeepsItsDays)
     record(QStringLiteral("A"), O::SecondRight);
     record(QStringLiteral("B"), O::FirstRight, 3);
     const RecordStatistics before = store.statistics(now);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "first schema");
-        db.setDatabaseName(store.path());
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("DROP TABLE day_totals") && q.exec("PRAGMA user_version = 3"));
-    }
-    QSqlDatabase::removeDatabase("first schema");
+    ASSERT_TRUE(setBackRecord(store.path(), QStringLiteral("day_totals"), 3));
     RecordStore reopened(store.path());
     ASSERT_EQ(reopened.open().status, RecordStore::Status::Ready);
     EXPECT_EQ(reopened.statistics(now).byDay, before.byDay);

@@ -6,11 +6,10 @@
 #include "core/record/RecordStore.h"
 #include "support/CaseName.h"
 #include "support/CoreFakes.h"
+#include "support/OlderRecord.h"
 #include "support/TempDir.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <cmath>
 #include <iostream>
@@ -234,14 +233,7 @@ TEST_P(MigrationReplay, GivesTheStatesOfTheLiveRecord)
         }
         live = store.memoryEntries();
     }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
-        db.setDatabaseName(path);
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("DROP TABLE memory") && q.exec("PRAGMA user_version = 1"));
-    }
-    QSqlDatabase::removeDatabase("older");
+    ASSERT_TRUE(setBackRecord(path, QStringLiteral("memory"), 1));
     RecordStore reopened(path);
     ASSERT_EQ(reopened.open().status, RecordStore::Status::Ready);
     const std::vector<MemoryEntry> replayed = reopened.memoryEntries();
