@@ -216,6 +216,9 @@ TEST_F(LearningWindowTest, TheWeakestTableNeedsNoScrollingOfItsOwn)
 // (a file dialog would otherwise open where the program was started).
 TEST_F(LearningWindowTest, ExportStartsInTheDocumentsFolderOrAtHome)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows names the documents folder itself, whatever HOME says";
+#endif
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", h.dir.path().toUtf8());
     const QString withoutDocuments = ProgressDialog::exportFolder();

@@ -109,6 +109,13 @@ class TextFit : public ::testing::TestWithParam<WindowCase> {};
 
 TEST_P(TextFit, EveryTextHasItsRoom)
 {
+#ifdef Q_OS_WIN
+    // Qt's offscreen platform on Windows measures with a font database of
+    // its own, not the one a window on the desktop gets, so its sizes say
+    // nothing about what a user sees there.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        GTEST_SKIP() << "text sizes of the offscreen platform are not those of the desktop";
+#endif
     Parts parts;
     std::unique_ptr<QWidget> own;
     QWidget *window = parts.h.main.get();
