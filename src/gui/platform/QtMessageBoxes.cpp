@@ -29,6 +29,19 @@ void setUp(QMessageBox &box, const QString &text, const QString &title)
                                TitleBarExtras);
 }
 
+// A box the window system cannot make would block in its own event loop
+// for ever: its text goes to the error output instead, and the caller
+// takes the answer that changes nothing.
+bool shown(QMessageBox &box)
+{
+    box.winId();
+    if (NativeWindow::exists(box))
+        return true;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(box.windowTitle()), qPrintable(box.text()));
+    std::fflush(stderr);
+    return false;
+}
+
 } // namespace
 
 MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &title,
@@ -45,15 +58,8 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, c
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    // A box the window system cannot make would block in its own event
-    // loop for ever: the text goes to the error output instead, and the
-    // answer is the one that changes nothing.
-    box.winId();
-    if (!NativeWindow::exists(box)) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(box.windowTitle()), qPrintable(box.text()));
-        std::fflush(stderr);
+    if (!shown(box))
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
-    }
     const int pressed = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
@@ -70,6 +76,8 @@ MessageBoxes::Answer QtMessageBoxes::confirm(QWidget *owner, const QString &text
     QPushButton *cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
+    if (!shown(box))
+        return Answer::No;
     box.exec();
     return box.clickedButton() == act ? Answer::Yes : Answer::No;
 }
