@@ -112,7 +112,8 @@ TEST_P(TextFit, EveryTextHasItsRoom)
 #ifdef Q_OS_WIN
     // Qt's offscreen platform on Windows measures with a font database of
     // its own, not the one a window on the desktop gets, so its sizes say
-    // nothing about what a user sees there.
+    // nothing about what a user sees there; the Windows check runs this
+    // walker on the desktop platform instead.
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         GTEST_SKIP() << "text sizes of the offscreen platform are not those of the desktop";
 #endif
