@@ -26,6 +26,10 @@ class NoBoxes final : public MessageBoxes {
     {
         return Answer::Yes;
     }
+    Answer confirm(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return Answer::Yes;
+    }
 };
 
 double median(std::vector<double> v)
