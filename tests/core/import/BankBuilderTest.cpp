@@ -98,6 +98,17 @@ const SplitCase kSplitCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Imports, BankSplit, ::testing::ValuesIn(kSplitCases), CaseName());
 
+ImportedQuestion asked(const QString &subject, const QString &right, const QStringList &wrong = {},
+                       int wording = 0)
+{
+    ImportedQuestion q;
+    q.subject = subject;
+    q.right = right;
+    q.wrong = wrong;
+    q.wording = wording;
+    return q;
+}
+
 // What a bank cannot take is reported with its line and reason.
 struct RefusedCase {
     const char *name;
@@ -119,20 +130,17 @@ TEST_P(BankRefused, SkipsTheQuestionWithItsReason)
 }
 
 const RefusedCase kRefusedCases[] = {
-    {"wording_9",
-     {"x", "y", {}, 9},
+    {"wording_9", asked("x", "y", {}, 9),
      "wording 9 means a question that is never asked; use 1 to 8 "
      "or 10"},
-    {"wording_11", {"x", "y", {}, 11}, "wording 11 is not a number from 1 to 10"},
-    {"no_subject", {" ", "y"}, "no subject"},
-    {"no_right_answer", {"x", ""}, "no right answer"},
-    {"same_question", {"term 2", "definition 2"}, "the same question as line 2"},
-    {"repeated_answer", {"x", "y", {"z", "y"}}, "the answers are not all different"},
-    {"six_wrong",
-     {"x", "y", {"1", "2", "3", "4", "5", "6"}},
+    {"wording_11", asked("x", "y", {}, 11), "wording 11 is not a number from 1 to 10"},
+    {"no_subject", asked(" ", "y"), "no subject"},
+    {"no_right_answer", asked("x", ""), "no right answer"},
+    {"same_question", asked("term 2", "definition 2"), "the same question as line 2"},
+    {"repeated_answer", asked("x", "y", {"z", "y"}), "the answers are not all different"},
+    {"six_wrong", asked("x", "y", {"1", "2", "3", "4", "5", "6"}),
      "6 wrong answers; a bank question has at most five"},
-    {"too_long",
-     {QString(QuestionBank::MaxTextLength + 1, 'x'), "y"},
+    {"too_long", asked(QString(QuestionBank::MaxTextLength + 1, 'x'), "y"),
      "a text longer than 32767 characters"},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, BankRefused, ::testing::ValuesIn(kRefusedCases), CaseName());
