@@ -159,6 +159,9 @@ TEST(CommandLineImport, WritesABankOrNothingAndExportsIt)
                        ": line 2: a quoted field is never closed (a \" is missing)\n");
     EXPECT_FALSE(QFileInfo::exists(dir.file("bank")));
 
+    EXPECT_EQ(run("--import %1/words.txt --into %1/bad.csv/bank", out, err), 1);
+    EXPECT_TRUE(err.endsWith("/bad.csv/bank: the folder cannot be made; nothing was written\n"));
+
     out.clear();
     EXPECT_EQ(run("--import %1/words.txt --into %1/bank", out, err), 0);
     EXPECT_EQ(out, "7 questions imported.\n14 of 600 lines used.\nBank written: " +

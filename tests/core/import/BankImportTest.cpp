@@ -22,7 +22,7 @@ QByteArray pairsFile(int n)
 struct BadCase {
     const char *name;
     QByteArray bytes; // null: no file
-    qint64 size;      // > 0: a sparse file of this size instead
+    qint64 size;      // > 0: a sparse file of this size instead; < 0: a folder
     const char *message;
 };
 class BankImportBad : public ::testing::TestWithParam<BadCase> {};
@@ -31,7 +31,9 @@ TEST_P(BankImportBad, FailsWithItsMessage)
 {
     const TempDir dir;
     const QString file = dir.file("in.csv");
-    if (GetParam().size > 0) {
+    if (GetParam().size < 0) {
+        ASSERT_TRUE(QDir().mkpath(file));
+    } else if (GetParam().size > 0) {
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(GetParam().size));
     } else if (!GetParam().bytes.isNull()) {
@@ -45,6 +47,7 @@ TEST_P(BankImportBad, FailsWithItsMessage)
 
 const BadCase kBadCases[] = {
     {"missing", QByteArray(), 0, "there is no such file"},
+    {"folder", QByteArray(), -1, "not a file"},
     {"over_20_mb", QByteArray(), 20 * 1024 * 1024 + 1,
      "the file is larger than 20 MB, more than any bank can hold"},
     {"binary", QByteArray("a,b\n\0c,d\n", 9), 0,

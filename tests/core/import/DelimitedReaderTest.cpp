@@ -97,6 +97,13 @@ const ReadCase kReadCases[] = {
     {"blank_rows_ignored_rows_without_answer_reported", "a,b\n\n,,\nc,\n,d\n", nullptr,
      "1: a > b [] #0 @\nline 4: no right answer or definition\n"
      "line 5: no term or question in the first column"},
+    {"unknown_column_names_are_the_two_sides",
+     "#separator:|\n#columns:Vorderseite|R\u00fcckseite\n#notetype:Basic\na|b\n", nullptr,
+     "4: a > b [] #0 @"},
+    {"numbered_column_among_or_over_the_fields", "#deck column:2\na\tb\tc\n#\td\n", nullptr,
+     "2: a > c [] #0 @b\nline 3: no right answer or definition"},
+    {"wording_neither_number_nor_text", "a;b;c;d;e;f;g;soon\n", nullptr,
+     "line 1: wording \"soon\" is not a number from 1 to 10"},
     {"text_after_closing_quote_kept_cr_line_ends", "\"a\"x\tb\r\"c\"\t\"d\"", nullptr,
      "1: ax > b [] #0 @\n2: c > d [] #0 @"},
 };
