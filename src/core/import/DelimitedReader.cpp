@@ -253,9 +253,12 @@ Result<ImportedFile> read(const QByteArray &bytes)
             ++end;
         const QStringView head = rest.first(end);
         const qsizetype colon = head.indexOf(u':');
-        if (colon < 0)
+        const QString name = head.mid(1, std::max<qsizetype>(colon - 1, 0)).toString().toLower();
+        // A setting's name is a few words; "#1: ..." is a question.
+        if (colon < 0 || name.isEmpty() || !std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+                return (c >= u'a' && c <= u'z') || c == u' ';
+            }))
             break;
-        const QString name = head.mid(1, colon - 1).trimmed().toString().toLower();
         const QString value = head.mid(colon + 1).toString();
         if (name == QLatin1String("separator"))
             separator = namedSeparator(value);
