@@ -1,7 +1,9 @@
 // Replays the fuzz seeds and every input a fuzzer once broke a property
 // with, through the same property checks the fuzz targets run.
 #include "fuzz/BankProperty.h"
+#include "fuzz/GiftProperty.h"
 #include "fuzz/LeadingNumberProperty.h"
+#include "fuzz/MoodleXmlProperty.h"
 #include "fuzz/ScoresProperty.h"
 #include "fuzz/SignatureProperty.h"
 
@@ -22,7 +24,9 @@ TEST(FuzzCases, HoldTheProperty)
     } targets[] = {{"bank", BankProperty::check},
                    {"scores", ScoresProperty::check},
                    {"leading_number", LeadingNumberProperty::check},
-                   {"signature", SignatureProperty::check}};
+                   {"signature", SignatureProperty::check},
+                   {"gift", GiftProperty::check},
+                   {"moodle_xml", MoodleXmlProperty::check}};
     for (const auto &target : targets) {
         int replayed = 0;
         for (const char *kind : {"corpus", "regressions"}) {
