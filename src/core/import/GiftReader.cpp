@@ -172,9 +172,12 @@ class BlockReader {
                (punctuation ? QString() : QStringLiteral(" ")) + tail;
     }
 
-    int lineOf(qsizetype at) const
+    // Asked in order, so counted on from the last answer.
+    int lineOf(qsizetype at)
     {
-        return m_line + int(QStringView(m_block).left(at).count(QLatin1Char('\n')));
+        m_lineAt += int(QStringView(m_block).mid(m_countedTo, at - m_countedTo).count(u'\n'));
+        m_countedTo = at;
+        return m_line + m_lineAt;
     }
 
     void readAnswers(qsizetype from, qsizetype to)
@@ -192,22 +195,21 @@ class BlockReader {
             if (truth == QLatin1String(word))
                 throw Skip{ReaderRules::skippedKind(QStringLiteral("truefalse"))};
 
-        std::vector<Answer> answers;
-        qsizetype at = from;
-        while (at < end) {
-            const qsizetype right = findUnescaped(m_block, u"=", at, end);
-            const qsizetype wrong = findUnescaped(m_block, u"~", at, end);
-            const qsizetype mark = right < 0 ? wrong : wrong < 0 ? right : std::min(right, wrong);
-            if (!QStringView(m_block).mid(at, (mark < 0 ? end : mark) - at).trimmed().isEmpty())
-                throw syntaxError(QStringLiteral("an answer without = or ~"));
-            if (mark < 0)
-                break;
-            const qsizetype right2 = findUnescaped(m_block, u"=", mark + 1, end);
-            const qsizetype wrong2 = findUnescaped(m_block, u"~", mark + 1, end);
-            at = right2 < 0 ? (wrong2 < 0 ? end : wrong2)
-                            : (wrong2 < 0 ? right2 : std::min(right2, wrong2));
-            answers.push_back(parseAnswer(m_block, mark, at, m_format));
+        // Each answer runs from its = or ~ to the next, found in one pass.
+        std::vector<qsizetype> marks;
+        for (qsizetype i = from; i < end; ++i) {
+            if (m_block[i] == QLatin1Char('\\'))
+                ++i;
+            else if (m_block[i] == QLatin1Char('=') || m_block[i] == QLatin1Char('~'))
+                marks.push_back(i);
         }
+        const qsizetype first = marks.empty() ? end : marks.front();
+        if (marks.empty() || !QStringView(m_block).mid(from, first - from).trimmed().isEmpty())
+            throw syntaxError(QStringLiteral("an answer without = or ~"));
+        std::vector<Answer> answers;
+        for (std::size_t k = 0; k < marks.size(); ++k)
+            answers.push_back(parseAnswer(m_block, marks[k],
+                                          k + 1 < marks.size() ? marks[k + 1] : end, m_format));
 
         const auto isPair = [](const Answer &a) { return a.text.contains(u"->"); };
         const auto pairs = std::count_if(answers.begin(), answers.end(), isPair);
@@ -275,6 +277,8 @@ class BlockReader {
     Format m_format = Format::Markup;
     QString m_subject;
     int m_images = 0;
+    qsizetype m_countedTo = 0;
+    int m_lineAt = 0;
 };
 
 constexpr QLatin1String categoryMark("$CATEGORY:");

@@ -85,8 +85,10 @@ void appendCodePoint(QString &out, char32_t c)
 // after it returned; a lone '&' or an unknown name stays as written.
 qsizetype decodeEntity(const QString &in, qsizetype at, QString &out)
 {
-    const qsizetype semicolon = in.indexOf(QLatin1Char(';'), at + 1);
-    if (semicolon < 0 || semicolon - at > 12) {
+    // Names are short: looking further would make a text of many '&' slow.
+    const qsizetype found = QStringView(in).mid(at + 1, 12).indexOf(QLatin1Char(';'));
+    const qsizetype semicolon = found < 0 ? -1 : at + 1 + found;
+    if (semicolon < 0) {
         out += QLatin1Char('&');
         return at + 1;
     }
@@ -108,23 +110,33 @@ qsizetype decodeEntity(const QString &in, qsizetype at, QString &out)
     return at + 1;
 }
 
-// The end of the tag starting at `at` (a '<'), past quoted attribute values,
-// or -1 when it never closes.
-qsizetype tagEnd(const QString &in, qsizetype at)
+// The end of the tag starting at `at` (a '<'), or -1 when no '>' follows
+// (`lastEnd` is the last '>' of the text). A '>' in a quoted attribute value
+// does not end it; the closing quote is looked for only a little past the
+// first '>', so that a quote left open costs little.
+qsizetype tagEnd(const QString &in, qsizetype at, qsizetype lastEnd)
 {
+    if (at > lastEnd)
+        return -1;
+    constexpr qsizetype quoteReach = 256;
+    qsizetype firstEnd = -1;
     QChar quote;
     for (qsizetype i = at + 1; i < in.size(); ++i) {
         const QChar c = in[i];
+        if (c == QLatin1Char('>') && quote.isNull())
+            return i;
+        if (c == QLatin1Char('>') && firstEnd < 0)
+            firstEnd = i;
+        if (firstEnd >= 0 && i - firstEnd > quoteReach)
+            break;
         if (!quote.isNull()) {
             if (c == quote)
                 quote = QChar();
         } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
             quote = c;
-        } else if (c == QLatin1Char('>')) {
-            return i;
         }
     }
-    return -1;
+    return firstEnd;
 }
 
 QString tagName(QStringView tag)
@@ -142,6 +154,7 @@ QString toPlain(const QString &html, int *imagesDropped)
 {
     QString out;
     out.reserve(html.size());
+    const qsizetype lastEnd = html.lastIndexOf(QLatin1Char('>'));
     qsizetype i = 0;
     while (i < html.size()) {
         const QChar c = html[i];
@@ -163,7 +176,7 @@ QString toPlain(const QString &html, int *imagesDropped)
             i = close < 0 ? html.size() : close + 3;
             continue;
         }
-        const qsizetype end = tagEnd(html, i);
+        const qsizetype end = tagEnd(html, i, lastEnd);
         if (end < 0) { // "a <b" is text, not an unfinished tag
             out += c;
             ++i;
@@ -181,7 +194,7 @@ QString toPlain(const QString &html, int *imagesDropped)
             // Their content is code, never words of the question.
             const qsizetype close =
                 html.indexOf(QLatin1String("</") + name, i, Qt::CaseInsensitive);
-            const qsizetype closeEnd = close < 0 ? -1 : tagEnd(html, close);
+            const qsizetype closeEnd = close < 0 ? -1 : tagEnd(html, close, lastEnd);
             i = closeEnd < 0 ? html.size() : closeEnd + 1;
         } else if (breaksWords(name)) {
             out += QLatin1Char(' ');

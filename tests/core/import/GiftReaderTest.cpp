@@ -147,13 +147,15 @@ TEST(GiftReader, SkipsEachSyntaxErrorWithItsLine)
     QStringList skipped;
     for (const SkippedItem &s : read->skipped)
         skipped << QString::number(s.line) + ": " + s.reason;
-    EXPECT_EQ(skipped, QStringList({"3: syntax error: no closing }", "5: syntax error: } without {",
-                                    "7: syntax error: { inside the answers",
-                                    "9: syntax error: more than one pair of braces",
-                                    "11: syntax error: no closing :: after the title",
-                                    "13: syntax error: a weight is not a percentage",
-                                    "15: syntax error: matching answers must all be = a -> b",
-                                    "17: syntax error: an answer without = or ~"}));
+    EXPECT_EQ(skipped,
+              QStringList({"3: syntax error: no closing }", "5: syntax error: } without {",
+                           "7: syntax error: { inside the answers",
+                           "9: syntax error: more than one pair of braces",
+                           "11: syntax error: no closing :: after the title",
+                           "13: syntax error: a weight is not a percentage",
+                           "15: syntax error: matching answers must all be = a -> b",
+                           "17: syntax error: an answer without = or ~",
+                           "22: question without text", "24: matching question without pairs"}));
     ASSERT_EQ(read->questions.size(), 1u);
     EXPECT_EQ(read->questions[0].right, "red");
     EXPECT_EQ(read->questions[0].line, 19);

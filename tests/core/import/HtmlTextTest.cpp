@@ -40,6 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         HtmlCase{"pictures", "<p>Leaf <img src=\"a.png\" alt=\"x > y\"> and <IMG src=b></p>",
                  "Leaf and", 2},
         HtmlCase{"comparisons_stay", "1 < 2 and a<b", "1 < 2 and a<b"},
+        HtmlCase{"open_quote", "a<span title=\"x>b", "ab"},
         HtmlCase{"comment", "a<!-- <img> hidden -->b<!-- open", "ab"},
         HtmlCase{"code_dropped", "a<script>alert('<b>')</script>b<style>p{}</STYLE >c<script>x",
                  "abc"}),

@@ -42,7 +42,9 @@ TEST(MoodleXmlReader, TakesSingleAnswerChoicesAndPairsSkipsTheRest)
                                     "74: multiple choice question with more than one right answer",
                                     "115: true/false question", "122: short answer question",
                                     "128: essay question", "133: embedded answers question",
-                                    "137: description"}));
+                                    "137: description", "144: matching question without pairs",
+                                    "149: question without text", "155: right answer without text",
+                                    "161: ddimageortext question"}));
     EXPECT_EQ(read->imagesDropped, 1);
 }
 
