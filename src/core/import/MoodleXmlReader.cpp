@@ -3,6 +3,7 @@
 #include "HtmlText.h"
 #include "ReaderRules.h"
 
+#include <QBuffer>
 #include <QXmlStreamReader>
 
 #include <cmath>
@@ -25,7 +26,14 @@ struct Text {
 
 class QuizReader {
   public:
-    explicit QuizReader(const QByteArray &bytes) : m_xml(bytes) {}
+    // Read through a device: given the bytes themselves, the stream reader
+    // would decode them all at once, a copy twice their size.
+    explicit QuizReader(const QByteArray &bytes)
+    {
+        m_bytes.setData(bytes);
+        m_bytes.open(QIODevice::ReadOnly);
+        m_xml.setDevice(&m_bytes);
+    }
 
     ImportedFile readQuiz()
     {
@@ -222,6 +230,7 @@ class QuizReader {
             m_file.skipped.push_back({line, QStringLiteral("matching question without pairs")});
     }
 
+    QBuffer m_bytes;
     QXmlStreamReader m_xml;
     ImportedFile m_file;
     QString m_topic;
