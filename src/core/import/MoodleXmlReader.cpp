@@ -74,23 +74,22 @@ class QuizReader {
     // The first start element of the document.
     bool nextStart()
     {
-        while (!m_xml.atEnd())
-            if (next() == QXmlStreamReader::StartElement)
-                return true;
-        return false;
+        QXmlStreamReader::TokenType token = QXmlStreamReader::NoToken;
+        do
+            token = next();
+        while (token != QXmlStreamReader::StartElement && !m_xml.atEnd());
+        return token == QXmlStreamReader::StartElement;
     }
 
     // Moves to the next child element of the current one; false at its end.
     bool nextChild()
     {
-        while (!m_xml.atEnd()) {
-            const QXmlStreamReader::TokenType token = next();
-            if (token == QXmlStreamReader::StartElement)
-                return true;
-            if (token == QXmlStreamReader::EndElement)
-                return false;
-        }
-        return false;
+        QXmlStreamReader::TokenType token = QXmlStreamReader::NoToken;
+        do
+            token = next();
+        while (token != QXmlStreamReader::StartElement && token != QXmlStreamReader::EndElement &&
+               !m_xml.atEnd());
+        return token == QXmlStreamReader::StartElement;
     }
 
     // The character data of the current element and of all inside it, which

@@ -114,8 +114,8 @@ TEST_P(GiftAgainstReference, SameQuestionsAndSkippedKinds)
 INSTANTIATE_TEST_SUITE_P(Samples, GiftAgainstReference,
                          ::testing::Values(GiftSample{"categories"}, GiftSample{"escapes_formats"},
                                            GiftSample{"matching"}, GiftSample{"missing_word"},
-                                           GiftSample{"multiple_choice"},
-                                           GiftSample{"other_types"}),
+                                           GiftSample{"multiple_choice"}, GiftSample{"other_types"},
+                                           GiftSample{"readme_example"}),
                          CaseName());
 
 // Lines count from 1 with comments and any line end; a pair has its own.
@@ -156,9 +156,10 @@ TEST(GiftReader, SkipsEachSyntaxErrorWithItsLine)
                            "15: syntax error: matching answers must all be = a -> b",
                            "17: syntax error: an answer without = or ~",
                            "22: question without text", "24: matching question without pairs"}));
-    ASSERT_EQ(read->questions.size(), 1u);
-    EXPECT_EQ(read->questions[0].right, "red");
+    ASSERT_EQ(read->questions.size(), 2u);
     EXPECT_EQ(read->questions[0].line, 19);
+    EXPECT_EQ(read->questions[1].subject, "Which is a tree?");
+    EXPECT_EQ(read->questions[1].wrong, QStringList({"rose", "tulip"}));
 }
 
 } // namespace

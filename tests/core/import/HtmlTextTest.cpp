@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "Leaf and", 2},
         HtmlCase{"comparisons_stay", "1 < 2 and a<b", "1 < 2 and a<b"},
         HtmlCase{"open_quote", "a<span title=\"x>b", "ab"},
+        HtmlCase{"open_quote_far", "a<i title=\"x>" + QString(300, 'b') + "\">",
+                 "a" + QString(300, 'b') + "\">"},
         HtmlCase{"comment", "a<!-- <img> hidden -->b<!-- open", "ab"},
         HtmlCase{"code_dropped", "a<script>alert('<b>')</script>b<style>p{}</STYLE >c<script>x",
                  "abc"}),

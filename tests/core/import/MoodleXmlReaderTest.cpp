@@ -44,7 +44,8 @@ TEST(MoodleXmlReader, TakesSingleAnswerChoicesAndPairsSkipsTheRest)
                                     "128: essay question", "133: embedded answers question",
                                     "137: description", "144: matching question without pairs",
                                     "149: question without text", "155: right answer without text",
-                                    "161: ddimageortext question"}));
+                                    "161: ddimageortext question",
+                                    "164: multiple choice question without a fully right answer"}));
     EXPECT_EQ(read->imagesDropped, 1);
 }
 
