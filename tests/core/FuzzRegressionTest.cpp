@@ -2,7 +2,9 @@
 // with, through the same property checks the fuzz targets run.
 #include "fuzz/BankProperty.h"
 #include "fuzz/DelimitedProperty.h"
+#include "fuzz/GiftProperty.h"
 #include "fuzz/LeadingNumberProperty.h"
+#include "fuzz/MoodleXmlProperty.h"
 #include "fuzz/ScoresProperty.h"
 #include "fuzz/SignatureProperty.h"
 
@@ -24,7 +26,9 @@ TEST(FuzzCases, HoldTheProperty)
                    {"scores", ScoresProperty::check},
                    {"leading_number", LeadingNumberProperty::check},
                    {"signature", SignatureProperty::check},
-                   {"delimited", DelimitedProperty::check}};
+                   {"delimited", DelimitedProperty::check},
+                   {"gift", GiftProperty::check},
+                   {"moodle_xml", MoodleXmlProperty::check}};
     for (const auto &target : targets) {
         int replayed = 0;
         for (const char *kind : {"corpus", "regressions"}) {
