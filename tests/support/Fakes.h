@@ -4,6 +4,7 @@
 #include "core/sysinfo/SystemInfoLookup.h"
 #include "gui/main/AppServices.h"
 #include "gui/platform/CuePlayer.h"
+#include "gui/platform/FileDialogs.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/ProgramEnd.h"
 
@@ -85,6 +86,37 @@ class NoSystemInfo final : public SystemInfoLookup, public ProgramStarter {
     bool startDetached(const QString &) override { return false; }
 };
 
+// Answers each chooser with the next path scripted for its kind (none:
+// cancelled) and records the titles asked.
+class FakeFileDialogs final : public FileDialogs {
+  public:
+    QString openFile(QWidget *, const QString &title, const QString &) override
+    {
+        return next(title, files);
+    }
+    QString saveFile(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        return next(title, saves);
+    }
+    QString chooseFolder(QWidget *, const QString &title, const QString &) override
+    {
+        return next(title, folders);
+    }
+    std::deque<QString> files, saves, folders;
+    QStringList asked;
+
+  private:
+    QString next(const QString &title, std::deque<QString> &answers)
+    {
+        asked << title;
+        if (answers.empty())
+            return {};
+        QString path = answers.front();
+        answers.pop_front();
+        return path;
+    }
+};
+
 // A full set of fake services.
 struct FakeServices {
     FakeSound sound;
@@ -92,5 +124,9 @@ struct FakeServices {
     FakeEnd end;
     SeededRandom random;
     MemorySettings settings;
-    AppServices services() { return AppServices{sound, boxes, end, random, settings}; }
+    FakeFileDialogs files;
+    AppServices services()
+    {
+        return AppServices{sound, boxes, end, random, settings, nullptr, &files};
+    }
 };
