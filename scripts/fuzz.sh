@@ -6,7 +6,7 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # SECONDS per target (default 60); TARGETs among bank, scores,
-# leading_number, signature (default all). Each run starts from the seeds in
+# leading_number, signature, delimited (default all). Each run starts from the seeds in
 # fuzz/corpus/TARGET and the kept cases in fuzz/regressions/TARGET, and
 # grows its working corpus in build-fuzz/corpus/TARGET. An input that
 # breaks a property or crashes is written to build-fuzz/artifacts/TARGET/;
@@ -18,7 +18,7 @@ scripts/install-deps.sh fuzz
 
 seconds="${1:-60}"
 [ $# -gt 0 ] && shift
-targets="${*:-bank scores leading_number signature}"
+targets="${*:-bank scores leading_number signature delimited}"
 
 cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz --parallel "$(nproc)"

@@ -1,6 +1,7 @@
 // Replays the fuzz seeds and every input a fuzzer once broke a property
 // with, through the same property checks the fuzz targets run.
 #include "fuzz/BankProperty.h"
+#include "fuzz/DelimitedProperty.h"
 #include "fuzz/LeadingNumberProperty.h"
 #include "fuzz/ScoresProperty.h"
 #include "fuzz/SignatureProperty.h"
@@ -22,7 +23,8 @@ TEST(FuzzCases, HoldTheProperty)
     } targets[] = {{"bank", BankProperty::check},
                    {"scores", ScoresProperty::check},
                    {"leading_number", LeadingNumberProperty::check},
-                   {"signature", SignatureProperty::check}};
+                   {"signature", SignatureProperty::check},
+                   {"delimited", DelimitedProperty::check}};
     for (const auto &target : targets) {
         int replayed = 0;
         for (const char *kind : {"corpus", "regressions"}) {
