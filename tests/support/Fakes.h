@@ -86,33 +86,23 @@ class NoSystemInfo final : public SystemInfoLookup, public ProgramStarter {
     bool startDetached(const QString &) override { return false; }
 };
 
-// Answers each chooser with the next path scripted for its kind (none:
-// cancelled) and records the titles asked.
+// Answers each chooser with the next path scripted (none: cancelled).
 class FakeFileDialogs final : public FileDialogs {
   public:
-    QString openFile(QWidget *, const QString &title, const QString &) override
+    QString openFile(QWidget *, const QString &, const QString &) override { return next(); }
+    QString saveFile(QWidget *, const QString &, const QString &, const QString &) override
     {
-        return next(title, files);
+        return next();
     }
-    QString saveFile(QWidget *, const QString &title, const QString &, const QString &) override
-    {
-        return next(title, saves);
-    }
-    QString chooseFolder(QWidget *, const QString &title, const QString &) override
-    {
-        return next(title, folders);
-    }
-    std::deque<QString> files, saves, folders;
-    QStringList asked;
+    QString chooseFolder(QWidget *, const QString &, const QString &) override { return next(); }
+    std::deque<QString> paths;
 
   private:
-    QString next(const QString &title, std::deque<QString> &answers)
+    QString next()
     {
-        asked << title;
-        if (answers.empty())
-            return {};
-        QString path = answers.front();
-        answers.pop_front();
+        const QString path = paths.empty() ? QString() : paths.front();
+        if (!paths.empty())
+            paths.pop_front();
         return path;
     }
 };

@@ -11,35 +11,27 @@ namespace {
 
 class BankWindow : public WindowTest {
   protected:
-    // A bank of ten entries whose texts start with `prefix`, in a folder
-    // named `name` beside the program folder.
-    QString otherBank(const QString &name, const QByteArray &prefix = "B")
+    // A bank of ten entries "B1".."B10" in a folder of its own, opened.
+    QString openFromMenu(const QString &name)
     {
         const QString folder = other.file(name);
-        MainHarness::writeBank(folder, 10, prefix);
+        MainHarness::writeBank(folder, 10, "B");
+        h.fakes.files.paths.push_back(folder);
+        choose("openBankAction");
         return folder;
     }
-    void openFromMenu(const QString &folder)
-    {
-        h.fakes.files.folders.push_back(folder);
-        choose("openBankAction");
-    }
-    QString shownSubject() { return m().state().entry > 0 ? text("questionLabel") : QString(); }
 
     TempDir other;
 };
 
 TEST_F(BankWindow, OpeningABankFromTheMenuAsksItsQuestionsUnderItsName)
 {
-    const QString botany = otherBank(QStringLiteral("Botany"));
     startGame();
-    ASSERT_TRUE(s().gameRunning);
-
-    openFromMenu(botany);
+    const QString botany = openFromMenu("Botany");
 
     EXPECT_EQ(m().windowTitle(), "Botany - ZEL Quiz");
     EXPECT_EQ(m().bankFolder(), botany);
-    EXPECT_TRUE(shownSubject().endsWith("B" + QString::number(s().entry)));
+    EXPECT_TRUE(text("questionLabel").endsWith("B" + QString::number(s().entry)));
     // As any change of quiz type, the game is over and Standard is on.
     EXPECT_FALSE(s().gameRunning);
     EXPECT_FALSE(h.countdown()->isActive());
@@ -50,29 +42,24 @@ TEST_F(BankWindow, OpeningABankFromTheMenuAsksItsQuestionsUnderItsName)
 
 TEST_F(BankWindow, ABankThatCannotBeOpenedIsReportedAndTheOpenOneStays)
 {
-    const QString broken = otherBank(QStringLiteral("Broken"));
-    QFile::remove(broken + "/AD.zel");
-    const int entry = s().entry;
-
-    openFromMenu(broken);
+    const QString broken = other.file("Broken");
+    QDir().mkpath(broken);
+    h.fakes.files.paths.push_back(broken);
+    choose("openBankAction");
 
     EXPECT_EQ(
         h.fakes.boxes.shown,
         (Boxes{{BankFolders::notOpenedText(broken, "Error Loading From File."), "Program Error!",
                 MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information}}));
     EXPECT_EQ(m().windowTitle(), "ZEL Quiz");
-    EXPECT_EQ(s().entry, entry);
-    EXPECT_EQ(shownSubject().right(subject().size()), subject());
-    EXPECT_EQ(h.fakes.settings.values.value("banks/last"), "");
+    EXPECT_TRUE(text("questionLabel").endsWith(subject()));
 }
 
 TEST_F(BankWindow, TheRecentListOpensItsBanksMostRecentFirstAndGreysThoseGone)
 {
     QStringList opened;
-    for (int i = 1; i <= 9; ++i) {
-        opened.prepend(otherBank(QStringLiteral("Bank %1").arg(i)));
-        openFromMenu(opened.front());
-    }
+    for (int i = 1; i <= 9; ++i)
+        opened.prepend(openFromMenu(QStringLiteral("Bank %1").arg(i)));
     QDir(opened[2]).removeRecursively();
     auto *recent = h.child<QMenu>("recentBanksMenu");
     emit recent->aboutToShow();
@@ -88,8 +75,6 @@ TEST_F(BankWindow, TheRecentListOpensItsBanksMostRecentFirstAndGreysThoseGone)
 
     recent->actions()[3]->trigger();
     EXPECT_EQ(m().bankFolder(), opened[3]);
-    emit recent->aboutToShow();
-    EXPECT_EQ(recent->actions()[0]->text(), "&1 " + QDir::toNativeSeparators(opened[3]));
 }
 
 struct StartCase {

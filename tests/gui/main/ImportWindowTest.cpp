@@ -28,7 +28,7 @@ class ImportWindow : public WindowTest {
     // Imports plants.txt, pressing `button` in the preview after `inPreview`.
     void import(const char *button, const std::function<void(QWidget *)> &inPreview = {})
     {
-        h.fakes.files.files.push_back(files.file("plants.txt"));
+        h.fakes.files.paths.push_front(files.file("plants.txt"));
         ModalDriver driver;
         driver.on("ImportPreviewDialog", [&](QWidget *preview) {
             if (inPreview)
@@ -80,7 +80,7 @@ TEST_F(ImportWindow, AFolderHoldingABankIsReplacedOnlyAfterAsking)
     const QString taken = files.file("Taken");
     MainHarness::writeBank(taken, 10, "K");
     const QByteArray before = files.read("Taken/A.zel");
-    h.fakes.files.folders.push_back(taken);
+    h.fakes.files.paths.push_back(taken);
     h.fakes.boxes.answers = {MessageBoxes::Answer::No};
 
     import("importButton", [](QWidget *preview) {
@@ -97,7 +97,7 @@ EXPECT_EQ(m().windowTitle(), "ZEL Quiz");
 TEST_F(ImportWindow, AFileWithoutQuestionsIsToldAndWritesNothing)
 {
     files.write("plants.txt", "");
-    h.fakes.files.files.push_back(files.file("plants.txt"));
+    h.fakes.files.paths.push_back(files.file("plants.txt"));
     choose("importQuestionsAction");
 
     ASSERT_EQ(h.fakes.boxes.shown.size(), 1U);
@@ -108,7 +108,7 @@ TEST_F(ImportWindow, AFileWithoutQuestionsIsToldAndWritesNothing)
 TEST_F(ImportWindow, ExportWritesTheOpenBankAndAsksBeforeReplacingAFile)
 {
     const QString csv = files.file("bank.csv");
-    h.fakes.files.saves = {csv, csv};
+    h.fakes.files.paths = {csv, csv};
     choose("exportBankAction");
     const QByteArray written = files.read("bank.csv");
     EXPECT_TRUE(written.startsWith("\xEF\xBB\xBF"));
