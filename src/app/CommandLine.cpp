@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include "core/common/AppInfo.h"
+#include "core/import/BankExport.h"
+#include "core/import/BankImport.h"
 #include "core/quiz/BankCheck.h"
 #include "core/update/BankDownload.h"
 #include "core/update/BankJournal.h"
@@ -11,10 +13,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -85,6 +90,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     bool timesGiven = false;
     bool optionsEnded = false;
     bool updateBank = false;
+    // The options that take a FILE or FOLDER, each at most once.
+    const std::pair<const char *, QString *> valued[] = {{"--import", &c.m_importFile},
+                                                         {"--into", &c.m_intoFolder},
+                                                         {"--export-bank", &c.m_bankFolder},
+                                                         {"--to", &c.m_exportFile},
+                                                         {"--bank", &c.m_bankFolder}};
+    QStringList given;
 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments[i];
@@ -153,6 +165,27 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             continue;
         }
 
+        const auto option = std::find_if(std::begin(valued), std::end(valued), [&](const auto &v) {
+            return name == QLatin1String(v.first);
+        });
+        if (option != std::end(valued)) {
+            if (given.contains(name))
+                return invalid(QStringLiteral("'%1' is given twice").arg(name));
+            given << name;
+            QString &target = *option->second;
+            if (hasValue)
+                target = value;
+            else if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1Char('-')))
+                target = arguments[++i];
+            if (target.isEmpty())
+                return invalid(QStringLiteral("'%1' needs a %2")
+                                   .arg(name, name == QLatin1String("--import") ||
+                                                      name == QLatin1String("--to")
+                                                  ? QStringLiteral("FILE")
+                                                  : QStringLiteral("FOLDER")));
+            continue;
+        }
+
         const QString bare = name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1);
         if (const WindowSystemOption *o = windowSystemOption(bare)) {
             if (o->takesValue && !hasValue) {
@@ -165,6 +198,28 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return invalid(QStringLiteral("unknown option '%1'").arg(arg));
     }
 
+    const bool importing = given.contains(QLatin1String("--import"));
+    const bool exporting = given.contains(QLatin1String("--export-bank"));
+    const bool bank = given.contains(QLatin1String("--bank"));
+    if (importing != given.contains(QLatin1String("--into")))
+        return invalid(QStringLiteral("'--import FILE' and '--into FOLDER' go together"));
+    if (exporting != given.contains(QLatin1String("--to")))
+        return invalid(QStringLiteral("'--export-bank FOLDER' and '--to FILE' go together"));
+    // One thing at a time: an import, an export, a check or a download.
+    const int tasks = int(importing) + int(exporting) + int(checkBank) + int(updateBank);
+    if (tasks > 1 || ((importing || exporting) && (timesGiven || bank)))
+        return invalid(QStringLiteral("'%1' cannot go with other options")
+                           .arg(importing   ? QStringLiteral("--import")
+                                : exporting ? QStringLiteral("--export-bank")
+                                            : QStringLiteral("--update-bank")));
+    if (bank && (checkBank || updateBank))
+        return invalid(
+            QStringLiteral("'--bank' opens the window, so it cannot go with '%1'")
+                .arg(checkBank ? QStringLiteral("--check-bank") : QStringLiteral("--update-bank")));
+    if (importing)
+        c.m_mode = Mode::Import;
+    if (exporting)
+        c.m_mode = Mode::ExportBank;
     if (checkBank && timesGiven)
         return invalid(QStringLiteral("'--check-bank' opens no window, so '--startuptime' "
                                       "cannot go with it"));
@@ -203,6 +258,20 @@ QString CommandLine::helpText()
         "  --startuptime FILE     start as usual, write the time of each start-up\n"
         "                         stage to FILE, and end once the first question is\n"
         "                         on screen\n"
+        "  --bank FOLDER          start on the question bank in FOLDER instead of\n"
+        "                         the program's own\n"
+        "  --import FILE --into FOLDER\n"
+        "                         make a question bank in FOLDER from FILE (CSV or\n"
+        "                         other delimited text, Moodle XML or GIFT) and say\n"
+        "                         what was taken and skipped; a FOLDER that holds a\n"
+        "                         bank already is refused; more than 600 lines of\n"
+        "                         questions make several banks beside FOLDER\n"
+        "                         ('FOLDER - Part 1', ...); nothing is written on a\n"
+        "                         failure (exit status 1)\n"
+        "  --export-bank FOLDER --to FILE\n"
+        "                         write the questions of the bank in FOLDER to FILE,\n"
+        "                         a CSV file a spreadsheet opens; exit status 1 on a\n"
+        "                         failure\n"
         "  -h, --help             show this help and end\n"
         "      --version          show the version and end\n"
         "\n"
@@ -221,7 +290,8 @@ QString CommandLine::usageText()
 {
     return QStringLiteral(
         "Usage: zelquiz [--check-bank [FOLDER] | --check-modules | --update-bank |\n"
-        "               --startuptime FILE | --help | --version]\n"
+        "               --import FILE --into FOLDER | --export-bank FOLDER --to FILE |\n"
+        "               [--bank FOLDER] [--startuptime FILE] | --help | --version]\n"
         "Try 'zelquiz --help' for more information.\n");
 }
 
@@ -264,6 +334,10 @@ int CommandLine::run(const QString &programFolder, QString &out, QString &err) c
             out += signatures->line + QLatin1Char('\n');
         return check.wouldStart() && (!signatures || signatures->ok) ? 0 : 1;
     }
+    case Mode::Import:
+        return importQuestions(out, err);
+    case Mode::ExportBank:
+        return exportBank(out, err);
     case Mode::Window:
     case Mode::CheckModules:
     case Mode::UpdateBank:
@@ -273,6 +347,50 @@ int CommandLine::run(const QString &programFolder, QString &out, QString &err) c
     return 2;
 }
 
+int CommandLine::importQuestions(QString &out, QString &err) const
+{
+    const Result<BankImport> prepared = BankImport::prepare(m_importFile);
+    if (!prepared) {
+        err += kProgram + QStringLiteral(": ") + prepared.error().description() + QLatin1Char('\n');
+        return 1;
+    }
+    out += prepared->summary();
+    // Never over a bank: the window asks first, the command line cannot.
+    for (const QString &folder : prepared->folders(m_intoFolder)) {
+        if (BankImport::holdsBank(folder)) {
+            err += kProgram +
+                   QStringLiteral(": '%1' already holds a bank; nothing was written\n").arg(folder);
+            return 1;
+        }
+    }
+    const Result<QStringList> written = prepared->write(m_intoFolder);
+    if (!written) {
+        err += kProgram + QStringLiteral(": ") + written.error().description() +
+               QStringLiteral("; nothing was written\n");
+        return 1;
+    }
+    for (const QString &folder : *written)
+        out += QStringLiteral("Bank written: %1\n").arg(QDir::toNativeSeparators(folder));
+    return 0;
+}
+
+int CommandLine::exportBank(QString &out, QString &err) const
+{
+    if (!QFileInfo(m_bankFolder).isDir()) {
+        err += kProgram + QStringLiteral(": '%1' is not a folder\n").arg(m_bankFolder);
+        return 1;
+    }
+    const Result<int> rows = BankExport::write(m_bankFolder, m_exportFile);
+    if (!rows) {
+        err += kProgram + QStringLiteral(": ") + rows.error().description() + QLatin1Char('\n');
+        return 1;
+    }
+    out += QStringLiteral("%1 questions written to %2\n")
+               .arg(*rows)
+               .arg(QDir::toNativeSeparators(m_exportFile));
+    return 0;
+}
+
 int CommandLine::runWithoutWindow(int argc, char **argv) const
 {
     // The program's folder is known only to an application object; a core
@@ -280,7 +398,7 @@ int CommandLine::runWithoutWindow(int argc, char **argv) const
     int appArgc = argc;
     std::unique_ptr<QCoreApplication> app;
     QString programFolder;
-    if (m_mode == Mode::CheckBank) {
+    if (m_mode == Mode::CheckBank || m_mode == Mode::Import || m_mode == Mode::ExportBank) {
         app = std::make_unique<QCoreApplication>(appArgc, argv);
         programFolder = QCoreApplication::applicationDirPath();
     }

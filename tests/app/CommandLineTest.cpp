@@ -4,6 +4,9 @@
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -19,10 +22,11 @@ QString parsed(const QString &arguments)
         {M::Window, "window"},        {M::Help, "help"},
         {M::Version, "version"},      {M::CheckBank, "check"},
         {M::CheckModules, "modules"}, {M::UpdateBank, "update"},
+        {M::Import, "import"},        {M::ExportBank, "export"},
         {M::Invalid, "invalid:"}};
     const CommandLine line = CommandLine::parse(arguments.split(' ', Qt::SkipEmptyParts));
     return (modes.at(line.mode()) + ' ' + line.startupTimeFile() + line.bankFolder() +
-            line.problem())
+            line.importFile() + line.intoFolder() + line.exportFile() + line.problem())
         .trimmed();
 }
 
@@ -71,6 +75,20 @@ const ParseCase kParseCases[] = {
     {"window_system_option_no_value", "-platform", "invalid: option '-platform' needs a value"},
     {"lone_dash", "-", "invalid: unexpected argument '-'"},
     {"unknown_short", "-v", "invalid: unknown option '-v'"},
+    {"bank_with_startuptime", "--bank b --startuptime=t", "window tb"},
+    {"bank_and_check", "--bank=b --check-bank",
+     "invalid: '--bank' opens the window, so it cannot go with '--check-bank'"},
+    {"import_into", "--import f --into=d", "import fd"},
+    {"import_without_into", "--import f",
+     "invalid: '--import FILE' and '--into FOLDER' go together"},
+    {"import_no_file", "--import --into d", "invalid: '--import' needs a FILE"},
+    {"import_twice", "--import=f --import=g", "invalid: '--import' is given twice"},
+    {"import_and_check", "--check-bank --import f --into d",
+     "invalid: '--import' cannot go with other options"},
+    {"import_and_bank", "--import f --into d --bank b",
+     "invalid: '--import' cannot go with other options"},
+    {"export_to", "--export-bank d --to f", "export df"},
+    {"to_without_export", "--to f", "invalid: '--export-bank FOLDER' and '--to FILE' go together"},
 };
 INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineParse, ::testing::ValuesIn(kParseCases), CaseName());
 
@@ -124,5 +142,46 @@ const SignatureCase kSignatureCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Folders, CheckBankSignatures, ::testing::ValuesIn(kSignatureCases),
                          CaseName());
+
+// An import writes a bank the program starts on, or nothing at all; its
+// export reads back as the same file.
+TEST(CommandLineImport, WritesABankOrNothingAndExportsIt)
+{
+    const TempDir dir;
+    dir.write("words.txt", testData("import/quizlet.txt"));
+    dir.write("bad.csv", testData("import/unbalanced.csv"));
+    const auto run = [&](const QString &arguments, QString &out, QString &err) {
+        return CommandLine::parse(arguments.arg(dir.path()).split(' ')).run(dir.path(), out, err);
+    };
+    QString out, err;
+    EXPECT_EQ(run("--import %1/bad.csv --into %1/bank", out, err), 1);
+    EXPECT_EQ(err, "zelquiz: " + dir.file("bad.csv") +
+                       ": line 2: a quoted field is never closed (a \" is missing)\n");
+    EXPECT_FALSE(QFileInfo::exists(dir.file("bank")));
+
+    out.clear();
+    EXPECT_EQ(run("--import %1/words.txt --into %1/bank", out, err), 0);
+    EXPECT_EQ(out, "7 questions imported.\n14 of 600 lines used.\nBank written: " +
+                       QDir::toNativeSeparators(dir.file("bank")) + '\n');
+    EXPECT_TRUE(BankCheck::ofFolder(dir.file("bank")).findings().empty());
+
+    err.clear();
+    EXPECT_EQ(run("--import %1/words.txt --into %1/bank", out, err), 1);
+    EXPECT_EQ(err, "zelquiz: '" + dir.file("bank") +
+                       "' already holds a bank; nothing was "
+                       "written\n");
+
+    out.clear();
+    EXPECT_EQ(run("--export-bank %1/bank --to %1/bank.csv", out, err), 0);
+    EXPECT_EQ(out,
+              "7 questions written to " + QDir::toNativeSeparators(dir.file("bank.csv")) + '\n');
+    EXPECT_EQ(run("--import %1/bank.csv --into %1/again", out, err), 0);
+    EXPECT_EQ(run("--export-bank %1/again --to %1/again.csv", out, err), 0);
+    EXPECT_EQ(dir.read("again.csv"), dir.read("bank.csv"));
+
+    err.clear();
+    EXPECT_EQ(run("--export-bank %1/none --to %1/x.csv", out, err), 1);
+    EXPECT_EQ(err, "zelquiz: '" + dir.file("none") + "' is not a folder\n");
+}
 
 } // namespace

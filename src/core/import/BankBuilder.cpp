@@ -30,13 +30,13 @@ class LineCount {
     [[nodiscard]] int with(const Question &q) const
     {
         int n = m_subjects + 1 + (m_others.contains(q.subject) ? -1 : 0);
-        QSet<QString> added;
-        for (const QString &t : answers(q)) {
+        // At most six answers: a list is quicker than a set here.
+        const QStringList all = answers(q);
+        for (qsizetype k = 0; k < all.size(); ++k) {
+            const QString &t = all[k];
             if (t != q.subject && !m_subjectTexts.contains(t) && !m_others.contains(t) &&
-                !added.contains(t)) {
-                added.insert(t);
+                !all.first(k).contains(t))
                 ++n;
-            }
         }
         return n + int(m_others.size());
     }
@@ -193,6 +193,15 @@ BuiltBank layOut(const QString &name, const std::vector<Question> &questions)
     return bank;
 }
 
+bool repeats(const Question &q)
+{
+    for (qsizetype k = 0; k < q.wrong.size(); ++k) {
+        if (q.wrong[k] == q.right || q.wrong.first(k).contains(q.wrong[k]))
+            return true;
+    }
+    return false;
+}
+
 std::optional<Question> checked(const ImportedQuestion &in, std::vector<SkippedItem> &skipped)
 {
     Question q{BankBuilder::bankText(in.subject),
@@ -217,8 +226,7 @@ std::optional<Question> checked(const ImportedQuestion &in, std::vector<SkippedI
     else if (q.wrong.size() > kWrongCount)
         why = QStringLiteral("%1 wrong answers; a bank question has at most five")
                   .arg(q.wrong.size());
-    else if (QSet<QString>(q.wrong.cbegin(), q.wrong.cend()).size() != q.wrong.size() ||
-             q.wrong.contains(q.right))
+    else if (repeats(q))
         why = QStringLiteral("the answers are not all different");
     else if (std::any_of(q.wrong.cbegin(), q.wrong.cend(),
                          [](const QString &t) { return t.size() > QuestionBank::MaxTextLength; }) ||
@@ -238,18 +246,17 @@ struct Group {
 };
 
 // Cuts questions into groups of at most `target` lines.
-void cut(const QString &name, const std::vector<Question> &questions, int target,
-         std::vector<Group> &out)
+void cut(const QString &name, std::vector<Question> questions, int target, std::vector<Group> &out)
 {
     const std::size_t before = out.size();
     LineCount count;
-    for (const Question &q : questions) {
+    for (Question &q : questions) {
         if (count.empty() || count.with(q) > target) {
             out.push_back({});
             count = LineCount();
         }
         count.add(q);
-        out.back().questions.push_back(q);
+        out.back().questions.push_back(std::move(q));
     }
     for (std::size_t k = before; k < out.size(); ++k)
         out[k].name = (name.isEmpty() ? QStringLiteral("Part %1") : name + QStringLiteral(" %1"))
@@ -264,26 +271,28 @@ int linesOf(const std::vector<Question> &questions)
     return count.lines();
 }
 
-std::vector<Group> split(const std::vector<Question> &questions)
+std::vector<Group> split(std::vector<Question> questions)
 {
     constexpr int kMax = QuestionBank::MaxLines;
     const int total = linesOf(questions);
     if (total <= kMax)
-        return {{QString(), questions}};
+        return {{QString(), std::move(questions)}};
 
-    std::vector<QString> topics;
-    std::map<QString, std::vector<Question>> byTopic;
-    for (const Question &q : questions) {
-        if (!byTopic.count(q.topic))
-            topics.push_back(q.topic);
-        byTopic[q.topic].push_back(q);
-    }
     std::vector<Group> groups;
-    if (topics.size() == 1 && topics.front().isEmpty()) {
+    if (std::all_of(questions.cbegin(), questions.cend(),
+                    [](const Question &q) { return q.topic.isEmpty(); })) {
         // Parts of about equal size rather than full ones and a small rest.
         const int parts = (total + kMax - 1) / kMax;
-        cut(QString(), questions, std::min(kMax, (total + parts - 1) / parts + 10), groups);
+        cut(QString(), std::move(questions), std::min(kMax, (total + parts - 1) / parts + 10),
+            groups);
         return groups;
+    }
+    std::vector<QString> topics;
+    std::map<QString, std::vector<Question>> byTopic;
+    for (Question &q : questions) {
+        if (!byTopic.count(q.topic))
+            topics.push_back(q.topic);
+        byTopic[q.topic].push_back(std::move(q));
     }
     // Whole topics together while they fit.
     LineCount count;
@@ -353,7 +362,7 @@ Built build(const std::vector<ImportedQuestion> &questions)
         seen.insert(key, in.line);
         usable.push_back(std::move(*q));
     }
-    for (Group &g : split(usable)) {
+    for (Group &g : split(std::move(usable))) {
         std::vector<Question> kept = fillWrongAnswers(g.questions, built.skipped);
         // The program asks two different questions in a row or none.
         if (kept.size() < 2) {
