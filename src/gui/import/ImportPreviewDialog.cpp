@@ -14,6 +14,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 QLabel *plainLabel(const QString &name, const QString &text, QWidget *parent)
 {
@@ -46,8 +48,12 @@ ImportPreviewDialog::ImportPreviewDialog(const BankImport &import, QString targe
     m_questionTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_questionTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_questionTable->verticalHeader()->setVisible(false);
+    m_questionTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_questionTable->horizontalHeader()->setStretchLastSection(true);
-    m_questionTable->setMinimumSize(720, 260);
+    // One line a question; a cell too narrow for its text shows it whole
+    // in its tip.
+    m_questionTable->setWordWrap(false);
+    m_questionTable->setMinimumSize(900, 300);
     layout->addWidget(m_questionTable);
     fillTable();
 
@@ -104,10 +110,16 @@ void ImportPreviewDialog::fillTable()
             DisplayText::cell(answers[0]), wrong.join(QStringLiteral(" / "))};
         const int row = m_questionTable->rowCount();
         m_questionTable->insertRow(row);
-        for (int col = 0; col < int(cells.size()); ++col)
-            m_questionTable->setItem(row, col, new QTableWidgetItem(cells[col]));
+        for (int col = 0; col < int(cells.size()); ++col) {
+            auto *item = new QTableWidgetItem(cells[col]);
+            item->setToolTip(cells[col]);
+            m_questionTable->setItem(row, col, item);
+        }
     }
     m_questionTable->resizeColumnsToContents();
+    constexpr int widest = 360;
+    for (int col = 0; col < m_questionTable->columnCount() - 1; ++col)
+        m_questionTable->setColumnWidth(col, std::min(m_questionTable->columnWidth(col), widest));
 }
 
 void ImportPreviewDialog::chooseFolder()

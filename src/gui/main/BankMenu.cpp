@@ -65,6 +65,8 @@ void BankMenu::fillRecent()
         const QString folder = recent[i];
         QString caption = QDir::toNativeSeparators(folder);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (m_folders.isAppFolder(folder))
+            caption += QStringLiteral("  (the program's own bank)");
         QAction *a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
         a->setObjectName(QStringLiteral("recentBank%1").arg(i + 1));
         // A folder that has gone (or a drive not plugged in) stays listed,

@@ -139,7 +139,7 @@ TEST_F(Startup, OpensOnAStandardQuestionAndClosingReleasesTheSound)
     EXPECT_EQ(menuTree(m().menuBar()),
               "&File(&Quiz Type(&Standard &Timed &Exam...) - &Open Bank... &Recent Banks(&1 " +
                   QDir::toNativeSeparators(h.dir.path()) +
-                  ") &Import Questions... &Export Bank... - High &Scores - "
+                  "  (the program's own bank)) &Import Questions... &Export Bank... - High &Scores - "
                   "E&xit) &Help(&About &Check for Update)");
     EXPECT_TRUE(h.child<QAction>("standardAction")->isChecked());
     EXPECT_FALSE(h.child<QAction>("timedAction")->isChecked());
