@@ -98,6 +98,7 @@ int main(int argc, char *argv[])
     MainWindow window(QCoreApplication::applicationDirPath(),
                       AppServices{sound, boxes, end, random, settings, &record});
     trace.mark("window created");
+    window.setRequestedBank(commandLine.bankFolder());
     sound.holdUntilPainted(window);
     window.setStartupTrace(&trace);
     if (!window.start())

@@ -4,6 +4,7 @@
 #include "core/sysinfo/SystemInfoLookup.h"
 #include "gui/main/AppServices.h"
 #include "gui/platform/CuePlayer.h"
+#include "gui/platform/FileDialogs.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/ProgramEnd.h"
 
@@ -85,6 +86,27 @@ class NoSystemInfo final : public SystemInfoLookup, public ProgramStarter {
     bool startDetached(const QString &) override { return false; }
 };
 
+// Answers each chooser with the next path scripted (none: cancelled).
+class FakeFileDialogs final : public FileDialogs {
+  public:
+    QString openFile(QWidget *, const QString &, const QString &) override { return next(); }
+    QString saveFile(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return next();
+    }
+    QString chooseFolder(QWidget *, const QString &, const QString &) override { return next(); }
+    std::deque<QString> paths;
+
+  private:
+    QString next()
+    {
+        const QString path = paths.empty() ? QString() : paths.front();
+        if (!paths.empty())
+            paths.pop_front();
+        return path;
+    }
+};
+
 // A full set of fake services.
 struct FakeServices {
     FakeSound sound;
@@ -92,5 +114,9 @@ struct FakeServices {
     FakeEnd end;
     SeededRandom random;
     MemorySettings settings;
-    AppServices services() { return AppServices{sound, boxes, end, random, settings}; }
+    FakeFileDialogs files;
+    AppServices services()
+    {
+        return AppServices{sound, boxes, end, random, settings, nullptr, &files};
+    }
 };

@@ -1,6 +1,8 @@
 #include "MainHarness.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 
 void MainHarness::useSampleData()
 {
@@ -11,17 +13,25 @@ void MainHarness::useSampleData()
 
 void MainHarness::writeBank(int entries)
 {
+    writeBank(dir.path(), entries, "T");
+}
+
+void MainHarness::writeBank(const QString &folder, int entries, const QByteArray &prefix)
+{
     QByteArray a;
     QByteArray ad;
     for (int i = 1; i <= entries; ++i) {
-        a += "T" + QByteArray::number(i) + "\r\n";
+        a += prefix + QByteArray::number(i) + "\r\n";
         ad += "4|" + QByteArray::number(i);
         for (int w = 1; w <= 5; ++w)
             ad += "|" + QByteArray::number((i + w - 1) % entries + 1);
         ad += "|\r\n";
     }
-    dir.write("A.zel", a);
-    dir.write("AD.zel", ad);
+    QDir().mkpath(folder);
+    for (const auto &[name, bytes] : {std::pair{"A.zel", a}, std::pair{"AD.zel", ad}}) {
+        QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
 }
 
 bool MainHarness::start()
@@ -29,6 +39,7 @@ bool MainHarness::start()
     main = std::make_unique<MainWindow>(dir.path(), fakes.services());
     if (!withSplash)
         main->setSplashShown(true);
+    main->setRequestedBank(requestedBank);
     return main->start().has_value();
 }
 

@@ -19,11 +19,15 @@ struct MainHarness {
     // Writes a bank of `entries` questions: text i is "T<i>", entry i has
     // category 4 and the right answer text i.
     void writeBank(int entries);
+    // The same in a folder of its own, its texts starting with `prefix`.
+    static void writeBank(const QString &folder, int entries, const QByteArray &prefix);
 
     // Creates the window and runs its start-up. The start-up picture is
     // left out unless a test asks for it, as though it had been shown.
     bool start();
     bool withSplash = false;
+    // The bank folder the command line names; none by default.
+    QString requestedBank;
 
     // Shows the window as the program does, for focus and visibility.
     void show();

@@ -1,6 +1,7 @@
 #pragma once
 
 class CuePlayer;
+class FileDialogs;
 class LearningRecord;
 class MessageBoxes;
 class ProgramEnd;
@@ -17,4 +18,6 @@ struct AppServices {
     SettingsStore &settings;
     // The learning record; none when the program runs without one.
     LearningRecord *record = nullptr;
+    // The file and folder choosers; the platform's own when none is given.
+    FileDialogs *files = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AnswerPanel.h"
+#include "BankMenu.h"
 #include "LearningMenu.h"
 #include "QuestionPanel.h"
 #include "StandardCounters.h"
@@ -14,9 +15,7 @@
 #include "core/sysinfo/DetachedStarter.h"
 #include "core/sysinfo/PlatformSystemInfo.h"
 #include "core/timed/TimedGame.h"
-#include "core/update/BankFolderLock.h"
-#include "core/update/BankJournal.h"
-#include "core/update/DownloadPlan.h"
+#include "core/update/BankFolderReader.h"
 #include "gui/about/AboutDialog.h"
 #include "gui/about/SplashScreen.h"
 #include "gui/exam/ExamRunner.h"
@@ -24,6 +23,7 @@
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/ModuleHttpFetcher.h"
 #include "gui/platform/ProgramEnd.h"
+#include "gui/platform/QtFileDialogs.h"
 #include "gui/scores/HighScoresDialog.h"
 #include "gui/update/UpdateDialog.h"
 #include "gui/widgets/AnswerButton.h"
@@ -47,7 +47,7 @@ MainWindow::MainWindow(QString appFolder, AppServices services, QWidget *parent)
       m_bank(std::make_unique<QuestionBank>()),
       m_session(std::make_unique<QuizSession>(*m_bank, services.random,
                                               static_cast<QuizEffects &>(*this))),
-      m_countdown(new QTimer(this))
+      m_countdown(new QTimer(this)), m_bankFolders(m_appFolder, services.settings)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(AppInfo::title());
@@ -131,6 +131,17 @@ void MainWindow::buildMenus()
     m_examAction = action(quizType, "examAction", QStringLiteral("&Exam..."));
     m_examAction->setCheckable(true);
     file->addSeparator();
+    // The banks: after the quiz type, before the existing items that follow it.
+    if (!m_services.files) {
+        m_ownFiles = std::make_unique<QtFileDialogs>();
+        m_services.files = m_ownFiles.get();
+    }
+    m_bankMenu = new BankMenu(
+        m_bankFolders, m_services.boxes, *m_services.files, this,
+        [this](const std::function<void()> &showModal) { showPausingCountdown(showModal); },
+        [this](const QString &folder) { return openBank(folder); });
+    m_bankMenu->addTo(file);
+    file->addSeparator();
     QAction *highScores = action(file, "highScoresAction", QStringLiteral("High &Scores"));
     file->addSeparator();
     QAction *exit = action(file, "exitAction", QStringLiteral("E&xit"));
@@ -211,27 +222,27 @@ Result<> MainWindow::loadBankAndFirstQuestion()
     m_session->start();
 
     // A bank download the program did not live to finish is completed or
-    // undone before the bank is read: never a new "A.zel" beside an old
-    // "AD.zel". When that cannot be done the program does not start on
-    // whatever pair happens to be there. While another copy of the program
-    // is writing the folder (its download is under way) the folder is left
-    // to it, and this start reads the bank as it is.
-    {
-        const BankFolderLock lock(m_appFolder, BankFolderLock::StartupWaitMs);
-        if (lock.state() != BankFolderLock::State::HeldElsewhere) {
-            if (const auto recovered =
-                    BankJournal(m_appFolder, DownloadPlan::fileNames()).recover();
-                !recovered)
-                return failure(recovered.error());
-        }
-    }
+    // undone before anything is read, whichever bank opens: when that cannot
+    // be done the program does not start on whatever pair happens to be there.
+    if (const Result<> recovered = BankFolderReader::recover(m_appFolder); !recovered)
+        return failure(recovered.error());
 
-    *m_bank = BankLoader::load(appFile(QStringLiteral("A.zel")), appFile(QStringLiteral("AD.zel")),
-                               standardWordings());
-    // Two askable entries are the least the draw needs: it never repeats
-    // the question on screen.
-    if (m_bank->askableCount() < 2)
-        return failure(ErrorNumber::TooFewQuestions);
+    // The bank the command line names or the one opened last; one that
+    // cannot be opened gives way to the program folder's bank.
+    QString folder = m_bankFolders.startFolder(m_requestedBank);
+    Result<QuestionBank> bank = BankFolderReader::read(folder);
+    if (!bank && !m_bankFolders.isAppFolder(folder)) {
+        m_services.boxes.show(
+            nullptr, BankFolders::fallbackText(folder, ErrorReport::forFailure(bank.error()).text),
+            QStringLiteral("Open Bank"), MessageBoxes::Buttons::Ok,
+            MessageBoxes::Icon::Information);
+        folder = m_appFolder;
+        bank = BankFolderReader::read(folder);
+    }
+    if (!bank)
+        return failure(bank.error());
+    *m_bank = std::move(*bank);
+    useBankFolder(folder);
     if (m_trace)
         m_trace->mark("bank loaded");
 
@@ -241,6 +252,37 @@ Result<> MainWindow::loadBankAndFirstQuestion()
         m_trace->mark("first question on screen");
     m_services.sound.play(appFile(QStringLiteral("startup.wav")));
     return {};
+}
+
+void MainWindow::useBankFolder(const QString &folder)
+{
+    m_bankFolder = folder;
+    setWindowTitle(m_bankFolders.title(folder));
+    (void)m_bankFolders.opened(folder); // a list not remembered loses nothing open
+    m_bankMenu->setOpenFolder(folder);
+}
+
+bool MainWindow::openBank(const QString &folder)
+{
+    Result<QuestionBank> bank = BankFolderReader::read(folder);
+    if (!bank) {
+        const ErrorReport report = ErrorReport::forFailure(bank.error());
+        m_services.boxes.show(this, BankFolders::notOpenedText(folder, report.text), report.title,
+                              MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Information);
+        return false;
+    }
+    if (!leaveExam())
+        return false;
+    // As a change of quiz type: a timed game or a drill ends, and the
+    // Standard quiz starts afresh on the new bank's questions.
+    m_session->chooseQuizType(QuizType::Standard);
+    m_countdown->stop();
+    *m_bank = std::move(*bank);
+    m_session->start();
+    useBankFolder(folder);
+    m_session->drawQuestion();
+    render();
+    return true;
 }
 
 void MainWindow::reportError(const Error &error)

@@ -2,6 +2,7 @@
 
 #include "AppServices.h"
 #include "core/common/Error.h"
+#include "core/quiz/BankFolders.h"
 #include "core/quiz/QuestionBank.h"
 #include "core/quiz/QuizEffects.h"
 #include "core/session/QuizSession.h"
@@ -13,10 +14,12 @@
 #include <optional>
 
 class AnswerPanel;
+class BankMenu;
 class ExamRunner;
 class LearningMenu;
 class QAction;
 class QTimer;
+class QtFileDialogs;
 class QuestionPanel;
 class StandardCounters;
 class StartupTrace;
@@ -35,6 +38,13 @@ class MainWindow : public QMainWindow, private QuizEffects {
     // Loads the bank and puts up the first question. A failure has been
     // reported to the user, and the program ended, by the time it returns.
     [[nodiscard]] Result<> start();
+
+    // The bank folder to start on, from the command line; by default the
+    // one opened last, or the program folder's.
+    void setRequestedBank(const QString &folder) { m_requestedBank = folder; }
+
+    // The folder of the bank open now.
+    const QString &bankFolder() const { return m_bankFolder; }
 
     // Stages of the start-up for the start-up benchmark; none by default.
     void setStartupTrace(StartupTrace *trace) { m_trace = trace; }
@@ -91,6 +101,10 @@ class MainWindow : public QMainWindow, private QuizEffects {
     void showAbout();
     void checkForUpdate();
     void requestExit();
+    // Opens the bank of folder in place of the open one; a bank that cannot
+    // be opened is reported and the open one stays.
+    bool openBank(const QString &folder);
+    void useBankFolder(const QString &folder);
 
     QString appFile(const QString &name) const;
     bool askExit();
@@ -110,6 +124,8 @@ class MainWindow : public QMainWindow, private QuizEffects {
     bool m_splashShown = false;
     std::unique_ptr<QuestionBank> m_bank;
     std::unique_ptr<QuizSession> m_session;
+    QString m_requestedBank;
+    QString m_bankFolder;
 
     QuestionPanel *m_questionPanel = nullptr;
     StandardCounters *m_standardCounters = nullptr;
@@ -123,6 +139,9 @@ class MainWindow : public QMainWindow, private QuizEffects {
     LearningMenu *m_learningMenu = nullptr;
     // The countdown of the timed game.
     QTimer *m_countdown = nullptr;
+    BankFolders m_bankFolders;
+    BankMenu *m_bankMenu = nullptr;
+    std::unique_ptr<QtFileDialogs> m_ownFiles;
 
     HighScoresShower m_showHighScores;
     bool m_highScoresOpen = false;

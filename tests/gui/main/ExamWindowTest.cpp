@@ -153,9 +153,14 @@ TEST_F(ExamWindowTest, LeavingAsksFirst)
 {
     startExam(3);
     h.fakes.boxes.answers = {MessageBoxes::Answer::No, MessageBoxes::Answer::No,
-                             MessageBoxes::Answer::No, MessageBoxes::Answer::Yes};
+                             MessageBoxes::Answer::No, MessageBoxes::Answer::No,
+                             MessageBoxes::Answer::Yes};
     h.child<QAction>("timedAction")->trigger();
     h.child<QAction>("reviewAction")->trigger();
+    MainHarness::writeBank(h.dir.file("other"), 10, "B");
+    h.fakes.files.paths.push_back(h.dir.file("other"));
+    h.child<QAction>("openBankAction")->trigger();
+    EXPECT_EQ(h.main->windowTitle(), "ZEL Quiz");
     EXPECT_FALSE(h.main->close());
     EXPECT_TRUE(page()->isVisible());
     EXPECT_TRUE(h.child<QAction>("examAction")->isChecked());
@@ -164,10 +169,10 @@ TEST_F(ExamWindowTest, LeavingAsksFirst)
     EXPECT_FALSE(page()->isVisible());
     EXPECT_TRUE(h.child<QAction>("timedAction")->isChecked());
     EXPECT_FALSE(h.fakes.end.ended);
-    ASSERT_EQ(h.fakes.boxes.shown.size(), 4u);
+    ASSERT_EQ(h.fakes.boxes.shown.size(), 5u);
     for (const auto &b : h.fakes.boxes.shown)
         EXPECT_EQ(b.buttons, MessageBoxes::Buttons::YesNoSafe);
-    EXPECT_TRUE(h.fakes.boxes.shown[2].text.startsWith("An exam is in progress. Exit"));
+    EXPECT_TRUE(h.fakes.boxes.shown[3].text.startsWith("An exam is in progress. Exit"));
     record->flush();
     EXPECT_EQ(record->store().answerCount(), 0);
     EXPECT_TRUE(record->store().pastExams().empty());

@@ -136,9 +136,12 @@ TEST_F(Startup, OpensOnAStandardQuestionAndClosingReleasesTheSound)
         EXPECT_EQ(b->accessibleName(), QStringLiteral("Answer %1: ").arg(k) + b->caption());
     }
 
-    EXPECT_EQ(menuTree(m().menuBar()),
-              "&File(&Quiz Type(&Standard &Timed &Exam...) - High &Scores - "
-              "E&xit) &Help(&About &Check for Update)");
+    EXPECT_EQ(
+        menuTree(m().menuBar()),
+        "&File(&Quiz Type(&Standard &Timed &Exam...) - &Open Bank... &Recent Banks(&1 " +
+            QDir::toNativeSeparators(h.dir.path()) +
+            "  (the program's own bank)) &Import Questions... &Export Bank... - High &Scores - "
+            "E&xit) &Help(&About &Check for Update)");
     EXPECT_TRUE(h.child<QAction>("standardAction")->isChecked());
     EXPECT_FALSE(h.child<QAction>("timedAction")->isChecked());
     // Choosing Standard again keeps its mark and the question on screen.

@@ -1,9 +1,13 @@
 // The real platform services, driven without a person.
+#include "gui/platform/QtFileDialogs.h"
 #include "gui/platform/QtMessageBoxes.h"
 #include "support/CaseName.h"
 #include "support/ModalDriver.h"
+#include "support/TempDir.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -58,14 +62,13 @@ TEST_P(RealMessageBox, AnswersWithTheButtonPressed)
 using A = MessageBoxes::Answer;
 INSTANTIATE_TEST_SUITE_P(
     Buttons, RealMessageBox,
-    ::testing::Values(BoxCase{"ok", MessageBoxes::Buttons::Ok, QMessageBox::Ok, A::Ok},
-                      BoxCase{"ok_escape", MessageBoxes::Buttons::Ok, QMessageBox::NoButton, A::Ok},
-                      BoxCase{"yes", MessageBoxes::Buttons::YesNo, QMessageBox::Yes, A::Yes},
-                      BoxCase{"no", MessageBoxes::Buttons::YesNo, QMessageBox::No, A::No},
-                      BoxCase{"escape_is_no", MessageBoxes::Buttons::YesNo, QMessageBox::NoButton,
-                              A::No},
-                      BoxCase{"safe_yes", MessageBoxes::Buttons::YesNoSafe, QMessageBox::Yes,
-                              A::Yes}),
+    ::testing::Values(
+        BoxCase{"ok", MessageBoxes::Buttons::Ok, QMessageBox::Ok, A::Ok},
+        BoxCase{"ok_escape", MessageBoxes::Buttons::Ok, QMessageBox::NoButton, A::Ok},
+        BoxCase{"yes", MessageBoxes::Buttons::YesNo, QMessageBox::Yes, A::Yes},
+        BoxCase{"no", MessageBoxes::Buttons::YesNo, QMessageBox::No, A::No},
+        BoxCase{"escape_is_no", MessageBoxes::Buttons::YesNo, QMessageBox::NoButton, A::No},
+        BoxCase{"safe_yes", MessageBoxes::Buttons::YesNoSafe, QMessageBox::Yes, A::Yes}),
     CaseName());
 
 struct ConfirmCase {
@@ -104,5 +107,33 @@ INSTANTIATE_TEST_SUITE_P(Keys, RealConfirmation,
                                            ConfirmCase{"escape_cancels", Qt::Key_Escape, A::No},
                                            ConfirmCase{"action", Qt::Key_unknown, A::Yes}),
                          CaseName());
+
+// The choosers give the path the user accepted, and nothing on Cancel.
+TEST(RealFileDialogs, GiveThePathChosen)
+{
+    const TempDir dir;
+    dir.write("bank.csv", "x");
+    QStringList titles;
+    ModalDriver driver;
+    driver.on("QFileDialog", [&](QWidget *w) {
+        auto *d = qobject_cast<QFileDialog *>(w);
+        titles << d->windowTitle();
+        if (titles.size() == 4)
+            return d->reject();
+        // What a person types: the folder, then a file's name in it.
+        d->setDirectory(dir.path());
+        d->findChild<QLineEdit *>("fileNameEdit")
+            ->setText(d->fileMode() == QFileDialog::Directory ? "" : "bank.csv");
+        static_cast<QDialog *>(d)->done(QDialog::Accepted);
+    });
+    QtFileDialogs files;
+    EXPECT_EQ(files.openFile(nullptr, "Import", "Questions (*.csv)"), dir.file("bank.csv"));
+    EXPECT_EQ(files.saveFile(nullptr, "Export", dir.file("new.csv"), "Spreadsheet (*.csv)"),
+              dir.file("bank.csv"));
+    EXPECT_EQ(files.chooseFolder(nullptr, "Open Bank", dir.path()), dir.path());
+    EXPECT_EQ(files.chooseFolder(nullptr, "Cancelled", dir.path()), "");
+    EXPECT_EQ(titles, QStringList({"Import", "Export", "Open Bank", "Cancelled"}));
+    EXPECT_FALSE(driver.timedOut);
+}
 
 } // namespace
