@@ -42,10 +42,11 @@ TEST_P(RealMessageBox, AnswersWithTheButtonPressed)
         // Wide enough for the title and the title bar's buttons beside it.
         EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100);
         EXPECT_EQ(box->icon(), notice ? QMessageBox::Information : QMessageBox::NoIcon);
-        if (!notice)
+        if (!notice) {
             EXPECT_EQ(static_cast<QAbstractButton *>(box->defaultButton()),
                       box->button(c.buttons == MessageBoxes::Buttons::YesNo ? QMessageBox::Yes
                                                                             : QMessageBox::No));
+        }
         if (c.press == QMessageBox::NoButton)
             QTest::keyClick(box, Qt::Key_Escape);
         else

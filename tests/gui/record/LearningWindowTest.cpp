@@ -305,7 +305,7 @@ TEST_F(LearningWindowTest, ReviewDueAndPractiseFromProgressThroughTheMenus)
 TEST(ChartWidgetTest, FortnightLabelsEachWeekAndNoScaleWithoutALine)
 {
     ChartWidget chart(ChartWidget::Orientation::Vertical);
-    chart.setItems(std::vector<ChartWidget::Item>(14, {QStringLiteral("MMMM"), 0, -1, {}, {}}), 1,
+    chart.setItems(std::vector<ChartWidget::Item>(14, {QStringLiteral("MMMM"), 0, -1, {}, {}, {}}), 1,
                    {});
     chart.resize(560, 120);
     const QImage image = chart.grab().toImage();
