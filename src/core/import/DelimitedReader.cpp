@@ -43,9 +43,13 @@ Column columnNamed(const QString &name, bool *known)
         if (!c.isSpace() && c != u'_' && c != u'-')
             compact += c;
     }
-    // "wrong1".."wrong5", "wrong answer 2".
-    while (!compact.isEmpty() && compact.back().isDigit())
-        compact.chop(1);
+    // "wrong1".."wrong5", "wrong answer 2"; only wrong answers are numbered,
+    // so a first row "Term 1, Definition 1" stays a question.
+    QString unnumbered = compact;
+    while (!unnumbered.isEmpty() && unnumbered.back().isDigit())
+        unnumbered.chop(1);
+    if (unnumbered.startsWith(QLatin1String("wrong")))
+        compact = unnumbered;
     const auto it = names.constFind(compact);
     *known = it != names.cend();
     return *known ? *it : Column::Ignored;

@@ -102,6 +102,8 @@ const ReadCase kReadCases[] = {
      "4: a > b [] #0 @"},
     {"numbered_column_among_or_over_the_fields", "#deck column:2\na\tb\tc\n#\td\n", nullptr,
      "2: a > c [] #0 @b\nline 3: no right answer or definition"},
+    {"numbered_first_row_is_no_header", "Term 1\tDefinition 1\nTerm 2\tDefinition 2\n", nullptr,
+     "1: Term 1 > Definition 1 [] #0 @\n2: Term 2 > Definition 2 [] #0 @"},
     {"hash_question_is_no_setting", "#1: first?\tyes\n", nullptr, "1: #1: first? > yes [] #0 @"},
     {"wording_neither_number_nor_text", "a;b;c;d;e;f;g;soon\n", nullptr,
      "line 1: wording \"soon\" is not a number from 1 to 10"},
