@@ -107,6 +107,10 @@ std::vector<Question> fillWrongAnswers(std::vector<Question> &questions,
     QSet<QString> inTopic;
     QSet<QString> inWording;
     QSet<QString> inAll;
+    // Last, the wrong answers the file gives with its full questions: a
+    // file of a few pairs and a few multiple-choice questions has enough.
+    QStringList given;
+    QSet<QString> inGiven;
     QHash<QString, QSet<QString>> rightsOfSubject;
     const auto addOnce = [](QStringList &list, QSet<QString> &seen, const QString &key,
                             const QString &text) {
@@ -122,6 +126,8 @@ std::vector<Question> fillWrongAnswers(std::vector<Question> &questions,
         addOnce(byWording[q.wording], inWording, w + q.right, q.right);
         addOnce(all, inAll, q.right, q.right);
         rightsOfSubject[subjectKey(q)].insert(q.right);
+        for (const QString &t : q.wrong)
+            addOnce(given, inGiven, t, t);
     }
 
     std::vector<Question> kept;
@@ -154,6 +160,8 @@ std::vector<Question> fillWrongAnswers(std::vector<Question> &questions,
             take(byWording[q.wording]);
         if (q.wrong.size() < kWrongCount)
             take(all);
+        if (q.wrong.size() < kWrongCount)
+            take(given);
         if (q.wrong.size() < kWrongCount)
             skipped.push_back({q.line, QStringLiteral("too few other answers to choose five wrong "
                                                       "ones from")});

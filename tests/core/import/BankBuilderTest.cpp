@@ -145,13 +145,21 @@ const RefusedCase kRefusedCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Rows, BankRefused, ::testing::ValuesIn(kRefusedCases), CaseName());
 
-TEST(BankBuilder, MakesNoBankOfTooFewAnswers)
+TEST(BankBuilder, MakesNoBankOfTooFewAnswersUnlessAFullQuestionLendsItsWrongOnes)
 {
-    const BankBuilder::Built built = BankBuilder::build(pairs(3));
+    std::vector<ImportedQuestion> in = pairs(3);
+    const BankBuilder::Built built = BankBuilder::build(in);
     EXPECT_TRUE(built.banks.empty());
     ASSERT_EQ(built.skipped.size(), 3u);
     EXPECT_EQ(built.skipped.front().reason.toStdString(),
               "too few other answers to choose five wrong ones from");
+
+    in.push_back({"stem", "right", {"w1", "w2", "w3"}, 0, {}, 4});
+    const BankBuilder::Built lent = BankBuilder::build(in);
+    EXPECT_TRUE(lent.skipped.empty());
+    ASSERT_EQ(lent.banks.size(), 1u);
+    EXPECT_EQ(lent.banks.front().questionCount, 4);
+    expectClean(lent);
 }
 
 } // namespace
