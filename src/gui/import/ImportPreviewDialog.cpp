@@ -136,5 +136,6 @@ void ImportPreviewDialog::showTarget()
     QStringList folders;
     for (const QString &f : m_import.folders(m_target))
         folders << QDir::toNativeSeparators(f);
-    m_targetLabel->setText(QStringLiteral("Written to: ") + folders.join(QStringLiteral(", ")));
+    m_targetLabel->setText(QStringLiteral("To be written to: ") +
+                           folders.join(QStringLiteral(", ")));
 }
