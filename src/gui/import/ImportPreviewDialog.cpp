@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -37,8 +38,18 @@ ImportPreviewDialog::ImportPreviewDialog(const BankImport &import, QString targe
     setObjectName(QStringLiteral("ImportPreviewDialog"));
     setWindowTitle(QStringLiteral("Import Questions"));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(
-        plainLabel(QStringLiteral("summaryLabel"), DisplayText::lines(import.summary()), this));
+    // A file may give hundreds of skipped questions: the summary scrolls
+    // within a dozen lines rather than push the buttons off the screen.
+    auto *summary = new QPlainTextEdit(this);
+    summary->setObjectName(QStringLiteral("summaryText"));
+    summary->setReadOnly(true);
+    summary->setLineWrapMode(QPlainTextEdit::NoWrap);
+    summary->setPlainText(DisplayText::lines(import.summary()).trimmed());
+    const int shownLines = std::min(summary->document()->blockCount(), 12);
+    summary->setFixedHeight(
+        summary->fontMetrics().lineSpacing() * shownLines +
+        2 * (summary->frameWidth() + int(summary->document()->documentMargin())) + 4);
+    layout->addWidget(summary);
 
     m_questionTable = new QTableWidget(0, 4, this);
     m_questionTable->setObjectName(QStringLiteral("questionTable"));

@@ -5,6 +5,7 @@
 #include "support/ModalDriver.h"
 
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 
 namespace {
@@ -21,6 +22,8 @@ class ImportWindow : public WindowTest {
         for (int i = 1; i <= 8; ++i)
             pairs +=
                 "Plant " + QByteArray::number(i) + "\tLeaf shape " + QByteArray::number(i) + "\n";
+        // Rows without a definition, each skipped and listed.
+        pairs += QByteArray("Lonely term\t\n").repeated(40);
         files.write("plants.txt", pairs);
     }
     void TearDown() override { qputenv("XDG_DATA_HOME", m_oldDataHome); }
@@ -49,19 +52,23 @@ class ImportWindow : public WindowTest {
 
 TEST_F(ImportWindow, ThePreviewShowsTheQuestionsAndCancelWritesNothing)
 {
-    import("cancelButton", [](QWidget *preview) {
+    const auto inPreview = [](QWidget *preview) {
         auto *table = preview->findChild<QTableWidget *>("questionTable");
-    ASSERT_EQ(table->rowCount(), 8);
-    EXPECT_TRUE(table->item(0, 0)->text().startsWith("Plant "));
-    EXPECT_TRUE(table->item(0, 3)->text().contains("Leaf shape "));
-    EXPECT_FALSE(preview->findChild<QLabel *>("summaryLabel")->text().isEmpty());
-    EXPECT_TRUE(preview->findChild<QPushButton *>("cancelButton")->isDefault());
-});
+        ASSERT_EQ(table->rowCount(), 8);
+        EXPECT_TRUE(table->item(0, 0)->text().startsWith("Plant "));
+        EXPECT_TRUE(table->item(0, 3)->text().contains("Leaf shape "));
+        const auto *summary = preview->findChild<QPlainTextEdit *>("summaryText");
+        EXPECT_TRUE(summary->toPlainText().startsWith("8 questions imported, 40 skipped:"));
+        // The list scrolls; the dialog stays on a small screen.
+        EXPECT_LT(preview->sizeHint().height(), 700);
+        EXPECT_TRUE(preview->findChild<QPushButton *>("cancelButton")->isDefault());
+    };
+    import("cancelButton", inPreview);
 
-EXPECT_FALSE(QFileInfo::exists(defaultTarget()));
-EXPECT_EQ(m().windowTitle(), "ZEL Quiz");
-EXPECT_TRUE(h.fakes.boxes.shown.empty());
-} // namespace
+    EXPECT_FALSE(QFileInfo::exists(defaultTarget()));
+    EXPECT_EQ(m().windowTitle(), "ZEL Quiz");
+    EXPECT_TRUE(h.fakes.boxes.shown.empty());
+}
 
 TEST_F(ImportWindow, ImportWritesANewFolderAndOpensIt)
 {
@@ -92,7 +99,7 @@ EXPECT_EQ(h.fakes.boxes.shown[0].buttons, MessageBoxes::Buttons::ActionCancel);
 EXPECT_EQ(h.fakes.boxes.shown[0].action, "Replace");
 EXPECT_EQ(files.read("Taken/A.zel"), before);
 EXPECT_EQ(m().windowTitle(), "ZEL Quiz");
-}
+} // namespace
 
 TEST_F(ImportWindow, AFileWithoutQuestionsIsToldAndWritesNothing)
 {
