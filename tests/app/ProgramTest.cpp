@@ -28,6 +28,11 @@ Outcome run(const QString &exe, const QStringList &args)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         env.remove(QString::fromLatin1(name));
+    // Settings and files of the run's own: a bank the tester's own program
+    // remembers would otherwise open in place of the one under test.
+    static const TempDir own;
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), own.file(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), own.file(QStringLiteral("data")));
     QProcess p; // ends the program if it is still running
     p.setProcessEnvironment(env);
     p.start(exe, args);
