@@ -17,8 +17,10 @@ TEST(BankFolders, KeepsTheMostRecentFirstWithoutRepeatsAndAtMostEight)
     for (int i = 1; i <= 10; ++i)
         ASSERT_TRUE(folders.opened(QStringLiteral("/b/%1/").arg(i)));
     ASSERT_TRUE(folders.opened(QStringLiteral("/b/5")));
-    EXPECT_EQ(folders.recent(),
-              QStringList({"/b/5", "/b/10", "/b/9", "/b/8", "/b/7", "/b/6", "/b/4", "/b/3"}));
+    QStringList expected;
+    for (const int i : {5, 10, 9, 8, 7, 6, 4, 3})
+        expected << QDir::cleanPath(QDir(QStringLiteral("/b/%1").arg(i)).absolutePath());
+    EXPECT_EQ(folders.recent(), expected);
     // Starting again on the bank opened last writes nothing.
     const int commits = settings.commits;
     ASSERT_TRUE(folders.opened(QStringLiteral("/b/5")));

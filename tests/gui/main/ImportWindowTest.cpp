@@ -2,6 +2,7 @@
 // anything is written, the folder written, and the bank then open.
 #include "WindowTest.h"
 #include "core/quiz/BankFolders.h"
+#include "gui/main/BankMenu.h"
 #include "support/ModalDriver.h"
 
 #include <QDir>
@@ -14,10 +15,9 @@ class ImportWindow : public WindowTest {
   protected:
     void SetUp() override
     {
-        // Imports go below the user's data folder: this test's own.
-        m_oldDataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", data.path().toUtf8());
         WindowTest::SetUp();
+        // Imports go below the user's data folder: this test's own.
+        m().findChild<BankMenu *>()->setDataFolder(data.path());
         QByteArray pairs;
         for (int i = 1; i <= 8; ++i)
             pairs +=
@@ -26,7 +26,6 @@ class ImportWindow : public WindowTest {
         pairs += QByteArray("Lonely term\t\n").repeated(40);
         files.write("plants.txt", pairs);
     }
-    void TearDown() override { qputenv("XDG_DATA_HOME", m_oldDataHome); }
 
     // Imports plants.txt, pressing `button` in the preview after `inPreview`.
     void import(const char *button, const std::function<void(QWidget *)> &inPreview = {})
@@ -41,13 +40,10 @@ class ImportWindow : public WindowTest {
         choose("importQuestionsAction");
         EXPECT_EQ(driver.answered, std::vector<QString>{"ImportPreviewDialog"});
     }
-    QString defaultTarget() const { return data.file("ZELQuiz/ZELQuiz/banks/plants"); }
+    QString defaultTarget() const { return data.file("banks/plants"); }
 
     TempDir data;
     TempDir files;
-
-  private:
-    QByteArray m_oldDataHome;
 };
 
 TEST_F(ImportWindow, ThePreviewShowsTheQuestionsAndCancelWritesNothing)
