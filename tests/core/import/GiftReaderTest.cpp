@@ -1,5 +1,5 @@
 // The GIFT reader against the reference parser's lists of the same
-// samples (scripts/gift-reference), and on what the reference refuses.
+// samples (scripts/reference/gift), and on what the reference refuses.
 #include "core/import/GiftReader.h"
 #include "core/import/HtmlText.h"
 #include "support/CaseName.h"

@@ -9,7 +9,7 @@
 // (text, isCorrect, weight) and the pairs of a matching question. A
 // category entry keeps its path as its title.
 //
-//   npm install && node generate.js ../../tests/data/import/gift
+//   npm install && npm run generate
 import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { parse } from 'gift-pegjs';
