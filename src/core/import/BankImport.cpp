@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -103,11 +104,19 @@ Result<BankImport> BankImport::prepare(const QString &file)
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
         return failure(QStringLiteral("%1: %2").arg(file, in.errorString()));
-    const QByteArray bytes = in.read(kMaxFileBytes + 1);
+    QByteArray bytes = in.read(kMaxFileBytes + 1);
     if (in.error() != QFileDevice::NoError)
         return failure(QStringLiteral("%1: %2").arg(file, in.errorString()));
     if (bytes.size() > kMaxFileBytes)
         return failure(tooLarge);
+    // Spreadsheets also save "Unicode text": UTF-16 with its byte-order
+    // mark, read as the same text in UTF-8.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(QStringDecoder::Utf16);
+        const QString text = utf16.decode(bytes);
+        if (!utf16.hasError())
+            bytes = QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+    }
     if (looksBinary(bytes))
         return failure(
             QStringLiteral("%1: the file holds binary data, not text of questions").arg(file));

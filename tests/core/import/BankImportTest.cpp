@@ -84,6 +84,22 @@ TEST(BankImport, WritesOneCheckedBankIntoTheTargetAndSaysWhatItDid)
     EXPECT_EQ(QDir(target).entryList(QDir::Files), (QStringList{"A.zel", "AD.zel", "DV.ZEL"}));
 }
 
+TEST(BankImport, ReadsUnicodeTextAsItsUtf8)
+{
+    const TempDir dir;
+    const QString text = QString::fromUtf8(pairsFile(7)).replace("term 1,", "\u00e9t\u00e9,");
+    QByteArray utf16 = "\xFF\xFE";
+    for (const QChar c : text)
+        utf16 += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
+    dir.write("unicode.txt", utf16);
+    dir.write("utf8.csv", text.toUtf8());
+    const Result<BankImport> wide = BankImport::prepare(dir.file("unicode.txt"));
+    ASSERT_TRUE(wide) << wide.error().description().toStdString();
+    EXPECT_EQ(wide->banks().front().aLines,
+              BankImport::prepare(dir.file("utf8.csv"))->banks().front().aLines);
+    EXPECT_EQ(wide->banks().front().aLines.front(), "\u00e9t\u00e9");
+}
+
 TEST(BankImport, SplitsIntoSiblingFoldersAndLeavesNoneWhenOneFails)
 {
     const TempDir dir;
