@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ TEST(BankFolders, KeepsTheMostRecentFirstWithoutRepeatsAndAtMostEight)
     ASSERT_TRUE(folders.opened(QStringLiteral("/b/5")));
     QStringList expected;
     for (const int i : {5, 10, 9, 8, 7, 6, 4, 3})
-        expected << QDir::cleanPath(QDir(QStringLiteral("/b/%1").arg(i)).absolutePath());
+        expected << QDir::cleanPath(QFileInfo(QStringLiteral("/b/%1").arg(i)).absoluteFilePath());
     EXPECT_EQ(folders.recent(), expected);
     // Starting again on the bank opened last writes nothing.
     const int commits = settings.commits;
