@@ -6,6 +6,7 @@
 #include "core/quiz/QuestionBank.h"
 #include "core/update/BankFolderLock.h"
 #include "core/update/BankJournal.h"
+#include "core/update/BankSignatures.h"
 #include "core/update/DownloadPlan.h"
 
 #include <QDir>
@@ -79,6 +80,10 @@ Result<> writeBank(const QString &folder, const BuiltBank &bank)
                                             BankImport::fileBytes(bank.adLines), kDataVersion});
         !written)
         return failure(written.error());
+    // A bank replaced by an import is nobody's signed bank any more: the
+    // signatures of the old files would only fail its check.
+    for (const QString &name : DownloadPlan::fileNames())
+        QFile::remove(QDir(folder).filePath(BankSignatures::signatureName(name)));
     // What the author's check would say of it: nothing.
     const BankCheck check = BankCheck::ofFolder(folder);
     if (!check.findings().empty())

@@ -75,6 +75,9 @@ TEST(BankImport, WritesOneCheckedBankIntoTheTargetAndSaysWhatItDid)
     const QString target = dir.file("new/Plants");
     EXPECT_EQ(prepared->folders(target), QStringList{target});
     EXPECT_FALSE(BankImport::holdsBank(target));
+    // What a signed bank there had left would no longer match.
+    ASSERT_TRUE(QDir().mkpath(target));
+    dir.write("new/Plants/A.zel.minisig", "untrusted comment: old\n");
     const Result<QStringList> written = prepared->write(target);
     ASSERT_TRUE(written) << written.error().description().toStdString();
     EXPECT_TRUE(BankImport::holdsBank(target));
