@@ -43,6 +43,7 @@ ImportPreviewDialog::ImportPreviewDialog(const BankImport &import, QString targe
     auto *summary = new QPlainTextEdit(this);
     summary->setObjectName(QStringLiteral("summaryText"));
     summary->setReadOnly(true);
+    summary->setAccessibleName(QStringLiteral("What the file gives"));
     summary->setLineWrapMode(QPlainTextEdit::NoWrap);
     summary->setPlainText(DisplayText::lines(import.summary()).trimmed());
     const int shownLines = std::min(summary->document()->blockCount(), 12);
@@ -64,6 +65,7 @@ ImportPreviewDialog::ImportPreviewDialog(const BankImport &import, QString targe
     // One line a question; a cell too narrow for its text shows it whole
     // in its tip.
     m_questionTable->setWordWrap(false);
+    m_questionTable->setAccessibleName(QStringLiteral("The first questions as they will be asked"));
     m_questionTable->setMinimumSize(900, 300);
     layout->addWidget(m_questionTable);
     fillTable();
