@@ -84,6 +84,10 @@ if [ -f "$dir/bin/test_windows.exe" ] && [ $# -eq 0 ]; then
     zq_log "Xvfb did not start for the text-fit walker"
     status=1
   fi
+  # Wine's desktop process stays with the X server it started on: it goes
+  # before the server does, or the next wine program would find a desktop
+  # whose display has gone and could open no window.
+  wineserver -k 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   rm -rf "$tmp"
 fi
